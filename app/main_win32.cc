@@ -1,0 +1,123 @@
+// Entry point and the hidden host window. Everything that decides something
+// lives in portable code; this file only routes messages to it.
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <string>
+
+#include "app/run_state.h"
+#include "app/startup.h"
+
+namespace {
+
+void pressDownArrow() {
+  keybd_event(VK_DOWN, 0, 0, 0);
+  keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
+}
+
+LRESULT onCreate(HWND window) {
+  RunState.previousForeground = GetForegroundWindow();
+  bool shiftDown = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  initPathsAndMetrics(GetSystemMetrics(SM_CXSCREEN),
+                      GetSystemMetrics(SM_CYMAXIMIZED),
+                      GetSystemMetrics(SM_CMOUSEBUTTONS));
+  if (runStartupSteps(window, shiftDown))
+    SetTimer(window, kStartTimerId, 0, nullptr);
+  else
+    SendMessageA(window, WM_CLOSE, 0, 0);  // creation then fails
+  return 0;
+}
+
+LRESULT onTimer(HWND window, WPARAM id) {
+  if (id != kStartTimerId) return 0;
+  KillTimer(window, kStartTimerId);
+  dispatchRun(window);
+  SendMessageA(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+LRESULT onInitMenuPopup(WPARAM submenu, LPARAM lParam) {
+  if (::onInitMenuPopup(reinterpret_cast<HMENU>(submenu), LOWORD(lParam)))
+    pressDownArrow();
+  return 0;
+}
+
+LRESULT onKillFocus(HWND window) {
+  if (::onKillFocus()) PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
+  return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam,
+                                LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      return onCreate(window);
+    case WM_TIMER:
+      return onTimer(window, wParam);
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_MENUSELECT:
+      onMenuSelect(LOWORD(wParam), HIWORD(wParam),
+                   reinterpret_cast<HMENU>(lParam));
+      return 0;
+    case WM_INITMENU:
+      pressDownArrow();
+      return 0;
+    case WM_INITMENUPOPUP:
+      return onInitMenuPopup(wParam, lParam);
+    case WM_KILLFOCUS:
+      return onKillFocus(window);
+    case WM_LBUTTONDOWN:
+      return onLeftButtonDown();
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+ATOM registerHostClass(HINSTANCE instance, const char* className) {
+  WNDCLASSA wc;
+  ZeroMemory(&wc, sizeof wc);
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = hostWindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, "MYICON");
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  wc.lpszClassName = className;
+  return RegisterClassA(&wc);
+}
+
+int createHostWindow(HINSTANCE instance, const char* className) {
+  HWND window = CreateWindowExA(
+      WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES | WS_EX_TOPMOST, className,
+      className, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 32, 32, nullptr,
+      nullptr, instance, nullptr);
+  if (!window) return 0;
+  RunState.hostWindow = window;
+  ShowWindow(window, SW_HIDE);
+  UpdateWindow(window);
+  return 1;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments,
+                   int) {
+  RunState.instance = instance;
+  char modulePath[kLongPathSize] = "";
+  GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+  std::string className = deriveProgramNames(modulePath);
+  RunState.commandLine = arguments ? arguments : "";
+  if (!previous && !registerHostClass(instance, className.c_str())) return 0;
+  if (!createHostWindow(instance, className.c_str())) return 0;
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,112 @@
+#include "app/options.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/run_state.h"
+#include "config/config_model.h"
+#include "config/menu_position.h"
+#include "platform/platform.h"
+#include "text/ansi_text.h"
+
+namespace {
+
+const size_t kValueLimit = 259;
+
+// The value after an option up to the first space (or the given stop
+// character) or the end of the text, at most 259 characters; *reachedLimit
+// tells that the value reached 259.
+std::string optionValue(const char* commandLine, const char* option,
+                        char stop, bool* reachedLimit) {
+  *reachedLimit = false;
+  const char* hit = findTextI(commandLine, option);
+  std::string value;
+  if (!hit) return value;
+  for (const char* p = hit + strlen(option);
+       *p && *p != stop && value.size() < kValueLimit; ++p)
+    value += *p;
+  *reachedLimit = value.size() >= kValueLimit;
+  return value;
+}
+
+bool has(const char* commandLine, const char* option) {
+  return findTextI(commandLine, option) != nullptr;
+}
+
+void setDefaultConfigPath() {
+  copyText(RunState.configPath, kPathSize, RunState.programFolder);
+  appendText(RunState.configPath, kPathSize, RunState.defaultConfigName);
+}
+
+void readConfigOption(const char* commandLine) {
+  bool limit = false;
+  setDefaultConfigPath();
+  if (!has(commandLine, "/#s=")) return;
+  std::string name = optionValue(commandLine, "/#s=", ' ', &limit);
+  // A name that reaches the limit, or would not fit behind the program
+  // folder, falls back to the default rather than naming a cut path.
+  std::string path = std::string(RunState.programFolder) + name;
+  if (limit || path.size() >= kPathSize) return;
+  copyText(RunState.configPath, kPathSize, path.c_str());
+  if (!plat::pathFileExists(RunState.configPath)) setDefaultConfigPath();
+}
+
+void readPresetDestination(const char* commandLine) {
+  bool limit = false;
+  if (has(commandLine, "/#0=\"")) {
+    std::string value = optionValue(commandLine, "/#0=\"", '"', &limit);
+    char folder[kPathSize];
+    copyText(folder, sizeof folder, value.c_str());
+    if (addBackslash(folder, sizeof folder) && plat::pathIsDirectory(folder)) {
+      removeTrailingBackslash(folder);
+      copyText(RunState.baseFolder, kPathSize, folder);
+    }
+    RunState.presetDestination = 10;
+    return;
+  }
+  if (has(commandLine, "/#0")) {
+    RunState.presetDestination = 10;
+    return;
+  }
+  for (char digit = '1'; digit <= '9'; ++digit) {
+    char option[] = {'/', '#', digit, '\0'};
+    if (has(commandLine, option)) {
+      RunState.presetDestination = digit - '0';
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void parseOptions(const char* commandLine) {
+  bool limit = false;
+  readConfigOption(commandLine);
+
+  if (has(commandLine, "/#m=")) {
+    std::string spec = optionValue(commandLine, "/#m=", ' ', &limit);
+    if (!limit && !spec.empty()) parseMenuPosition((spec + "\r\n").c_str(), 0);
+  }
+
+  RunState.groupName[0] = '\0';
+  std::string group = optionValue(commandLine, "/#g=", ' ', &limit);
+  copyText(RunState.groupName, kPathSize, group.c_str());
+
+  if (has(commandLine, "/#w")) RunState.confirm = 0;
+  if (has(commandLine, "/#e")) RunState.openAfter = 1;
+  readPresetDestination(commandLine);
+
+  if (has(commandLine, "/#d=copy")) RunState.transferMode = 0;
+  else if (has(commandLine, "/#d=move")) RunState.transferMode = 1;
+
+  RunState.execName[0] = '\0';
+  if (has(commandLine, "/#a=")) {
+    std::string name = optionValue(commandLine, "/#a=", ' ', &limit);
+    if (!name.empty()) {
+      copyText(RunState.execName, kPathSize, name.c_str());
+      RunState.execMode = 2;
+    }
+  } else if (has(commandLine, "/#a")) {
+    RunState.execMode = 1;
+  }
+}

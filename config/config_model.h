@@ -1,0 +1,87 @@
+// The tables the configuration file turns into. Fixed capacities; nothing is
+// allocated for them and they live until the process ends.
+#pragma once
+
+#include "app/run_state.h"
+
+enum : int {
+  kMaxDirEntries = 1000,
+  kMaxGroups = 10,
+  kMaxMembers = 10,
+  kMaxPrograms = 10,
+  kMaxUserMacros = 10,
+  kMacroNameSize = 20,
+  kSearchPathSize = 5200,
+};
+
+// [dir] entry kinds.
+enum : int {
+  kDirFolder = 0,
+  kDirSeparator = 2,
+  kDirColumn = 3,
+  kDirSubmenu = 8,
+  kDirSubmenuEnd = 9,
+};
+
+// Menu placement.
+enum : int {
+  kMenuAtActiveWindow = 0,
+  kMenuAtCoordinates = 1,
+  kMenuAtMouse = 2,
+  kMenuAtMouseCentred = 3,
+  kMenuAtScreenCentre = 4,
+};
+
+struct ConfigRecord {
+  int menuPosition;
+  int menuX;
+  int menuY;
+  int expandMacros;
+  char searchPath[kSearchPathSize];
+  int searchPathSet;
+  char filerPath[kPathSize];
+  char filerParams[kPathSize];
+  char editorPath[kPathSize];
+};
+
+struct UserMacrosRecord {
+  int count;
+  char name[kMaxUserMacros][kMacroNameSize];
+  char value[kMaxUserMacros][kPathSize];
+};
+
+struct DirEntriesRecord {
+  int count;
+  int kind[kMaxDirEntries];
+  int level[kMaxDirEntries];
+  int marked[kMaxDirEntries];
+  int markedCount;
+  char folder[kMaxDirEntries][kPathSize];
+  char caption[kMaxDirEntries][kPathSize];
+};
+
+struct GroupsRecord {
+  int count;
+  char caption[kMaxGroups][kPathSize];
+  char plainName[kMaxGroups][kPathSize];
+  int memberCount[kMaxGroups];
+  char member[kMaxGroups][kMaxMembers][kPathSize];
+  int direct;
+  int columnBreak;
+};
+
+struct ExecEntriesRecord {
+  int count;
+  char program[kMaxPrograms][kPathSize];
+  char caption[kMaxPrograms][kPathSize];
+  char params[kMaxPrograms][kPathSize];
+};
+
+extern ConfigRecord Config;
+extern UserMacrosRecord UserMacros;
+extern DirEntriesRecord DirEntries;
+extern GroupsRecord Groups;
+extern ExecEntriesRecord ExecEntries;
+
+// Back to the values of process start (menuPosition 9, all else empty).
+void resetConfigModel();

@@ -1,0 +1,197 @@
+#include "config/config_reader.h"
+
+#include <cstring>
+
+#include "config/config_model.h"
+#include "config/config_sections.h"
+#include "config/menu_position.h"
+#include "config/program_locator.h"
+#include "text/ansi_text.h"
+#include "text/path_macros.h"
+
+LineObserver configLineObserver = nullptr;
+
+size_t readConfigLine(const std::string& text, size_t offset, char* line) {
+  size_t kept = 0;
+  for (size_t pos = offset; pos < text.size(); ++pos) {
+    char c = text[pos];
+    if (c == '\n') {
+      line[kept] = '\0';
+      return pos - offset + 1;
+    }
+    if (c == '\r' || c == '\t') continue;
+    if (kept < kConfigLineLimit) line[kept++] = c;
+  }
+  line[kept] = '\0';
+  return 0;
+}
+
+size_t readUserMacros(const std::string& text, size_t offset) {
+  char line[520];
+  UserMacros.count = 0;
+  size_t taken = readConfigLine(text, offset, line);
+  if (taken == 0) return 0;
+  while (UserMacros.count < kMaxUserMacros) {
+    size_t bytes = readConfigLine(text, offset + taken, line);
+    if (bytes == 0) break;
+    const char* bar = strstr(line, " | ");
+    if (!bar) break;
+    int i = UserMacros.count++;
+    copyTextN(UserMacros.name[i], kMacroNameSize, line,
+              static_cast<size_t>(bar - line));
+    copyText(UserMacros.value[i], kPathSize, bar + 3);
+    taken += bytes;
+  }
+  return taken;
+}
+
+namespace {
+
+// Picks the configuration file and reads it; false when it cannot be opened.
+bool readConfigurationFile(std::string* text) {
+  if (plat::pathFileExists(RunState.configPath))
+    return plat::readWholeFile(RunState.configPath, plat::kOpenExisting, text);
+  char candidate[kPathSize];
+  const char* names[] = {RunState.defaultConfigName, "Falvex.ini"};
+  bool found = false;
+  for (const char* name : names) {
+    copyText(candidate, sizeof candidate, RunState.programFolder);
+    if (appendText(candidate, sizeof candidate, name) &&
+        plat::pathFileExists(candidate)) {
+      found = true;
+      break;
+    }
+  }
+  if (!found) {
+    copyText(candidate, sizeof candidate, RunState.programFolder);
+    appendText(candidate, sizeof candidate, RunState.defaultConfigName);
+  }
+  copyText(RunState.configPath, kPathSize, candidate);
+  return plat::readWholeFile(RunState.configPath, plat::kOpenAlways, text);
+}
+
+void takeProgram(const char* value, char* field, const char* what,
+                 SectionReader& reader, int* filerLink) {
+  std::string path;
+  if (locateProgram(expandedValue(value).c_str(), 1, &path) &&
+      !plat::pathIsDirectory(path.c_str()) && path.size() < kPathSize) {
+    copyText(field, kPathSize, path.c_str());
+    if (filerLink) *filerLink = 1;
+    reader.report(kLineTaken, what);
+  } else {
+    reader.report(kLineDropped, "program not found");
+  }
+}
+
+void takeSearchPath(const char* value, SectionReader& reader) {
+  std::string located;
+  if (locateProgram(value, 0, &located) &&
+      !plat::pathIsDirectory(located.c_str())) {
+    readSearchPathFile(located.c_str());
+    reader.report(kLineTaken, "search path file");
+    return;
+  }
+  if (!copyText(Config.searchPath, kSearchPathSize, value))
+    reader.report(kLineTaken, "search path (cut to 5199 characters)");
+  else
+    reader.report(kLineTaken, "search path");
+  Config.searchPathSet = 1;
+}
+
+void takeBaseFolder(const char* value, SectionReader& reader) {
+  if (plat::pathIsDirectory(RunState.baseFolder)) {
+    reader.report(kLineSkipped, "start folder already set");
+    return;
+  }
+  char folder[kPathSize];
+  std::string expanded = expandedValue(value);
+  if (expanded.size() < kPathSize - 1) {
+    copyText(folder, sizeof folder, expanded.c_str());
+    addBackslash(folder, sizeof folder);
+    if (plat::pathIsDirectory(folder)) {
+      removeTrailingBackslash(folder);
+      copyText(RunState.baseFolder, kPathSize, folder);
+      reader.report(kLineTaken, "browser start folder");
+      return;
+    }
+  }
+  reader.report(kLineDropped, "folder does not exist");
+}
+
+void readSystemSection(const std::string& text) {
+  SectionReader reader(text, "[system]", "system");
+  int filerLink = 0;
+  while (reader.next()) {
+    const char* line = reader.line();
+    if (line[0] == ';') {
+      reader.report(kLineSkipped, "comment");
+      continue;
+    }
+    if (filerLink && line[0] == '>') {
+      copyText(Config.filerParams, kPathSize, line + 1);
+      filerLink = 0;
+      reader.report(kLineTaken, "file manager parameters");
+      continue;
+    }
+    filerLink = 0;
+    if (isEnd(line)) {
+      reader.report(kLineSkipped, "end of section");
+      break;
+    }
+    if (keyMatches(line, "@mode=move", 10)) {
+      if (RunState.transferMode == kNotSet) RunState.transferMode = 1;
+      reader.report(kLineTaken, "move mode");
+    } else if (keyMatches(line, "@check=0", 10)) {
+      if (RunState.confirm == kNotSet) RunState.confirm = 0;
+      reader.report(kLineTaken, "confirmations off");
+    } else if (keyMatches(line, "@param", 6)) {
+      Config.expandMacros = 1;
+      size_t taken = readUserMacros(text, reader.lineOffset());
+      reader.report(kLineTaken, "macros on");
+      if (taken > 0) reader.skipTo(reader.lineOffset() + taken);
+    } else if (keyMatches(line, "@path=", 6)) {
+      if (line[6]) takeSearchPath(line + 6, reader);
+      else reader.report(kLineDropped, "empty value");
+    } else if (keyMatches(line, "@menu=", 6)) {
+      if (Config.menuPosition == kNotSet && strlen(line) > 8) {
+        std::string value = std::string(line) + "\r\n";
+        parseMenuPosition(value.c_str(), 6);
+        reader.report(kLineTaken, "menu position");
+      } else {
+        reader.report(kLineSkipped, "menu position already set or too short");
+      }
+    } else if (keyMatches(line, "@filer=", 7)) {
+      takeProgram(line + 7, Config.filerPath, "file manager", reader,
+                  &filerLink);
+    } else if (keyMatches(line, "@editor=", 8)) {
+      takeProgram(line + 8, Config.editorPath, "editor", reader, nullptr);
+    } else if (keyMatches(line, "@base=", 6)) {
+      takeBaseFolder(line + 6, reader);
+    } else {
+      reader.report(kLineDropped, "unknown key");
+    }
+  }
+  if (RunState.confirm == kNotSet) RunState.confirm = 1;
+  if (Config.menuPosition == kNotSet) Config.menuPosition = kMenuAtActiveWindow;
+  if (RunState.transferMode == kNotSet) RunState.transferMode = 0;
+}
+
+}  // namespace
+
+int loadConfiguration(PlatWindow hostWindow) {
+  std::string text;
+  if (!readConfigurationFile(&text)) {
+    plat::setForegroundWindow(hostWindow);
+    plat::messageBox(hostWindow, kTextConfigError, kTextErrorTitle);
+    return 0;
+  }
+  Config.expandMacros = 0;
+  Config.searchPathSet = 0;
+  Config.filerPath[0] = Config.editorPath[0] = Config.filerParams[0] = '\0';
+  readSystemSection(text);
+  readDirSection(text);
+  readGroupSection(text);
+  readExecSection(text);
+  chooseRunProgram();
+  return 1;
+}

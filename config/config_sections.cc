@@ -1,0 +1,198 @@
+#include "config/config_sections.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "config/config_model.h"
+#include "text/ansi_text.h"
+#include "text/path_macros.h"
+
+SectionReader::SectionReader(const std::string& text, const char* marker,
+                             const char* section)
+    : text_(text), section_(section), offset_(0), empty_(true) {
+  buffer_[0] = '\0';
+  const char* hit = findTextI(text.c_str(), marker);
+  if (!hit) return;
+  size_t lineFeed = text.find('\n', static_cast<size_t>(hit - text.c_str()));
+  if (lineFeed == std::string::npos) return;
+  offset_ = lineFeed + 1;
+  empty_ = false;
+}
+
+bool SectionReader::next() {
+  if (empty_) return false;
+  size_t bytes = readConfigLine(text_, offset_, buffer_);
+  if (bytes == 0) return false;
+  lineOffset_ = offset_;
+  offset_ += bytes;
+  trimmed_ = buffer_;
+  while (*trimmed_ == ' ') ++trimmed_;
+  return true;
+}
+
+void SectionReader::report(LineOutcome outcome, const char* what) const {
+  if (!configLineObserver) return;
+  int lineNumber = 1 + static_cast<int>(std::count(
+                           text_.begin(), text_.begin() + lineOffset_, '\n'));
+  configLineObserver({section_, lineNumber, trimmed_, outcome, what});
+}
+
+bool isEnd(const char* line) { return keyMatches(line, "%end", 4); }
+
+std::string expandedValue(const char* value) {
+  return Config.expandMacros ? expandPathMacros(value) : std::string(value);
+}
+
+namespace {
+
+// Splits an entry line at its first " | ".
+bool splitEntry(const std::string& line, std::string* left,
+                std::string* right) {
+  size_t bar = line.find(" | ");
+  if (bar == std::string::npos) {
+    *left = line;
+    return false;
+  }
+  *left = line.substr(0, bar);
+  *right = line.substr(bar + 3);
+  return true;
+}
+
+// A folder as the tables store it; false when it names no existing folder
+// or is too long to be stored whole (a cut path would name another folder).
+bool existingFolder(const std::string& text, char* folder) {
+  if (text.empty() || text.size() >= kPathSize - 1) return false;
+  copyText(folder, kPathSize, text.c_str());
+  addBackslash(folder, kPathSize);
+  if (!plat::pathIsDirectory(folder)) return false;
+  removeTrailingBackslash(folder);
+  return true;
+}
+
+int appendDirEntry(int kind, int level) {
+  int i = DirEntries.count++;
+  DirEntries.kind[i] = kind;
+  DirEntries.level[i] = level;
+  DirEntries.folder[i][0] = DirEntries.caption[i][0] = '\0';
+  return i;
+}
+
+bool readFolderLine(const char* line, int level) {
+  std::string folderText, caption;
+  bool hasCaption = splitEntry(expandedValue(line), &folderText, &caption);
+  char folder[kPathSize];
+  if (!existingFolder(folderText, folder)) return false;
+  int i = appendDirEntry(kDirFolder, level);
+  copyText(DirEntries.folder[i], kPathSize, folder);
+  if (hasCaption) {
+    copyText(DirEntries.caption[i], kPathSize, caption.c_str());
+  } else {
+    std::string name = splitPath(folder).name;
+    if (name.empty()) {
+      name = folder;
+      name += '\\';
+    }
+    copyText(DirEntries.caption[i], kPathSize, name.c_str());
+  }
+  return true;
+}
+
+}  // namespace
+
+void readDirSection(const std::string& text) {
+  SectionReader reader(text, "[dir]", "dir");
+  DirEntries.count = 0;
+  int level = 0;
+  bool folderSinceOpener = false;
+  while (reader.next()) {
+    const char* line = reader.line();
+    if (isEnd(line)) {
+      reader.report(kLineSkipped, "end of section");
+      break;
+    }
+    if (line[0] == ';') {
+      reader.report(kLineSkipped, "comment");
+      continue;
+    }
+    if (DirEntries.count >= kMaxDirEntries) {
+      reader.report(kLineDropped, "table full (1000 entries)");
+      continue;
+    }
+    if ((line[0] == '+' || line[0] == '-') && folderSinceOpener) {
+      appendDirEntry(line[0] == '+' ? kDirSeparator : kDirColumn, level);
+      reader.report(kLineTaken, line[0] == '+' ? "separator" : "new column");
+    } else if (line[0] == '{' && line[1]) {
+      int i = appendDirEntry(kDirSubmenu, level++);
+      copyText(DirEntries.caption[i], kPathSize, line + 1);
+      folderSinceOpener = false;
+      reader.report(kLineTaken, "submenu");
+    } else if (line[0] == '}' && level > 0) {
+      appendDirEntry(kDirSubmenuEnd, level--);
+      reader.report(kLineTaken, "end of submenu");
+    } else if (readFolderLine(line, level)) {
+      folderSinceOpener = true;
+      reader.report(kLineTaken, "folder");
+    } else {
+      reader.report(kLineDropped, "folder does not exist");
+    }
+  }
+}
+
+void readGroupSection(const std::string& text) {
+  SectionReader reader(text, "[group]", "group");
+  Groups.count = Groups.direct = Groups.columnBreak = 0;
+  bool open = false;
+  while (reader.next()) {
+    const char* line = reader.line();
+    if (isEnd(line)) {
+      reader.report(kLineSkipped, "end of section");
+      break;
+    }
+    if (line[0] == ';') {
+      reader.report(kLineSkipped, "comment");
+      continue;
+    }
+    if (Groups.count >= kMaxGroups) {
+      reader.report(kLineDropped, "table full (10 groups)");
+      continue;
+    }
+    int g = Groups.count;
+    if (keyMatches(line, "@direct", 7)) {
+      Groups.direct = 1;
+      reader.report(kLineTaken, "groups in the main menu");
+    } else if (keyMatches(line, "@break", 7)) {
+      Groups.columnBreak = 1;
+      reader.report(kLineTaken, "groups in a new column");
+    } else if (line[0] == '{' && line[1]) {
+      copyText(Groups.caption[g], kPathSize, line + 1);
+      char* plain = Groups.plainName[g];
+      size_t n = 0;
+      for (const char* p = Groups.caption[g]; *p; ++p)
+        if (*p != '&') plain[n++] = *p;
+      plain[n] = '\0';
+      Groups.memberCount[g] = 0;
+      open = true;
+      reader.report(kLineTaken, "group");
+    } else if (line[0] == '}') {
+      if (!open) {  // a closer without opener counts an empty group
+        Groups.caption[g][0] = Groups.plainName[g][0] = '\0';
+        Groups.memberCount[g] = 0;
+      }
+      Groups.count++;
+      open = false;
+      reader.report(kLineTaken, "end of group");
+    } else if (!open) {
+      reader.report(kLineDropped, "outside any group");
+    } else {
+      char folder[kPathSize];
+      if (!existingFolder(expandedValue(line), folder)) {
+        reader.report(kLineDropped, "folder does not exist");
+      } else if (Groups.memberCount[g] >= kMaxMembers) {
+        reader.report(kLineDropped, "group full (10 members)");
+      } else {
+        copyText(Groups.member[g][Groups.memberCount[g]++], kPathSize, folder);
+        reader.report(kLineTaken, "member");
+      }
+    }
+  }
+}

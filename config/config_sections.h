@@ -1,0 +1,39 @@
+// Internal to the configuration reader: walking a section's lines.
+#pragma once
+
+#include <string>
+
+#include "config/config_reader.h"
+
+class SectionReader {
+ public:
+  // Finds the first occurrence of marker anywhere in the text and starts
+  // behind the line that holds it; empty when there is none.
+  SectionReader(const std::string& text, const char* marker,
+                const char* section);
+  // The next complete line, leading spaces removed; false at the end.
+  bool next();
+  const char* line() const { return trimmed_; }
+  size_t lineOffset() const { return lineOffset_; }
+  // Continues behind bytes taken by a nested reader (the macro block).
+  void skipTo(size_t offset) { offset_ = offset; }
+  void report(LineOutcome outcome, const char* what) const;
+
+ private:
+  const std::string& text_;
+  const char* section_;
+  size_t offset_;
+  size_t lineOffset_ = 0;
+  bool empty_;
+  char buffer_[520];
+  const char* trimmed_ = buffer_;
+};
+
+bool isEnd(const char* line);
+// Expands a value when macros are on, cut to fit a path field.
+std::string expandedValue(const char* value);
+
+void readDirSection(const std::string& text);
+void readGroupSection(const std::string& text);
+void readExecSection(const std::string& text);
+void chooseRunProgram();

@@ -1,0 +1,70 @@
+#include <cstring>
+
+#include "config/config_model.h"
+#include "config/config_sections.h"
+#include "config/program_locator.h"
+#include "text/ansi_text.h"
+
+void readExecSection(const std::string& text) {
+  SectionReader reader(text, "[exec]", "exec");
+  ExecEntries.count = 0;
+  bool link = false;  // the last line was an accepted program
+  while (reader.next()) {
+    if (isEnd(reader.line())) {
+      reader.report(kLineSkipped, "end of section");
+      break;
+    }
+    // This section knows no comments; every line is expanded first.
+    std::string line = expandedValue(reader.line());
+    if (link && line[0] == '>') {
+      copyText(ExecEntries.params[ExecEntries.count - 1], kPathSize,
+               line.c_str() + 1);
+      link = false;
+      reader.report(kLineTaken, "program parameters");
+      continue;
+    }
+    link = false;
+    if (ExecEntries.count >= kMaxPrograms) {
+      reader.report(kLineDropped, "table full (10 programs), section ends");
+      break;
+    }
+    std::string programText = line, caption;
+    size_t bar = line.find(" | ");
+    if (bar != std::string::npos) {
+      programText = line.substr(0, bar);
+      caption = line.substr(bar + 3);
+    }
+    std::string path;
+    if (!locateProgram(programText.c_str(), 1, &path) ||
+        plat::pathIsDirectory(path.c_str()) || path.size() >= kPathSize) {
+      reader.report(kLineDropped, "program not found");
+      continue;
+    }
+    if (bar == std::string::npos) caption = splitPath(path.c_str()).name;
+    int i = ExecEntries.count++;
+    copyText(ExecEntries.program[i], kPathSize, path.c_str());
+    copyText(ExecEntries.caption[i], kPathSize, caption.c_str());
+    ExecEntries.params[i][0] = '\0';
+    link = true;
+    reader.report(kLineTaken, "program");
+  }
+}
+
+void chooseRunProgram() {
+  if (ExecEntries.count == 0 || RunState.presetDestination > 0) {
+    RunState.execMode = 0;
+  } else if (RunState.execMode == 1) {
+    copyText(RunState.execProgram, kPathSize, ExecEntries.program[0]);
+    copyText(RunState.execName, kPathSize, ExecEntries.caption[0]);
+    copyText(RunState.execParams, kPathSize, ExecEntries.params[0]);
+  } else if (RunState.execMode == 2) {
+    for (int i = 0; i < ExecEntries.count; ++i) {
+      if (equalsI(ExecEntries.caption[i], RunState.execName)) {
+        copyText(RunState.execProgram, kPathSize, ExecEntries.program[i]);
+        copyText(RunState.execParams, kPathSize, ExecEntries.params[i]);
+        return;
+      }
+    }
+    RunState.execMode = 0;
+  }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Finds a program as written, then (with tryExe) with ".exe" appended, then
+// in the configured search path, then in the system's search order. Returns
+// whether it was found; *path is the full path, or the name unchanged.
+bool locateProgram(const char* name, int tryExe, std::string* path);
+
+// Takes the search path from a file: the text after its first "path=" up to
+// the line end, or else the whole file without line breaks.
+void readSearchPathFile(const char* fileName);

@@ -1,0 +1,22 @@
+#include "fileops/browse.h"
+
+#include <cstring>
+
+#include "app/run_state.h"
+#include "text/ansi_text.h"
+
+UiText browseTitle() {
+  bool internal = RunState.folderInternal == 1 &&
+                  plat::pathIsDirectory(RunState.sourceList[0]);
+  if (RunState.transferMode == 0)
+    return internal ? kTextBrowseCopyInternal : kTextBrowseCopy;
+  return internal ? kTextBrowseMoveInternal : kTextBrowseMove;
+}
+
+std::string browseForDestination(PlatWindow window, const char* startFolder) {
+  char start[kPathSize];
+  copyText(start, sizeof start, startFolder);
+  size_t n = strlen(start);
+  if (n > 0 && n < 3 && start[n - 1] == ':') addBackslash(start, sizeof start);
+  return plat::browseForFolder(window, browseTitle(), start);
+}

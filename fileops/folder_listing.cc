@@ -1,0 +1,14 @@
+#include "fileops/folder_listing.h"
+
+#include "platform/platform.h"
+#include "text/ansi_text.h"
+
+bool listFolderEntries(const char* folder, std::vector<std::string>* paths) {
+  std::string base = folder;
+  addBackslash(&base);
+  std::vector<std::string> names;
+  if (!plat::listFolder((base + "*.*").c_str(), &names)) return false;
+  for (const std::string& name : names)
+    if (name != "." && name != "..") paths->push_back(base + name);
+  return true;
+}

@@ -1,0 +1,110 @@
+#include "fileops/transfer.h"
+
+#include <vector>
+
+#include "app/run_state.h"
+#include "config/config_model.h"
+#include "fileops/folder_listing.h"
+#include "text/ansi_text.h"
+
+namespace {
+
+void appendItem(std::string* items, const std::string& path) {
+  items->append(path);
+  items->push_back('\0');
+}
+
+// A bare drive designator means the drive's current folder to the shell, so
+// the root is spelled out.
+std::string shellTarget(const char* folder) {
+  std::string to = folder;
+  if (isBareDrive(folder)) to += '\\';
+  to.push_back('\0');  // with the string's own NUL: double-NUL-terminated
+  return to;
+}
+
+// One file operation; false on failure or a partly cancelled operation.
+bool runFileOperation(PlatWindow window, const std::string& items, int func,
+                      const char* folder) {
+  std::string to = shellTarget(folder);
+  plat::FileOperation op;
+  op.window = window;
+  op.func = func;
+  op.from = items.c_str();
+  op.to = to.c_str();
+  op.flags = kFofAllowUndo | (RunState.confirm == 0 ? kFofNoConfirmation : 0);
+  bool aborted = false;
+  return plat::shellFileOperation(op, &aborted) == 0 && !aborted;
+}
+
+int moveOr(bool last) {
+  return (RunState.transferMode == 1 && last) ? kFileOpMove : kFileOpCopy;
+}
+
+}  // namespace
+
+bool walkUpLevels(int levels) {
+  copyText(RunState.resolvedDestination, kPathSize, RunState.sourceList[0]);
+  for (int pass = 0; pass <= levels; ++pass) {
+    PathParts parts = splitPath(RunState.resolvedDestination);
+    // Nothing holds a drive root: the walk stops there instead of turning
+    // into the drive's current folder.
+    if (parts.name.empty() && parts.ext.empty()) return false;
+    std::string up = parts.drive + parts.folder;
+    copyText(RunState.resolvedDestination, kPathSize, up.c_str());
+    if (!plat::pathIsDirectory(RunState.resolvedDestination)) return false;
+    // A root keeps its backslash: C: alone would mean C's current folder.
+    if (!(parts.drive.size() == 2 && parts.folder == "\\"))
+      removeTrailingBackslash(RunState.resolvedDestination);
+  }
+  return true;
+}
+
+void transferSourceList(PlatWindow window, int target) {
+  std::string items;
+  for (int i = 0; i < RunState.sourceCount; ++i)
+    appendItem(&items, RunState.sourceList[i]);
+  performTransfer(window, items, target);
+}
+
+void transferFolderContents(PlatWindow window, int target) {
+  std::vector<std::string> entries;
+  if (!listFolderEntries(RunState.sourceList[0], &entries) || entries.empty())
+    return;
+  std::string items;
+  for (const std::string& entry : entries) appendItem(&items, entry);
+  performTransfer(window, items, target);
+}
+
+int performTransfer(PlatWindow window, const std::string& items, int target) {
+  int operations = 0;
+  if (RunState.presetDestination > 0) {
+    if (!walkUpLevels(RunState.presetDestination)) return 0;
+    if (!runFileOperation(window, items, moveOr(true),
+                          RunState.resolvedDestination))
+      return 0;
+    ++operations;
+  } else if (target == 10) {
+    for (int i = 0; i < DirEntries.count; ++i) {
+      if (DirEntries.marked[i] != 1) continue;
+      if (!runFileOperation(window, items, moveOr(DirEntries.markedCount == 1),
+                            DirEntries.folder[i]))
+        return 0;
+      DirEntries.markedCount--;
+      ++operations;
+    }
+  } else if (target >= 0 && target < kMaxGroups) {
+    int remaining = Groups.memberCount[target];
+    for (int j = 0; j < Groups.memberCount[target]; ++j) {
+      if (!runFileOperation(window, items, moveOr(remaining == 1),
+                            Groups.member[target][j]))
+        return 0;
+      --remaining;
+      ++operations;
+    }
+  }
+  // The beep reports a transfer; when nothing was sent anywhere there is
+  // nothing to report.
+  if (operations > 0) plat::informationBeep();
+  return 1;
+}

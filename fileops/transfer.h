@@ -1,0 +1,19 @@
+// Copy and move through the shell's file operation.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+// Sends every source to the target: a group index 0..9, or 10 for the
+// marked [dir] entries; with a preset level the target is ignored.
+void transferSourceList(PlatWindow window, int target);
+// The same with the entries of the first source folder as the items.
+void transferFolderContents(PlatWindow window, int target);
+// items: NUL-separated, ended by an empty item. 1 when all succeeded.
+int performTransfer(PlatWindow window, const std::string& items, int target);
+
+// The folder n levels above the one that holds the first source, in
+// RunState.resolvedDestination; false when the walk leaves existing folders
+// or would climb above a drive's root.
+bool walkUpLevels(int levels);

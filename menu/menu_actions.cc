@@ -1,0 +1,166 @@
+#include "menu/menu_actions.h"
+
+#include <cstring>
+
+#include "app/run_state.h"
+#include "config/config_model.h"
+#include "fileops/browse.h"
+#include "fileops/transfer.h"
+#include "menu/menu_build.h"
+#include "menu/menu_run.h"
+#include "text/ansi_text.h"
+#include "text/command_line.h"
+#include "text/launcher.h"
+#include "text/placeholders.h"
+
+namespace {
+
+bool firstSourceIsFolder() {
+  return plat::pathIsDirectory(RunState.sourceList[0]);
+}
+
+bool contentsInsteadOfSources() {
+  return RunState.folderInternal == 1 && firstSourceIsFolder();
+}
+
+void swapIfAsked() {
+  if (RunState.invertTransfer == 1)
+    RunState.transferMode = RunState.transferMode == 1 ? 0 : 1;
+}
+
+DestinationAction groupAction(int g) {
+  DestinationAction action;
+  action.target = g;
+  for (int j = 0; j < Groups.memberCount[g]; ++j)
+    action.folders.push_back(Groups.member[g][j]);
+  action.openFolder = Groups.member[g][0];
+  return action;
+}
+
+// Puts the browsed folder into entry 0 as the only marked entry; false when
+// the dialog was cancelled.
+bool browseIntoFirstEntry(PlatWindow window) {
+  std::string chosen = browseForDestination(window, browseStartFolder().c_str());
+  if (!copyText(DirEntries.folder[0], kPathSize, chosen.c_str()) ||
+      !plat::pathIsDirectory(DirEntries.folder[0]))
+    return false;
+  DirEntries.marked[0] = 1;
+  DirEntries.markedCount = 1;
+  DirEntries.count = 1;
+  return true;
+}
+
+DestinationAction singleFolderAction(const char* folder) {
+  DestinationAction action;
+  action.target = kMarkedEntriesTarget;
+  action.folders.push_back(folder);
+  action.openFolder = folder;
+  return action;
+}
+
+void openWithEditor(const char* path) {
+  launchProgram(Config.editorPath, quoteSpaces(path).c_str());
+}
+
+}  // namespace
+
+bool performDestination(PlatWindow window, const DestinationAction& action) {
+  bool contents = contentsInsteadOfSources();
+  if (RunState.execMode > 0) {
+    for (const std::string& folder : action.folders) {
+      std::string filled =
+          fillDestinationPlaceholders(RunState.execParams, folder.c_str());
+      if (contents) launchWithFolderContents(filled.c_str());
+      else launchWithSources(filled.c_str());
+    }
+    return false;
+  }
+  if (contents) transferFolderContents(window, action.target);
+  else transferSourceList(window, action.target);
+  return true;
+}
+
+std::string browseStartFolder() {
+  if (plat::pathIsDirectory(RunState.baseFolder)) return RunState.baseFolder;
+  PathParts parts = splitPath(RunState.sourceList[0]);
+  char folder[kPathSize];
+  copyText(folder, sizeof folder, (parts.drive + parts.folder).c_str());
+  addBackslash(folder, sizeof folder);
+  removeTrailingBackslash(folder);
+  return folder;
+}
+
+void openDestination(const char* destinationFolder) {
+  std::string argument;
+  if (plat::pathFileExists(Config.filerPath) && Config.filerParams[0])
+    argument = fillDestinationPlaceholders(Config.filerParams, destinationFolder);
+  else
+    argument = quoteSpaces(destinationFolder);
+  launchProgram(Config.filerPath, argument.c_str());
+}
+
+void runNamedGroup(PlatWindow window, int group) {
+  DestinationAction action = groupAction(group);
+  if (performDestination(window, action) && RunState.openAfter == 1) {
+    plat::sleepMs(50);
+    openDestination(action.openFolder.c_str());
+  }
+}
+
+void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
+  DestinationAction action;
+  if (chosenId >= kDirItemBaseId && chosenId < kDirItemBaseId + 1000) {
+    int i = chosenId - kDirItemBaseId;
+    if (i >= DirEntries.count) return;
+    char destination[kPathSize];
+    copyText(destination, sizeof destination, DirEntries.folder[i]);
+    swapIfAsked();
+    if (DirEntries.marked[i] != 1) {
+      DirEntries.marked[i] = 1;
+      DirEntries.markedCount++;
+    }
+    action = singleFolderAction(destination);
+  } else if (chosenId >= kGroupItemBaseId &&
+             chosenId < kGroupItemBaseId + kMaxGroups) {
+    int g = chosenId - kGroupItemBaseId;
+    if (g >= Groups.count) return;
+    swapIfAsked();
+    action = groupAction(g);
+  } else if (chosenId == kSourceItemId) {
+    swapIfAsked();  // before the dialog, so its title shows the mode
+    if (!browseIntoFirstEntry(window)) return;
+    action = singleFolderAction(DirEntries.folder[0]);
+  } else if (chosenId == kConfigItemId) {
+    openWithEditor(RunState.configPath);
+    return;
+  } else if (chosenId == kHelpItemId) {
+    openWithEditor(RunState.readmePath);
+    return;
+  } else if (chosenId == kVersionItemId) {
+    plat::setForegroundWindow(window);
+    plat::messageBox(window, kTextVersion, kTextVersionTitle);
+    return;
+  } else {
+    return;
+  }
+  if (performDestination(window, action) &&
+      (openNow || RunState.openAfter == 1))
+    openDestination(action.openFolder.c_str());
+}
+
+void runPresetDestination(PlatWindow window) {
+  if (RunState.presetDestination == 10) {
+    if (!browseIntoFirstEntry(window)) return;
+    RunState.presetDestination = 0;  // transfer to the entry, not up levels
+    if (contentsInsteadOfSources())
+      transferFolderContents(window, kMarkedEntriesTarget);
+    else
+      transferSourceList(window, kMarkedEntriesTarget);
+    copyText(RunState.resolvedDestination, kPathSize, DirEntries.folder[0]);
+  } else {
+    transferSourceList(window, 0);
+  }
+  if (RunState.openAfter == 1 &&
+      plat::pathIsDirectory(RunState.resolvedDestination))
+    openDestination(RunState.resolvedDestination);
+}

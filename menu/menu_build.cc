@@ -1,0 +1,131 @@
+#include "menu/menu_build.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/run_state.h"
+#include "config/config_model.h"
+#include "text/ansi_text.h"
+
+MenuBuildState MenuBuild;
+
+void fillDirMenu(PlatMenu menu, int index, int offset) {
+  for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos)
+    plat::deleteMenuItemAt(menu, pos);
+  destroySubmenus(menu);
+  MenuBuild.pendingBreak = 0;
+
+  int start = index + offset;
+  if (start >= DirEntries.count) return;
+  int base = DirEntries.level[start];
+  for (int i = start; i < DirEntries.count; ++i) {
+    int level = DirEntries.level[i];
+    if (level < base) break;
+    if (level > base) continue;  // filled when its own submenu opens
+    switch (DirEntries.kind[i]) {
+      case kDirFolder:
+        appendDirItem(menu, i, DirEntries.caption[i]);
+        break;
+      case kDirSeparator:
+        MenuBuild.pendingBreak = 1;
+        break;
+      case kDirColumn:
+        MenuBuild.pendingBreak = 2;
+        break;
+      case kDirSubmenu:
+        appendDirItem(menu, i, DirEntries.caption[i]);
+        plat::setMenuItemSubmenu(menu, kDirItemBaseId + i, plat::createMenu());
+        break;
+      case kDirSubmenuEnd:
+        MenuBuild.pendingBreak = 0;  // never carried past a submenu's end
+        break;
+    }
+  }
+}
+
+void appendDirItem(PlatMenu menu, int index, const char* caption) {
+  int id = kDirItemBaseId + index;
+  if (MenuBuild.pendingBreak == 1) {
+    plat::appendMenuItem(menu, kMenuSeparator, kDirSeparatorId, "");
+    plat::appendMenuItem(menu, kMenuString, id, caption);
+  } else if (MenuBuild.pendingBreak == 2) {
+    plat::appendMenuItem(menu, kMenuString | kMenuBarBreak, id, caption);
+  } else {
+    plat::appendMenuItem(menu, kMenuString, id, caption);
+  }
+  MenuBuild.pendingBreak = 0;
+  if (DirEntries.marked[index] == 1) plat::setMenuItemChecked(menu, id, true);
+}
+
+void appendGroupItems(PlatMenu menu) {
+  if (Groups.count == 0) return;
+  bool haveDirs = DirEntries.count > 0;
+  if (haveDirs && !Groups.columnBreak)
+    plat::appendMenuItem(menu, kMenuSeparator, kOtherSeparatorId, "");
+  unsigned firstFlags =
+      (haveDirs && Groups.columnBreak) ? kMenuBarBreak : kMenuString;
+  if (Groups.direct) {
+    for (int g = 0; g < Groups.count; ++g)
+      plat::appendMenuItem(menu, g == 0 ? firstFlags : kMenuString,
+                           kGroupItemBaseId + g, Groups.caption[g]);
+    return;
+  }
+  plat::appendMenuItem(menu, firstFlags, kGroupSubmenuId, "&@ Group");
+  PlatMenu submenu = plat::createMenu();
+  for (int g = 0; g < Groups.count; ++g)
+    plat::appendMenuItem(submenu, kMenuString, kGroupItemBaseId + g,
+                         Groups.caption[g]);
+  plat::setMenuItemSubmenu(menu, kGroupSubmenuId, submenu);
+}
+
+namespace {
+
+// Fits "prefix + name + suffix" into a 260-byte item, shortening the name.
+std::string fitItemText(const char* prefix, std::string name,
+                        const std::string& suffix) {
+  size_t room = kPathSize - 1 - strlen(prefix) - suffix.size();
+  cutText(&name, room);
+  return prefix + name + suffix;
+}
+
+}  // namespace
+
+std::string sourceItemText() {
+  const char* first = RunState.sourceList[0];
+  bool internal = RunState.folderInternal == 1 && plat::pathIsDirectory(first);
+  std::string suffix = " ( &1 )";
+  if (RunState.sourceCount > 1) {
+    char count[48];
+    snprintf(count, sizeof count, " [ +%d ]", RunState.sourceCount - 1);
+    suffix = count + suffix;
+  }
+  return fitItemText(internal ? "! " : "", fileNameOf(first), suffix);
+}
+
+void appendClosingItems(PlatMenu menu, int noSource) {
+  if (noSource) {
+    std::string configItem =
+        fitItemText("", fileNameOf(RunState.configPath), " ( &1 )");
+    plat::appendMenuItem(menu, kMenuString, kConfigItemId, configItem.c_str());
+    plat::appendMenuItem(menu, kMenuSeparator, kOtherSeparatorId, "");
+    plat::appendMenuItem(menu, kMenuString, kHelpItemId, "&Help");
+    plat::appendMenuItem(menu, kMenuString, kVersionItemId, "&Version");
+    return;
+  }
+  if (DirEntries.count > 0 || Groups.count > 0)
+    plat::appendMenuItem(menu, kMenuSeparator, kOtherSeparatorId, "");
+  plat::appendMenuItem(menu, kMenuString, kSourceItemId,
+                       sourceItemText().c_str());
+  if (RunState.transferMode == 1)
+    plat::setMenuItemChecked(menu, kSourceItemId, true);
+}
+
+void destroySubmenus(PlatMenu menu) {
+  int count = plat::menuItemCount(menu);
+  for (int pos = 0; pos < count; ++pos) {
+    PlatMenu submenu = plat::subMenuAt(menu, pos);
+    if (!submenu) continue;
+    destroySubmenus(submenu);
+    plat::destroyMenu(submenu);
+  }
+}

@@ -1,0 +1,35 @@
+// The destination menu's items and command ids, built from the tables.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+enum : int {
+  kDirSeparatorId = 1999,
+  kDirItemBaseId = 2000,  // + [dir] entry index
+  kGroupItemBaseId = 3200,  // + group index
+  kGroupSubmenuId = 3250,
+  kOtherSeparatorId = 3600,
+  kSourceItemId = 3650,
+  kConfigItemId = 3660,
+  kHelpItemId = 3670,
+  kVersionItemId = 3680,
+};
+
+struct MenuBuildState {
+  int pendingBreak;  // 0 none, 1 separator, 2 new column before next item
+};
+extern MenuBuildState MenuBuild;
+
+// Empties menu and fills it with the [dir] entries of one level: from entry
+// index + offset, at that entry's level. Submenus are attached empty.
+void fillDirMenu(PlatMenu menu, int index, int offset);
+void appendDirItem(PlatMenu menu, int index, const char* caption);
+void appendGroupItems(PlatMenu menu);
+void appendClosingItems(PlatMenu menu, int noSource);
+// Destroys every submenu reachable from menu, depth first; menu stays.
+void destroySubmenus(PlatMenu menu);
+
+// The source item's text, cut so it always fits its 260-byte buffer.
+std::string sourceItemText();

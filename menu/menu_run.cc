@@ -1,0 +1,104 @@
+#include "menu/menu_run.h"
+
+#include "app/run_state.h"
+#include "config/config_model.h"
+#include "menu/menu_actions.h"
+#include "menu/menu_build.h"
+#include "text/ansi_text.h"
+
+namespace {
+
+// A group named by "/#g=" (whole name, ignoring case); -1 when none.
+int namedGroup() {
+  if (RunState.groupName[0] == '\0') return -1;
+  for (int g = 0; g < Groups.count; ++g)
+    if (equalsI(Groups.plainName[g], RunState.groupName)) return g;
+  return -1;
+}
+
+}  // namespace
+
+MenuPlacement menuPlacement() {
+  MenuPlacement p;
+  p.flags = kTrackReturnCmd | kTrackRightButton;
+  int centreX = RunState.screenWidth / 2, centreY = RunState.maximizedHeight / 2;
+  switch (Config.menuPosition) {
+    case kMenuAtCoordinates:
+      p.x = Config.menuX;
+      p.y = Config.menuY;
+      break;
+    case kMenuAtMouse:
+      plat::cursorPos(&p.x, &p.y);
+      break;
+    case kMenuAtMouseCentred:
+      plat::cursorPos(&p.x, &p.y);
+      p.flags |= kTrackVCenterAlign;
+      break;
+    case kMenuAtScreenCentre:
+      p.x = centreX;
+      p.y = centreY;
+      p.flags |= kTrackCenterAlign | kTrackVCenterAlign;
+      break;
+    default: {
+      int left, top, right, bottom;
+      p.x = centreX;
+      p.y = centreY;
+      if (RunState.previousForeground &&
+          plat::windowRect(RunState.previousForeground, &left, &top, &right,
+                           &bottom) &&
+          right - left > 0 && bottom - top > 0) {
+        p.x = left + (right - left) / 2;
+        p.y = top + (bottom - top) / 2;
+      }
+      p.flags |= kTrackCenterAlign | kTrackVCenterAlign;
+      break;
+    }
+  }
+  return p;
+}
+
+void waitForKeyRelease(PlatWindow window, int vk) {
+  int polls = 0;
+  while (plat::isKeyDownAsync(vk)) {
+    ++polls;
+    plat::sleepMs(10);
+    if (polls == 300 || polls >= 500)
+      plat::messageBox(window, kTextReleaseKeys, kTextNoticeTitle);
+  }
+}
+
+void runMenu(PlatWindow window, int noSource) {
+  PlatMenu menu = plat::createPopupMenu();
+  if (!noSource) {
+    int g = namedGroup();
+    if (g >= 0) {
+      // Never tracked: taken down at once, the group runs without it.
+      plat::destroyMenu(menu);
+      runNamedGroup(window, g);
+      return;
+    }
+    fillDirMenu(menu, 0, 0);
+    appendGroupItems(menu);
+  }
+  appendClosingItems(menu, noSource);
+  MenuPlacement placement = menuPlacement();
+
+  for (int i = 0; i < DirEntries.count; ++i) DirEntries.marked[i] = 0;
+  DirEntries.markedCount = 0;
+  RunState.menuShowing = 1;
+  plat::installMenuHooks(window);
+  plat::setForegroundWindow(window);
+  int chosenId = plat::trackPopupMenu(menu, placement.flags, placement.x,
+                                      placement.y, window);
+  plat::postNullMessage(window);
+  plat::removeMenuHooks();
+  destroySubmenus(menu);
+  plat::destroyMenu(menu);
+  RunState.menuShowing = 0;
+
+  bool openNow = plat::isKeyDown(kVkControl);
+  if (plat::isKeyDown(kVkShift)) RunState.invertTransfer = 1;
+  waitForKeyRelease(window, kVkControl);
+  waitForKeyRelease(window, kVkShift);
+  if (chosenId != 0) dispatchMenuChoice(window, chosenId, openNow);
+}

@@ -1,0 +1,140 @@
+// The one seam between Falvex's logic and the operating system.
+//
+// Everything in app/, config/, text/, menu/ and fileops/ that is not a
+// *_win32.cc file reaches the system only through these declarations.
+// platform/win32/ implements them with the real ANSI Win32 calls; the unit
+// tests link an in-memory fake instead (tests/fake_platform.cc). No call
+// throws; failures come back as false, 0 or an empty result.
+#pragma once
+
+#include <string>
+#include <vector>
+
+typedef void* PlatWindow;
+typedef void* PlatMenu;
+typedef void* PlatInstance;
+
+// Values shared with the Win32 headers, so the win32 side passes them through.
+enum : int {
+  kVkShift = 0x10,
+  kVkControl = 0x11,
+  kVkSpace = 0x20,
+  kVkDown = 0x28,
+};
+
+enum : unsigned {
+  kMenuString = 0x0000,     // MF_STRING
+  kMenuSeparator = 0x0800,  // MF_SEPARATOR
+  kMenuBarBreak = 0x0020,   // MF_MENUBARBREAK
+};
+
+enum : unsigned {
+  kTrackRightButton = 0x0002,  // TPM_RIGHTBUTTON
+  kTrackCenterAlign = 0x0004,  // TPM_CENTERALIGN
+  kTrackVCenterAlign = 0x0010, // TPM_VCENTERALIGN
+  kTrackReturnCmd = 0x0100,    // TPM_RETURNCMD
+};
+
+enum : int {
+  kFileOpMove = 1,  // FO_MOVE
+  kFileOpCopy = 2,  // FO_COPY
+};
+
+enum : int {
+  kFofNoConfirmation = 0x10,
+  kFofAllowUndo = 0x40,
+};
+
+// The program's own user-facing texts; the win32 side keeps them as CP932
+// resources, so logic only ever names them.
+enum UiText {
+  kTextConfigError,       // configuration cannot be opened
+  kTextErrorTitle,
+  kTextReleaseKeys,       // key-release warning
+  kTextNoticeTitle,
+  kTextVersion,
+  kTextVersionTitle,
+  kTextBrowseCopy,
+  kTextBrowseCopyInternal,
+  kTextBrowseMove,
+  kTextBrowseMoveInternal,
+};
+
+namespace plat {
+
+// --- file system ---
+bool pathFileExists(const char* path);  // files and folders alike
+bool pathIsDirectory(const char* path);
+// Like GetFullPathNameA / SearchPathA: the length written, 0 on failure, or
+// the size needed when it does not fit (callers treat >= size as failure).
+unsigned fullPathName(const char* name, char* out, unsigned size);
+unsigned searchPath(const char* folders /* null: system order */,
+                    const char* name, char* out, unsigned size);
+enum OpenMode { kOpenExisting, kOpenAlways };
+// Reads a whole file; kOpenAlways creates an empty one when it is missing.
+bool readWholeFile(const char* path, OpenMode mode, std::string* text);
+// FindFirstFileA/FindNextFileA over a pattern such as "C:\dir\*.*", in the
+// order the file system gives, "." and ".." included. False: cannot list.
+bool listFolder(const char* pattern, std::vector<std::string>* names);
+bool specialFolderPath(PlatWindow owner, int csidl, char* out /* 260 */);
+void localDate(int* year, int* month, int* day);
+// True for a lead byte of a double-byte character in the ANSI code page.
+bool isLeadByte(unsigned char c);
+
+// --- shell ---
+struct FileOperation {
+  PlatWindow window;
+  int func;          // kFileOpMove or kFileOpCopy
+  const char* from;  // NUL-separated items, ended by an empty item
+  const char* to;    // one folder, double NUL-terminated
+  int flags;
+};
+// SHFileOperationA: its return value; *aborted = fAnyOperationsAborted.
+int shellFileOperation(const FileOperation& op, bool* aborted);
+// Shell folder browser opened on startFolder; empty result when cancelled.
+std::string browseForFolder(PlatWindow owner, UiText title,
+                            const char* startFolder);
+void shellExecute(const char* file, const char* parameters,
+                  const char* folder);
+void informationBeep();
+void messageBox(PlatWindow owner, UiText text, UiText title);
+void setForegroundWindow(PlatWindow window);
+PlatWindow foregroundWindow();
+
+// --- input, windows, timing ---
+bool isKeyDown(int vk);       // GetKeyState high bit
+bool isKeyDownAsync(int vk);  // GetAsyncKeyState high bit
+void sleepMs(int ms);
+bool windowRect(PlatWindow window, int* left, int* top, int* right,
+                int* bottom);
+void cursorPos(int* x, int* y);
+void postNullMessage(PlatWindow window);
+
+// --- clipboard ---
+bool clipboardHasFileList();
+bool clipboardHasText();
+bool openClipboard(PlatWindow owner);
+void closeClipboard();
+// The file list of the open clipboard; false when no handle is offered.
+bool clipboardFileList(std::vector<std::string>* names);
+// The text of the open clipboard; false when no handle is offered.
+bool clipboardText(std::string* text);
+
+// --- pop-up menus ---
+PlatMenu createPopupMenu();
+PlatMenu createMenu();
+void destroyMenu(PlatMenu menu);
+void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text);
+// MIIM_STATE by command id: checked, or the plain enabled state.
+void setMenuItemChecked(PlatMenu menu, int id, bool checked);
+void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu);
+int menuItemCount(PlatMenu menu);
+void deleteMenuItemAt(PlatMenu menu, int position);
+PlatMenu subMenuAt(PlatMenu menu, int position);
+bool menuItemIdAt(PlatMenu menu, int position, int* id);
+int trackPopupMenu(PlatMenu menu, unsigned flags, int x, int y,
+                   PlatWindow owner);
+void installMenuHooks(PlatWindow owner);
+void removeMenuHooks();
+
+}  // namespace plat

@@ -1,0 +1,5 @@
+// Resource numbers shared by the resource script and the code.
+#pragma once
+
+#define kUiTextResourceBase 100
+#define kUiTextCount 10

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "tests/fake_platform.h"
+TEST(Smoke, Builds) { resetFake(); EXPECT_TRUE(true); }

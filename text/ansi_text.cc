@@ -1,0 +1,213 @@
+#include "text/ansi_text.h"
+
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace {
+
+char foldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Length of the character starting at p: 2 for a complete double-byte pair.
+size_t charLength(const char* p) {
+  if (plat::isLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0')
+    return 2;
+  return 1;
+}
+
+// The largest cut <= max that does not split a double-byte character.
+size_t safeCut(const char* text, size_t length, size_t max) {
+  if (length <= max) return length;
+  size_t pos = 0;
+  while (pos < max) {
+    size_t step = charLength(text + pos);
+    if (pos + step > max) break;
+    pos += step;
+  }
+  return pos;
+}
+
+bool matchesAt(const char* text, const char* needle) {
+  for (; *needle; ++text, ++needle)
+    if (*text == '\0' || foldAscii(*text) != foldAscii(*needle)) return false;
+  return true;
+}
+
+// Offset of the last character of a non-empty text.
+size_t lastCharOffset(const char* text) {
+  size_t pos = 0, last = 0;
+  while (text[pos]) {
+    last = pos;
+    pos += charLength(text + pos);
+  }
+  return last;
+}
+
+}  // namespace
+
+bool copyTextN(char* dst, size_t size, const char* src, size_t count) {
+  if (size == 0) return false;
+  size_t n = safeCut(src, count, size - 1);
+  memmove(dst, src, n);
+  dst[n] = '\0';
+  return n == count;
+}
+
+bool copyText(char* dst, size_t size, const char* src) {
+  return copyTextN(dst, size, src, strlen(src));
+}
+
+bool appendText(char* dst, size_t size, const char* src) {
+  size_t used = strlen(dst);
+  if (used >= size) return false;
+  return copyText(dst + used, size - used, src);
+}
+
+void cutText(std::string* text, size_t max) {
+  if (text->size() > max) text->resize(safeCut(text->c_str(), text->size(), max));
+}
+
+const char* findTextI(const char* text, const char* needle) {
+  if (!needle[0]) return nullptr;
+  for (const char* p = text; *p; p += charLength(p))
+    if (matchesAt(p, needle)) return p;
+  return nullptr;
+}
+
+size_t findTextI(const std::string& text, const char* needle, size_t from) {
+  if (from > text.size()) return std::string::npos;
+  // Walk from the start so that 'from' never lands inside a character.
+  const char* base = text.c_str();
+  size_t pos = 0;
+  while (pos < from && base[pos]) pos += charLength(base + pos);
+  const char* hit = findTextI(base + pos, needle);
+  return hit ? static_cast<size_t>(hit - base) : std::string::npos;
+}
+
+bool keyMatches(const char* text, const char* key, int n) {
+  for (int i = 0; i < n; ++i) {
+    if (foldAscii(text[i]) != foldAscii(key[i])) return false;
+    if (text[i] == '\0') return true;
+  }
+  return true;
+}
+
+bool equalsI(const char* a, const char* b) {
+  return keyMatches(a, b, static_cast<int>(strlen(a)) + 1);
+}
+
+int textToInt(const char* text) {
+  bool negative = false;
+  if (*text == '-') {
+    negative = true;
+    ++text;
+  }
+  long long value = 0;
+  for (; *text >= '0' && *text <= '9'; ++text)
+    if (value < 0x7fffffff) value = value * 10 + (*text - '0');
+  if (value > 0x7fffffff) value = 0x7fffffff;
+  return static_cast<int>(negative ? -value : value);
+}
+
+bool endsWithBackslash(const char* path) {
+  if (!path[0]) return false;
+  return path[lastCharOffset(path)] == '\\';
+}
+
+bool addBackslash(char* path, size_t size) {
+  if (endsWithBackslash(path)) return true;
+  size_t n = strlen(path);
+  if (n + 2 > size) return false;
+  path[n] = '\\';
+  path[n + 1] = '\0';
+  return true;
+}
+
+void addBackslash(std::string* path) {
+  if (!endsWithBackslash(path->c_str())) path->push_back('\\');
+}
+
+void removeTrailingBackslash(char* path) {
+  if (endsWithBackslash(path)) path[strlen(path) - 1] = '\0';
+}
+
+void normaliseFolder(char* path, size_t size) {
+  addBackslash(path, size);
+  removeTrailingBackslash(path);
+}
+
+bool isBareDrive(const char* path) {
+  return path[0] && path[1] == ':' && path[2] == '\0';
+}
+
+std::string quoteSpaces(const char* path) {
+  if (!strchr(path, ' ') || path[0] == '"') return path;
+  return std::string("\"") + path + "\"";
+}
+
+void unquoteSpaces(char* path) {
+  size_t n = strlen(path);
+  if (n >= 2 && path[0] == '"' && path[n - 1] == '"') {
+    memmove(path, path + 1, n - 2);
+    path[n - 2] = '\0';
+  }
+}
+
+void removeBlanks(char* text) {
+  size_t start = 0;
+  while (text[start] == ' ') ++start;
+  size_t n = strlen(text + start);
+  memmove(text, text + start, n + 1);
+  while (n > 0 && text[n - 1] == ' ') text[--n] = '\0';
+}
+
+PathParts splitPath(const char* path) {
+  PathParts parts;
+  const char* p = path;
+  if (p[0] && p[1] == ':') {
+    parts.drive.assign(p, 2);
+    p += 2;
+  }
+  const char* lastSlash = nullptr;
+  const char* lastDot = nullptr;
+  for (const char* q = p; *q; q += charLength(q)) {
+    if (*q == '\\' || *q == '/') {
+      lastSlash = q;
+      lastDot = nullptr;
+    } else if (*q == '.') {
+      lastDot = q;
+    }
+  }
+  const char* nameStart = lastSlash ? lastSlash + 1 : p;
+  parts.folder.assign(p, static_cast<size_t>(nameStart - p));
+  const char* end = p + strlen(p);
+  const char* nameEnd = lastDot ? lastDot : end;
+  parts.name.assign(nameStart, static_cast<size_t>(nameEnd - nameStart));
+  parts.ext.assign(nameEnd, static_cast<size_t>(end - nameEnd));
+  return parts;
+}
+
+std::string fileNameOf(const char* path) {
+  PathParts parts = splitPath(path);
+  return parts.name + parts.ext;
+}
+
+void replaceAllI(std::string* text, const char* pattern,
+                 const std::string& replacement, size_t limit) {
+  size_t patternLength = strlen(pattern);
+  if (patternLength == 0) return;
+  bool selfContaining =
+      findTextI(replacement.c_str(), pattern) != nullptr;
+  size_t from = 0;
+  // A text of limit bytes holds at most limit occurrences of its own; more
+  // rounds can only come from replacements feeding each other.
+  for (size_t round = 0; round <= limit; ++round) {
+    size_t pos = findTextI(*text, pattern, from);
+    if (pos == std::string::npos) return;
+    text->replace(pos, patternLength, replacement);
+    cutText(text, limit);
+    from = selfContaining ? pos + replacement.size() : 0;
+  }
+}

@@ -1,0 +1,63 @@
+// Bounded ANSI text helpers: the shell path and string functions the program
+// relies on (StrStrIA, StrCmpNIA, StrToIntA, PathAddBackslashA, ...), written
+// portably. Case folding covers ASCII letters only; scanning steps over
+// double-byte characters so a trail byte is never taken for a backslash.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Copies src into dst[size], cut to size - 1 bytes without splitting a
+// double-byte character. Returns false when src had to be cut.
+bool copyText(char* dst, size_t size, const char* src);
+bool copyTextN(char* dst, size_t size, const char* src, size_t count);
+bool appendText(char* dst, size_t size, const char* src);
+
+// Cuts a text to at most max bytes without splitting a double-byte character.
+void cutText(std::string* text, size_t max);
+
+// StrStrIA: first occurrence of needle at a character boundary, ignoring
+// ASCII case; null when absent or needle is empty.
+const char* findTextI(const char* text, const char* needle);
+// The same over a std::string from a byte offset; npos when absent.
+size_t findTextI(const std::string& text, const char* needle, size_t from);
+
+// StrCmpNIA(text, key, n) == 0.
+bool keyMatches(const char* text, const char* key, int n);
+bool equalsI(const char* a, const char* b);
+// StrToIntA: optional minus, decimal digits, 0 when none.
+int textToInt(const char* text);
+
+bool endsWithBackslash(const char* path);
+// PathAddBackslashA: false when there is no room for it.
+bool addBackslash(char* path, size_t size);
+void addBackslash(std::string* path);
+// Removes one trailing backslash, if the path ends in one.
+void removeTrailingBackslash(char* path);
+// Folders are stored without a trailing backslash; D:\ becomes D:.
+void normaliseFolder(char* path, size_t size);
+// True for a bare drive designator such as "C:".
+bool isBareDrive(const char* path);
+
+// PathQuoteSpacesA / PathUnquoteSpacesA / PathRemoveBlanksA.
+std::string quoteSpaces(const char* path);
+void unquoteSpaces(char* path);
+void removeBlanks(char* text);
+
+// The runtime's path splitter: drive ("C:" or empty), folder (up to and
+// including the last backslash or slash), name, extension (from the last dot
+// of the last component).
+struct PathParts {
+  std::string drive, folder, name, ext;
+};
+PathParts splitPath(const char* path);
+// The last component with its extension ("a.txt" for C:\x\a.txt).
+std::string fileNameOf(const char* path);
+
+// Replaces every occurrence of pattern (ignoring case) by replacement within
+// limit bytes. Each search restarts at the beginning, so text a replacement
+// forms with its neighbours is found too; a replacement that contains the
+// pattern resumes behind itself instead, and the number of rounds is bounded,
+// so no text can make it loop.
+void replaceAllI(std::string* text, const char* pattern,
+                 const std::string& replacement, size_t limit);

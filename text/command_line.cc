@@ -1,0 +1,81 @@
+#include "text/command_line.h"
+
+#include <cstring>
+
+#include "app/run_state.h"
+#include "fileops/folder_listing.h"
+#include "platform/platform.h"
+#include "text/ansi_text.h"
+#include "text/launcher.h"
+
+namespace {
+
+struct FormText {
+  SourceForm form;
+  const char* text;
+};
+const FormText kForms[] = {
+    {kFormQuotedFolderSlash, "\"%M\""},
+    {kFormQuoted, "\"%-M\""},
+    {kFormFolderSlash, "%M"},
+    {kFormPlain, "%-M"},
+};
+
+bool isQuoted(SourceForm form) {
+  return form == kFormQuotedFolderSlash || form == kFormQuoted;
+}
+
+std::string formatItem(SourceForm form, const std::string& path) {
+  std::string item = path;
+  if (plat::pathIsDirectory(path.c_str())) {
+    addBackslash(&item);
+    if (form == kFormQuoted || form == kFormPlain) item.pop_back();
+  }
+  return isQuoted(form) ? "\"" + item + "\"" : item;
+}
+
+}  // namespace
+
+SourceForm splitSourcePlaceholder(const std::string& paramTemplate,
+                                  std::string* prefix, std::string* tail) {
+  for (const FormText& f : kForms) {
+    size_t pos = findTextI(paramTemplate, f.text, 0);
+    if (pos == std::string::npos) continue;
+    *prefix = paramTemplate.substr(0, pos);
+    *tail = paramTemplate.substr(pos + strlen(f.text));
+    return f.form;
+  }
+  return kFormNone;
+}
+
+std::string buildCommandLine(SourceForm form, const std::string& prefix,
+                             const std::vector<std::string>& items,
+                             const std::string& tail) {
+  std::string line = prefix;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) line += ' ';
+    line += formatItem(form, items[i]);
+  }
+  return line + tail;
+}
+
+void launchWithSources(const char* filledTemplate) {
+  std::string prefix, tail;
+  SourceForm form = splitSourcePlaceholder(filledTemplate, &prefix, &tail);
+  if (form == kFormNone || RunState.sourceCount == 0) return;
+  std::vector<std::string> items(RunState.sourceList,
+                                 RunState.sourceList + RunState.sourceCount);
+  launchProgram(RunState.execProgram,
+                buildCommandLine(form, prefix, items, tail).c_str());
+}
+
+void launchWithFolderContents(const char* filledTemplate) {
+  std::string prefix, tail;
+  SourceForm form = splitSourcePlaceholder(filledTemplate, &prefix, &tail);
+  if (form == kFormNone) return;
+  std::vector<std::string> items;
+  if (!listFolderEntries(RunState.sourceList[0], &items) || items.empty())
+    return;
+  launchProgram(RunState.execProgram,
+                buildCommandLine(form, prefix, items, tail).c_str());
+}
