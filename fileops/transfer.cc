@@ -47,9 +47,12 @@ bool walkUpLevels(int levels) {
   copyText(RunState.resolvedDestination, kPathSize, RunState.sourceList[0]);
   for (int pass = 0; pass <= levels; ++pass) {
     PathParts parts = splitPath(RunState.resolvedDestination);
-    // Nothing holds a drive root: the walk stops there instead of turning
-    // into the drive's current folder.
-    if (parts.name.empty() && parts.ext.empty()) return false;
+    // Nothing holds a drive root: the walk stops there, with nothing to open,
+    // instead of turning into the drive's current folder.
+    if (parts.name.empty() && parts.ext.empty()) {
+      RunState.resolvedDestination[0] = '\0';
+      return false;
+    }
     std::string up = parts.drive + parts.folder;
     copyText(RunState.resolvedDestination, kPathSize, up.c_str());
     if (!plat::pathIsDirectory(RunState.resolvedDestination)) return false;
