@@ -26,7 +26,10 @@ bool isAbsolute(const std::string& p) {
 // trailing backslash is dropped except at a drive root, "C:" is the root.
 std::string keyOf(const std::string& raw) {
   std::string p = raw;
-  if (!isAbsolute(p)) p = world->currentFolder + "\\" + p;
+  if (!p.empty() && (p[0] == '\\' || p[0] == '/') && !isAbsolute(p))
+    p = world->currentFolder.substr(0, 2) + p;  // the current drive's root
+  else if (!isAbsolute(p))
+    p = world->currentFolder + "\\" + p;
   p = fold(p);
   while (p.size() > 3 && p.back() == '\\') p.pop_back();
   if (p.size() == 2 && p[1] == ':') p += '\\';

@@ -27,8 +27,8 @@ TEST_F(SourcesTest, CommandLineTokens) {
   EXPECT_EQ(sources(), (List{"C:\\b.txt"}));
   collectSources("C:\\My Files\\a.txt", kCommandLineText);
   EXPECT_EQ(sources(), List{});
-  collectSources("abc\"C:\\b.txt\" C:\\Da\tta\\ D:\\ C:\\b.txt\r\n", kCommandLineText);
-  EXPECT_EQ(sources(), (List{"C:\\b.txt", "C:\\Data", "D:", "C:\\b.txt"}));
+  collectSources("abc\"C:\\b.txt\" C:\\Da\tta\\ D:\\ C:\\b.txt\r\n \\", kCommandLineText);
+  EXPECT_EQ(sources(), (List{"C:\\b.txt", "C:\\Data", "D:", "C:\\b.txt", "\\"}));
 }
 
 TEST_F(SourcesTest, LineTextKeepsSpaces) {

@@ -135,7 +135,8 @@ void removeTrailingBackslash(char* path) {
 
 void normaliseFolder(char* path, size_t size) {
   addBackslash(path, size);
-  removeTrailingBackslash(path);
+  // "\" (the current drive's root) stays: removing it would leave no path.
+  if (strcmp(path, "\\") != 0) removeTrailingBackslash(path);
 }
 
 bool isBareDrive(const char* path) {

@@ -1,0 +1,33 @@
+// The first two lines define user macros (name | value); the rest is
+// expanded and then used as a parameter template.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "config/config_model.h"
+#include "fuzz/fuzz_world.h"
+#include "text/ansi_text.h"
+#include "text/path_macros.h"
+#include "text/placeholders.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  resetFuzzWorld();
+  std::string input(reinterpret_cast<const char*>(data), size);
+  input = input.c_str();  // callers only ever pass C strings
+  for (int i = 0; i < 2; ++i) {
+    size_t lineEnd = input.find('\n');
+    if (lineEnd == std::string::npos) break;
+    std::string line = input.substr(0, lineEnd);
+    input.erase(0, lineEnd + 1);
+    size_t bar = line.find(" | ");
+    if (bar == std::string::npos) continue;
+    copyText(UserMacros.name[UserMacros.count], kMacroNameSize, line.substr(0, bar).c_str());
+    copyText(UserMacros.value[UserMacros.count++], kPathSize, line.substr(bar + 3).c_str());
+  }
+  std::string out = expandPathMacros(input.c_str());
+  if (out.size() > kMacroTextLimit) __builtin_trap();
+  Config.expandMacros = 1;
+  std::string filled = fillDestinationPlaceholders(input.c_str(), out.substr(0, 259).c_str());
+  if (filled.size() > kParameterTextLimit) __builtin_trap();
+  return 0;
+}
