@@ -1,0 +1,83 @@
+// falvex-check: reads a configuration with Falvex's own reader and prints
+// what each line became, and why a line was dropped. Exit code 0 when
+// nothing was dropped, 1 otherwise, 2 when the file cannot be read.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/run_state.h"
+#include "config/config_model.h"
+#include "config/config_reader.h"
+#include "platform/platform.h"
+#include "text/ansi_text.h"
+
+namespace {
+
+int problems = 0;
+
+void printLine(const LineReport& r) {
+  const char* outcome = r.outcome == kLineTaken     ? "ok     "
+                        : r.outcome == kLineSkipped ? "skipped"
+                                                    : "DROPPED";
+  if (r.outcome == kLineDropped) ++problems;
+  printf("%-6s %4d  %s  %-28s %s\n", r.section, r.lineNumber, outcome, r.what, r.line);
+}
+
+// Markers the reader finds inside another line, and sections without %end.
+void checkMarkers(const std::string& text) {
+  const char* markers[] = {"[system]", "[dir]", "[group]", "[exec]"};
+  for (const char* marker : markers) {
+    const char* hit = findTextI(text.c_str(), marker);
+    if (!hit) continue;
+    size_t at = static_cast<size_t>(hit - text.c_str());
+    size_t lineStart = text.rfind('\n', at == 0 ? 0 : at - 1);
+    lineStart = (at == 0 || lineStart == std::string::npos) ? 0 : lineStart + 1;
+    if (at > 0 && lineStart != at && text.find_first_not_of(" \t", lineStart) != at) {
+      printf("%-6s        PROBLEM  marker found inside another line, the section starts there\n", marker);
+      ++problems;
+    }
+    size_t lineEnd = text.find('\n', at);
+    bool ended = false;
+    for (size_t pos = lineEnd; pos != std::string::npos && !ended; pos = text.find('\n', pos + 1)) {
+      size_t begin = text.find_first_not_of(" \t\r", pos + 1);
+      if (begin != std::string::npos && keyMatches(text.c_str() + begin, "%end", 4)) ended = true;
+    }
+    if (!ended) {
+      printf("%-6s        PROBLEM  no %%end: the section runs on to the end of the file\n", marker);
+      ++problems;
+    }
+  }
+  if (!text.empty() && text.back() != '\n') {
+    printf("               PROBLEM  the last line has no line feed and is not read\n");
+    ++problems;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* file = argc > 1 ? argv[1] : "Falvex.ini";
+  char full[kPathSize];
+  if (!plat::fullPathName(file, full, sizeof full) || !plat::pathFileExists(full)) {
+    fprintf(stderr, "falvex-check: cannot open %s\n", file);
+    return 2;
+  }
+  // The configuration sits beside the program, so its folder is %Falvex%.
+  copyText(RunState.configPath, kPathSize, full);
+  PathParts parts = splitPath(full);
+  copyText(RunState.programFolder, kPathSize, (parts.drive + parts.folder).c_str());
+  copyText(RunState.defaultConfigName, kPathSize, (parts.name + parts.ext).c_str());
+  RunState.mouseButtons = 1;
+  std::string text;
+  plat::readWholeFile(full, plat::kOpenExisting, &text);
+  printf("%s\n", full);
+  configLineObserver = printLine;
+  if (!loadConfiguration(nullptr)) {
+    fprintf(stderr, "falvex-check: cannot open %s\n", full);
+    return 2;
+  }
+  checkMarkers(text);
+  printf("%d folder entries, %d groups, %d programs, %d macros; %d problem(s)\n",
+         DirEntries.count, Groups.count, ExecEntries.count, UserMacros.count, problems);
+  return problems ? 1 : 0;
+}
