@@ -31,6 +31,7 @@ ensure_wine_tools() {
   want xwininfo x11-utils
   want import imagemagick
   want locale-gen locales
+  want /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf fonts-ipafont-gothic
 }
 install_missing() {
   if [ ${#need_packages[@]} -gt 0 ]; then
