@@ -12,6 +12,7 @@ char foldAscii(char c) {
 
 // Length of the character starting at p: 2 for a complete double-byte pair.
 size_t charLength(const char* p) {
+  if (static_cast<unsigned char>(p[0]) < 0x80) return 1;  // never a lead byte
   if (plat::isLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0')
     return 2;
   return 1;

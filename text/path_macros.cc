@@ -50,7 +50,10 @@ std::string expandPathMacros(const char* input) {
   int year = 0, month = 0, day = 0;
   plat::localDate(&year, &month, &day);
 
+  // Every built-in macro starts with a percent sign.
+  bool mayHoldBuiltIns = text.find('%') != std::string::npos;
   for (const FolderMacro& row : kFolderMacros) {
+    if (!mayHoldBuiltIns) break;
     if (findTextI(text, row.text, 0) == std::string::npos) continue;
     char folder[kPathSize] = "";
     // A folder the system cannot report leaves the macro text in place.

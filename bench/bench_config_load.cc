@@ -1,0 +1,73 @@
+// Loading a large configuration against reading its bytes and scanning them
+// once: the reader should stay within about twice the bare scan.
+#include <malloc.h>
+
+#include <cstdio>
+#include <string>
+
+#include "bench/bench_timer.h"
+#include "config/config_model.h"
+#include "config/config_reader.h"
+#include "tests/fake_platform.h"
+#include "text/ansi_text.h"
+
+int main() {
+  // Keep large buffers off fresh mmap pages, so page faults do not swamp
+  // what is measured.
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+  resetFake();
+  addFolder("C:\\Prog");
+  std::string text = "[system]\r\n@param\r\n%d% | D:\\Dest\r\n@menu=center\r\n%end\r\n[dir]\r\n";
+  for (int i = 0; i < 1000; ++i) {
+    std::string folder = "D:\\Dest\\folder" + std::to_string(i % 100);
+    addFolder(folder);
+    text += (i % 50 == 25) ? "+\r\n" : "%d%\\folder" + std::to_string(i % 100) + " | &Folder " + std::to_string(i) + "\r\n";
+  }
+  text += "%end\r\n[group]\r\n";
+  for (int g = 0; g < 10; ++g) {
+    text += "{Group " + std::to_string(g) + "\r\n";
+    for (int m = 0; m < 10; ++m) text += "D:\\Dest\\folder" + std::to_string(m) + "\r\n";
+    text += "}\r\n";
+  }
+  text += "%end\r\n[exec]\r\n";
+  for (int p = 0; p < 10; ++p) {
+    addFile("C:\\Tools\\tool" + std::to_string(p) + ".exe");
+    text += "C:\\Tools\\tool" + std::to_string(p) + " | Tool " + std::to_string(p) + "\r\n>\"%M\" %P\r\n";
+  }
+  text += "%end\r\n";
+  addFile("C:\\Prog\\Falvex.ini", text);
+
+  auto setUp = [] {
+    copyText(RunState.programFolder, kPathSize, "C:\\Prog\\");
+    copyText(RunState.defaultConfigName, kPathSize, "Falvex.ini");
+    copyText(RunState.configPath, kPathSize, "C:\\Prog\\Falvex.ini");
+  };
+  setUp();
+  double load = bestMicros(50, [&] {
+    Config.menuPosition = 9;
+    loadConfiguration(nullptr);
+  });
+  volatile size_t lines = 0;
+  double scan = bestMicros(50, [&] {
+    std::string bytes;
+    plat::readWholeFile("C:\\Prog\\Falvex.ini", plat::kOpenExisting, &bytes);
+    size_t n = 0;
+    for (char c : bytes) n += c == '\n';
+    lines = n;
+  });
+  printf("configuration: %zu bytes, %d [dir] entries, %d groups, %d programs\n", text.size(),
+         DirEntries.count, Groups.count, ExecEntries.count);
+  std::string plain = text;
+  plain.replace(plain.find("@param"), 6, "@noparam");
+  addFile("C:\\Prog\\Falvex.ini", plain);
+  for (size_t at; (at = plain.find("%d%")) != std::string::npos;) plain.replace(at, 3, "D:\\Dest");
+  addFile("C:\\Prog\\Falvex.ini", plain);
+  double loadPlain = bestMicros(50, [&] {
+    Config.menuPosition = 9;
+    loadConfiguration(nullptr);
+  });
+  printf("without macros: load %.1f us, ratio %.2f\n", loadPlain, loadPlain / scan);
+  printf("load %.1f us, read+scan %.1f us, ratio %.2f (target <= 2)\n", load, scan, load / scan);
+  return 0;
+}
