@@ -51,5 +51,5 @@ install_missing() {
 build_windows() {
   cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build build/win -j2
+  cmake --build build/win -j2 --target all release
 }
