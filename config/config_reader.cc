@@ -123,10 +123,7 @@ void readSystemSection(const std::string& text) {
   int filerLink = 0;
   while (reader.next()) {
     const char* line = reader.line();
-    if (line[0] == ';') {
-      reader.report(kLineSkipped, "comment");
-      continue;
-    }
+    if (reader.atComment()) continue;
     if (filerLink && line[0] == '>') {
       copyText(Config.filerParams, kPathSize, line + 1);
       filerLink = 0;
@@ -134,10 +131,7 @@ void readSystemSection(const std::string& text) {
       continue;
     }
     filerLink = 0;
-    if (isEnd(line)) {
-      reader.report(kLineSkipped, "end of section");
-      break;
-    }
+    if (reader.atEnd()) break;
     if (keyMatches(line, "@mode=move", 10)) {
       if (RunState.transferMode == kNotSet) RunState.transferMode = 1;
       reader.report(kLineTaken, "move mode");

@@ -39,6 +39,18 @@ void SectionReader::report(LineOutcome outcome, const char* what) const {
 
 bool isEnd(const char* line) { return keyMatches(line, "%end", 4); }
 
+bool SectionReader::atEnd() const {
+  if (!isEnd(trimmed_)) return false;
+  report(kLineSkipped, "end of section");
+  return true;
+}
+
+bool SectionReader::atComment() const {
+  if (trimmed_[0] != ';') return false;
+  report(kLineSkipped, "comment");
+  return true;
+}
+
 std::string expandedValue(const char* value) {
   return Config.expandMacros ? expandPathMacros(value) : std::string(value);
 }
@@ -106,14 +118,8 @@ void readDirSection(const std::string& text) {
   bool folderSinceOpener = false;
   while (reader.next()) {
     const char* line = reader.line();
-    if (isEnd(line)) {
-      reader.report(kLineSkipped, "end of section");
-      break;
-    }
-    if (line[0] == ';') {
-      reader.report(kLineSkipped, "comment");
-      continue;
-    }
+    if (reader.atEnd()) break;
+    if (reader.atComment()) continue;
     if (DirEntries.count >= kMaxDirEntries) {
       reader.report(kLineDropped, "table full (1000 entries)");
       continue;
@@ -144,14 +150,8 @@ void readGroupSection(const std::string& text) {
   bool open = false;
   while (reader.next()) {
     const char* line = reader.line();
-    if (isEnd(line)) {
-      reader.report(kLineSkipped, "end of section");
-      break;
-    }
-    if (line[0] == ';') {
-      reader.report(kLineSkipped, "comment");
-      continue;
-    }
+    if (reader.atEnd()) break;
+    if (reader.atComment()) continue;
     if (Groups.count >= kMaxGroups) {
       reader.report(kLineDropped, "table full (10 groups)");
       continue;

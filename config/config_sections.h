@@ -18,6 +18,9 @@ class SectionReader {
   // Continues behind bytes taken by a nested reader (the macro block).
   void skipTo(size_t offset) { offset_ = offset; }
   void report(LineOutcome outcome, const char* what) const;
+  // "%end" and ";" lines, reported as they are recognised.
+  bool atEnd() const;
+  bool atComment() const;
 
  private:
   const std::string& text_;

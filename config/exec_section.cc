@@ -10,10 +10,7 @@ void readExecSection(const std::string& text) {
   ExecEntries.count = 0;
   bool link = false;  // the last line was an accepted program
   while (reader.next()) {
-    if (isEnd(reader.line())) {
-      reader.report(kLineSkipped, "end of section");
-      break;
-    }
+    if (reader.atEnd()) break;
     // This section knows no comments; every line is expanded first.
     std::string line = expandedValue(reader.line());
     if (link && line[0] == '>') {
