@@ -28,19 +28,26 @@ class MenuTest(E2ETest):
         self.assertEqual(self.received(2), ["a.txt", "b.txt"])
         self.assertEqual(self.received(1) + self.received(3), [])
 
-    def test_middle_button_marks_a_folder_as_well(self):
-        proc = self.prog.start(self.a, self.b)
-        wid, _, w, h = self.desktop.wait_menu()[0]
-        time.sleep(0.5)
+    def item_clicker(self, window):
+        """Clicks item i of the menu window with a button; placed up front."""
+        wid, _, w, h = window
         geometry = self.desktop.x("xdotool", "getwindowgeometry", wid)
         x, y = (int(v) for v in geometry.split("Position: ")[1].split()[0].split(","))
-        self.desktop.x("xdotool", "mousemove", str(x + w // 2), str(y + 10))
+
+        def click(index, button):
+            self.desktop.x("xdotool", "mousemove", str(x + w // 2), str(y + 10 + 18 * index))
+            time.sleep(0.3)
+            self.desktop.x("xdotool", "click", str(button))
+        return click
+
+    def test_middle_button_marks_a_folder_as_well(self):
+        proc = self.prog.start(self.a, self.b)
+        window = self.desktop.wait_menu()[0]
+        time.sleep(0.5)
+        click = self.item_clicker(window)
+        click(0, 2)  # marks the first folder; the menu stays
         time.sleep(0.3)
-        self.desktop.x("xdotool", "click", "2")
-        time.sleep(0.3)
-        self.desktop.x("xdotool", "mousemove", str(x + w // 2), str(y + 10 + 18 * 2))
-        time.sleep(0.3)
-        self.desktop.x("xdotool", "click", "1")
+        click(2, 1)
         self.assertEqual(proc.wait(30), 0)
         self.assertEqual(self.received(1), ["a.txt", "b.txt"])
         self.assertEqual(self.received(3), ["a.txt", "b.txt"])
@@ -54,13 +61,9 @@ class MenuTest(E2ETest):
         (self.prog.dir / "Falvex.ini").write_text(
             "[system]\n@menu=center\n@mode=move\n%end\n[dir]\n" + "\n".join(self.dests) + "\n%end\n")
         proc = self.prog.start(self.a, self.b)
-        wid, _, w, h = self.desktop.wait_menu()[0]
+        window = self.desktop.wait_menu()[0]
         time.sleep(0.5)
-        geometry = self.desktop.x("xdotool", "getwindowgeometry", wid)
-        x, y = (int(v) for v in geometry.split("Position: ")[1].split()[0].split(","))
-        self.desktop.x("xdotool", "mousemove", str(x + w // 2), str(y + 10 + 18 * 2))
-        time.sleep(0.3)
-        self.desktop.x("xdotool", "click", "3")
+        self.item_clicker(window)(2, 3)
         self.assertEqual(proc.wait(30), 0)
         self.assertEqual(self.received(3), ["a.txt", "b.txt"])
         self.assertTrue(self.prog.path("src/a.txt").exists())  # copied, not moved
