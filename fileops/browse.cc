@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "app/run_state.h"
+#include "fileops/folder_listing.h"
 #include "text/ansi_text.h"
 
 UiText browseTitle() {
-  bool internal = RunState.folderInternal == 1 &&
-                  plat::pathIsDirectory(RunState.sourceList[0]);
+  bool internal = folderContentsInstead();
   if (RunState.transferMode == 0)
     return internal ? kTextBrowseCopyInternal : kTextBrowseCopy;
   return internal ? kTextBrowseMoveInternal : kTextBrowseMove;

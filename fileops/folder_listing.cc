@@ -1,5 +1,6 @@
 #include "fileops/folder_listing.h"
 
+#include "app/run_state.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
 
@@ -11,4 +12,9 @@ bool listFolderEntries(const char* folder, std::vector<std::string>* paths) {
   for (const std::string& name : names)
     if (name != "." && name != "..") paths->push_back(base + name);
   return true;
+}
+
+bool folderContentsInstead() {
+  return RunState.folderInternal == 1 &&
+         plat::pathIsDirectory(RunState.sourceList[0]);
 }

@@ -7,3 +7,7 @@
 // them, hidden ones included, "." and ".." left out; not recursive. Paths are
 // built in growable storage, so long entry names cannot overrun anything.
 bool listFolderEntries(const char* folder, std::vector<std::string>* paths);
+
+// Folder-internal processing applies: it is on and the first source is an
+// existing folder, whose contents are then handled instead of the sources.
+bool folderContentsInstead();

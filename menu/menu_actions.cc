@@ -5,6 +5,7 @@
 #include "app/run_state.h"
 #include "config/config_model.h"
 #include "fileops/browse.h"
+#include "fileops/folder_listing.h"
 #include "fileops/transfer.h"
 #include "menu/menu_build.h"
 #include "menu/menu_run.h"
@@ -14,14 +15,6 @@
 #include "text/placeholders.h"
 
 namespace {
-
-bool firstSourceIsFolder() {
-  return plat::pathIsDirectory(RunState.sourceList[0]);
-}
-
-bool contentsInsteadOfSources() {
-  return RunState.folderInternal == 1 && firstSourceIsFolder();
-}
 
 void swapIfAsked() {
   if (RunState.invertTransfer == 1)
@@ -65,7 +58,7 @@ void openWithEditor(const char* path) {
 }  // namespace
 
 bool performDestination(PlatWindow window, const DestinationAction& action) {
-  bool contents = contentsInsteadOfSources();
+  bool contents = folderContentsInstead();
   if (RunState.execMode > 0) {
     for (const std::string& folder : action.folders) {
       std::string filled =
@@ -152,7 +145,7 @@ void runPresetDestination(PlatWindow window) {
   if (RunState.presetDestination == 10) {
     if (!browseIntoFirstEntry(window)) return;
     RunState.presetDestination = 0;  // transfer to the entry, not up levels
-    if (contentsInsteadOfSources())
+    if (folderContentsInstead())
       transferFolderContents(window, kMarkedEntriesTarget);
     else
       transferSourceList(window, kMarkedEntriesTarget);

@@ -5,6 +5,7 @@
 
 #include "app/run_state.h"
 #include "config/config_model.h"
+#include "fileops/folder_listing.h"
 #include "text/ansi_text.h"
 
 MenuBuildState MenuBuild;
@@ -92,7 +93,7 @@ std::string fitItemText(const char* prefix, std::string name,
 
 std::string sourceItemText() {
   const char* first = RunState.sourceList[0];
-  bool internal = RunState.folderInternal == 1 && plat::pathIsDirectory(first);
+  bool internal = folderContentsInstead();
   std::string suffix = " ( &1 )";
   if (RunState.sourceCount > 1) {
     char count[48];
