@@ -32,9 +32,10 @@ bool SectionReader::next() {
 
 void SectionReader::report(LineOutcome outcome, const char* what) const {
   if (!configLineObserver) return;
-  int lineNumber = 1 + static_cast<int>(std::count(
-                           text_.begin(), text_.begin() + lineOffset_, '\n'));
-  configLineObserver({section_, lineNumber, trimmed_, outcome, what});
+  lineNumber_ += static_cast<int>(std::count(
+      text_.begin() + countedTo_, text_.begin() + lineOffset_, '\n'));
+  countedTo_ = lineOffset_;
+  configLineObserver({section_, lineNumber_, trimmed_, outcome, what});
 }
 
 bool isEnd(const char* line) { return keyMatches(line, "%end", 4); }

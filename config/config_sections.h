@@ -27,6 +27,9 @@ class SectionReader {
   const char* section_;
   size_t offset_;
   size_t lineOffset_ = 0;
+  // Line numbers are counted on as lines are reported, never from the top.
+  mutable size_t countedTo_ = 0;
+  mutable int lineNumber_ = 1;
   bool empty_;
   char buffer_[520];
   const char* trimmed_ = buffer_;
