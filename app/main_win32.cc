@@ -7,6 +7,7 @@
 
 #include "app/run_state.h"
 #include "app/startup.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace {
 
@@ -36,9 +37,13 @@ LRESULT onTimer(HWND window, WPARAM id) {
   return 0;
 }
 
-LRESULT onInitMenuPopup(WPARAM submenu, LPARAM lParam) {
-  if (::onInitMenuPopup(reinterpret_cast<HMENU>(submenu), LOWORD(lParam)))
-    pressDownArrow();
+LRESULT onInitMenuPopup(WPARAM submenu) {
+  if (::onInitMenuPopup(reinterpret_cast<HMENU>(submenu))) pressDownArrow();
+  return 0;
+}
+
+LRESULT onUninitMenuPopup(WPARAM menu) {
+  ::onUninitMenuPopup(reinterpret_cast<HMENU>(menu));
   return 0;
 }
 
@@ -70,7 +75,9 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam,
       pressDownArrow();
       return 0;
     case WM_INITMENUPOPUP:
-      return onInitMenuPopup(wParam, lParam);
+      return onInitMenuPopup(wParam);
+    case WM_UNINITMENUPOPUP:
+      return onUninitMenuPopup(wParam);
     case WM_KILLFOCUS:
       return onKillFocus(window);
     case WM_LBUTTONDOWN:
@@ -105,13 +112,15 @@ int createHostWindow(HINSTANCE instance, const char* className) {
   return 1;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments,
-                   int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   RunState.instance = instance;
   char modulePath[kLongPathSize] = "";
   GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
   std::string className = deriveProgramNames(modulePath);
-  RunState.commandLine = arguments ? arguments : "";
+  // Built from the wide command line: the ANSI one would carry best-fit
+  // look-alikes of names the code page cannot hold.
+  static std::string commandLine = markedFromWide(GetCommandLineW());
+  RunState.commandLine = argumentsAfterProgramName(commandLine.c_str());
   if (!previous && !registerHostClass(instance, className.c_str())) return 0;
   if (!createHostWindow(instance, className.c_str())) return 0;
   MSG message;

@@ -34,8 +34,7 @@ bool has(const char* commandLine, const char* option) {
 }
 
 void setDefaultConfigPath() {
-  copyText(RunState.configPath, kPathSize, RunState.programFolder);
-  appendText(RunState.configPath, kPathSize, RunState.defaultConfigName);
+  pathInProgramFolder(RunState.configPath, RunState.defaultConfigName);
 }
 
 void readConfigOption(const char* commandLine) {
@@ -45,10 +44,9 @@ void readConfigOption(const char* commandLine) {
   std::string name = optionValue(commandLine, "/#s=", ' ', &limit);
   // A name that reaches the limit, or would not fit behind the program
   // folder, falls back to the default rather than naming a cut path.
-  std::string path = std::string(RunState.programFolder) + name;
-  if (limit || path.size() >= kPathSize) return;
-  copyText(RunState.configPath, kPathSize, path.c_str());
-  if (!plat::pathFileExists(RunState.configPath)) setDefaultConfigPath();
+  if (limit || !pathInProgramFolder(RunState.configPath, name.c_str()) ||
+      !plat::pathFileExists(RunState.configPath))
+    setDefaultConfigPath();
 }
 
 void readPresetDestination(const char* commandLine) {

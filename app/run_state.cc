@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/ansi_text.h"
+
 RunStateRecord RunState = [] {
   RunStateRecord r;
   memset(&r, 0, sizeof r);
@@ -14,4 +16,13 @@ void resetRunState() {
   memset(&RunState, 0, sizeof RunState);
   RunState.transferMode = kNotSet;
   RunState.confirm = kNotSet;
+}
+
+bool pathInProgramFolder(char* out, const char* name) {
+  out[0] = '\0';
+  if (RunState.programFolder[0] == '\0') return false;
+  copyText(out, kPathSize, RunState.programFolder);
+  if (appendText(out, kPathSize, name)) return true;
+  out[0] = '\0';
+  return false;
 }

@@ -51,3 +51,9 @@ extern RunStateRecord RunState;
 
 // Back to the values of process start.
 void resetRunState();
+
+// The program folder followed by name, into out[kPathSize]. A path that
+// cannot be formed whole (the program folder did not fit its field, or the
+// name does not fit behind it) leaves out empty: a cut or relative path
+// would name some other file.
+bool pathInProgramFolder(char* out, const char* name);

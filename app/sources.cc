@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/run_state.h"
+#include "app/unheld_names.h"
 #include "config/config_model.h"
 #include "text/ansi_text.h"
 #include "text/path_macros.h"
@@ -19,9 +20,31 @@ void storeSource(const char* path) {
   copyText(RunState.sourceList[RunState.sourceCount++], kLongPathSize, path);
 }
 
-// Takes a finished token that ended at index end of the text.
-void finishCandidate(const char* text, size_t end, const std::string& token) {
+// The folder value of /#0=" is an option, not a source: its token starts
+// at the quote that ends those five characters.
+bool isPresetFolderValue(const char* text, size_t start) {
+  return start >= 4 && memcmp(text + start - 4, "/#0=\"", 5) == 0;
+}
+
+// A token holding a character the code page cannot hold is left out before
+// anything looks it up: in any altered form it would name another file.
+void leaveOutUnheld(const char* text, size_t start, const std::string& token) {
+  if (isPresetFolderValue(text, start)) return;
+  char name[kLongPathSize];
+  copyText(name, sizeof name, token.c_str());
+  unquoteSpaces(name);
+  removeBlanks(name);
+  if (strncmp(name, "/#", 2) == 0) return;  // an option word, not a name
+  noteUnheldName(name);
+}
+
+// Takes a finished token that started at index start of the text.
+void finishCandidate(const char* text, size_t start, const std::string& token) {
   if (token.empty() || listFull()) return;
+  if (isUnheldName(token.c_str())) {
+    leaveOutUnheld(text, start, token);
+    return;
+  }
   std::string expanded =
       Config.expandMacros ? expandPathMacros(token.c_str()) : token;
   if (expanded.size() >= kLongPathSize) return;
@@ -29,13 +52,10 @@ void finishCandidate(const char* text, size_t end, const std::string& token) {
   copyText(path, sizeof path, expanded.c_str());
   unquoteSpaces(path);
   removeBlanks(path);
+  if (isPresetFolderValue(text, start)) return;
   bool folder = plat::pathIsDirectory(path);
   if (!folder && !plat::pathFileExists(path)) return;
-  size_t length = strlen(path);
-  if (length >= kPathSize) return;
-  // The folder value of /#0=" is an option, not a source.
-  if (length + 5 <= end && memcmp(text + end - length - 5, "/#0=\"", 5) == 0)
-    return;
+  if (strlen(path) >= kPathSize) return;
   if (folder) normaliseFolder(path, sizeof path);
   storeSource(path);
 }
@@ -45,34 +65,39 @@ void finishCandidate(const char* text, size_t end, const std::string& token) {
 void collectSources(const char* text, int textMode) {
   RunState.sourceCount = 0;
   std::string token;
+  size_t start = 0;  // where the token's first character stood
   bool inQuote = false;
-  auto finish = [&](size_t end) {
-    finishCandidate(text, end, token);
+  auto finish = [&]() {
+    finishCandidate(text, start, token);
     token.clear();
+  };
+  auto append = [&](size_t pos, char c) {
+    if (token.empty()) start = pos;
+    token += c;
   };
   size_t pos = 0;
   for (; text[pos] && !listFull(); ++pos) {
     char c = text[pos];
     if (c == '"' && !inQuote) {
-      if (!token.empty()) finish(pos);
-      token = "\"";
+      if (!token.empty()) finish();
+      append(pos, '"');
       inQuote = true;
     } else if (c == '"') {
-      token += c;
+      append(pos, c);
       inQuote = false;
-      finish(pos);
+      finish();
     } else if (c == ' ' && !inQuote && textMode == kCommandLineText) {
-      finish(pos);
+      finish();
     } else if (c == '\n' && textMode == kLineText) {
       inQuote = false;
-      finish(pos);
+      finish();
     } else if (c == '\r' || c == '\n' || c == '\t') {
       // dropped wherever they stand
     } else if (token.size() < kTokenLimit) {
-      token += c;
+      append(pos, c);
     }
   }
-  if (!token.empty() && !listFull()) finish(pos);
+  if (!token.empty() && !listFull()) finish();
 }
 
 int collectClipboardSources(PlatWindow hostWindow) {
@@ -83,6 +108,10 @@ int collectClipboardSources(PlatWindow hostWindow) {
       RunState.sourceCount = 0;
       for (const std::string& name : names) {
         if (listFull()) break;
+        if (isUnheldName(name.c_str())) {
+          noteUnheldName(name);
+          continue;
+        }
         char path[kPathSize];
         // Names of 260 characters or more do not fit a path and are left out.
         if (!copyText(path, sizeof path, name.c_str())) continue;

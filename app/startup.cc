@@ -5,6 +5,7 @@
 #include "app/options.h"
 #include "app/run_state.h"
 #include "app/sources.h"
+#include "app/unheld_names.h"
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "menu/menu_build.h"
@@ -30,12 +31,11 @@ void initPathsAndMetrics(int screenWidth, int maximizedHeight,
                          int mouseButtons) {
   PathParts parts = splitPath(RunState.modulePath);
   std::string folder = parts.drive + parts.folder;
-  // A program folder too long for its field leaves paths built from it
-  // empty, which later lookups simply do not find.
+  // A program folder too long for its field stays empty; every path built
+  // from it then fails to form (pathInProgramFolder).
   if (!copyText(RunState.programFolder, kPathSize, folder.c_str()))
     RunState.programFolder[0] = '\0';
-  copyText(RunState.readmePath, kPathSize, RunState.programFolder);
-  appendText(RunState.readmePath, kPathSize, "Falvex.txt");
+  pathInProgramFolder(RunState.readmePath, "Falvex.txt");
   RunState.baseFolder[0] = '\0';
   RunState.screenWidth = screenWidth;
   RunState.maximizedHeight = maximizedHeight;
@@ -45,10 +45,22 @@ void initPathsAndMetrics(int screenWidth, int maximizedHeight,
 bool runStartupSteps(PlatWindow window, bool shiftDown) {
   const char* commandLine = RunState.commandLine ? RunState.commandLine : "";
   RunState.folderInternal = folderInternalFor(shiftDown, commandLine);
-  copyText(RunState.configPath, kPathSize, RunState.programFolder);
-  appendText(RunState.configPath, kPathSize, RunState.defaultConfigName);
+  pathInProgramFolder(RunState.configPath, RunState.defaultConfigName);
   if (commandLine[0]) parseOptions(commandLine);
   return loadConfiguration(window) != 0;
+}
+
+const char* argumentsAfterProgramName(const char* commandLine) {
+  const char* p = commandLine;
+  if (*p == '"') {
+    ++p;
+    while (*p && *p != '"') ++p;
+    if (*p == '"') ++p;
+  } else {
+    while (*p && *p != ' ' && *p != '\t') ++p;
+  }
+  while (*p == ' ' || *p == '\t') ++p;
+  return p;
 }
 
 void dispatchRun(PlatWindow hostWindow) {
@@ -56,6 +68,9 @@ void dispatchRun(PlatWindow hostWindow) {
   collectSources(commandLine, kCommandLineText);
   if (RunState.sourceCount == 0 && findTextI(commandLine, "/#c"))
     collectClipboardSources(hostWindow);
+  // Names left out are told before anything happens; when nothing else was
+  // named, the run ends with the box rather than offering the no-source menu.
+  if (tellUnheldNames(hostWindow) && RunState.sourceCount == 0) return;
   if (RunState.sourceCount == 0) {
     runMenu(hostWindow, 1);
   } else if (RunState.presetDestination > 0) {
@@ -71,15 +86,20 @@ void onMenuSelect(int item, unsigned flags, PlatMenu menu) {
   RunState.menuSelByMouse = (flags & 0x8000) ? 1 : 0;  // MF_MOUSESELECT
 }
 
-bool onInitMenuPopup(PlatMenu submenu, int position) {
-  if (!RunState.menuSelMenu) return false;
-  int id = 0;
-  if (plat::menuItemIdAt(RunState.menuSelMenu, position, &id)) {
-    int k = id - kDirItemBaseId;
-    if (k >= 0 && k < DirEntries.count && DirEntries.kind[k] == kDirSubmenu)
-      fillDirMenu(submenu, k, 1);
-  }
+bool onInitMenuPopup(PlatMenu submenu) {
+  // Known by its handle: the last highlight may belong to a submenu that
+  // closed without a word (Wine sends no WM_MENUSELECT for Left or Escape).
+  int k = dirEntryOfSubmenu(submenu);
+  if (k >= 0 && DirEntries.kind[k] == kDirSubmenu) fillDirMenu(submenu, k, 1);
   return RunState.menuSelByMouse == 1;
+}
+
+void onUninitMenuPopup(PlatMenu menu) {
+  // Its items are gone from the screen: none of them is highlighted now.
+  if (menu && RunState.menuSelMenu == menu) {
+    RunState.menuSelMenu = nullptr;
+    RunState.menuSelItem = 0;
+  }
 }
 
 bool onKillFocus() {

@@ -47,25 +47,22 @@ size_t readUserMacros(const std::string& text, size_t offset) {
 
 namespace {
 
-// Picks the configuration file and reads it; false when it cannot be opened.
+// Picks the configuration file and reads it; false when it cannot be opened,
+// or when its path cannot be formed whole in the program folder.
 bool readConfigurationFile(std::string* text) {
-  if (plat::pathFileExists(RunState.configPath))
+  if (RunState.configPath[0] && plat::pathFileExists(RunState.configPath))
     return plat::readWholeFile(RunState.configPath, plat::kOpenExisting, text);
   char candidate[kPathSize];
   const char* names[] = {RunState.defaultConfigName, "Falvex.ini"};
   bool found = false;
   for (const char* name : names) {
-    copyText(candidate, sizeof candidate, RunState.programFolder);
-    if (appendText(candidate, sizeof candidate, name) &&
-        plat::pathFileExists(candidate)) {
+    if (pathInProgramFolder(candidate, name) && plat::pathFileExists(candidate)) {
       found = true;
       break;
     }
   }
-  if (!found) {
-    copyText(candidate, sizeof candidate, RunState.programFolder);
-    appendText(candidate, sizeof candidate, RunState.defaultConfigName);
-  }
+  if (!found && !pathInProgramFolder(candidate, RunState.defaultConfigName))
+    return false;
   copyText(RunState.configPath, kPathSize, candidate);
   return plat::readWholeFile(RunState.configPath, plat::kOpenAlways, text);
 }

@@ -78,7 +78,7 @@ bool existingFolder(const std::string& text, char* folder) {
   copyText(folder, kPathSize, text.c_str());
   addBackslash(folder, kPathSize);
   if (!plat::pathIsDirectory(folder)) return false;
-  removeTrailingBackslash(folder);
+  normaliseFolder(folder, kPathSize);  // "\" (the current drive's root) stays
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "fileops/folder_listing.h"
 
 #include "app/run_state.h"
+#include "app/unheld_names.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
 
@@ -9,8 +10,11 @@ bool listFolderEntries(const char* folder, std::vector<std::string>* paths) {
   addBackslash(&base);
   std::vector<std::string> names;
   if (!plat::listFolder((base + "*.*").c_str(), &names)) return false;
-  for (const std::string& name : names)
-    if (name != "." && name != "..") paths->push_back(base + name);
+  for (const std::string& name : names) {
+    if (name == "." || name == "..") continue;
+    if (isUnheldName(name.c_str())) noteUnheldName(base + name);
+    else paths->push_back(base + name);
+  }
   return true;
 }
 

@@ -4,7 +4,8 @@
 #include <vector>
 
 // Full paths of the entries of a folder, in the order the file system lists
-// them, hidden ones included, "." and ".." left out; not recursive. Paths are
+// them, hidden ones included, "." and ".." left out; not recursive. Names the
+// code page cannot hold are left out and noted for the user. Paths are
 // built in growable storage, so long entry names cannot overrun anything.
 bool listFolderEntries(const char* folder, std::vector<std::string>* paths);
 

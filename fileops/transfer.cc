@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/run_state.h"
+#include "app/unheld_names.h"
 #include "config/config_model.h"
 #include "fileops/folder_listing.h"
 #include "text/ansi_text.h"
@@ -11,6 +12,9 @@ namespace {
 
 void appendItem(std::string* items, const std::string& path) {
   items->append(path);
+  // A stored bare drive is its root; alone it would mean the drive's
+  // current folder to the shell.
+  if (isBareDrive(path.c_str())) items->push_back('\\');
   items->push_back('\0');
 }
 
@@ -23,10 +27,23 @@ std::string shellTarget(const char* folder) {
   return to;
 }
 
-// One file operation; false on failure or a partly cancelled operation.
+// The shell takes a missing target folder for a new name, so a folder that
+// vanished since start would turn a moved file into a file named after it.
+// The run stops there and says so.
+bool destinationStillThere(PlatWindow window, const std::string& to) {
+  if (plat::pathIsDirectory(to.c_str())) return true;
+  plat::setForegroundWindow(window);
+  plat::messageBoxWithLines(window, kTextFolderMissing, {to.c_str()}, 0,
+                            kTextNoticeTitle);
+  return false;
+}
+
+// One file operation; false on failure, a partly cancelled operation or a
+// destination that is gone.
 bool runFileOperation(PlatWindow window, const std::string& items, int func,
                       const char* folder) {
   std::string to = shellTarget(folder);
+  if (!destinationStillThere(window, to)) return false;
   plat::FileOperation op;
   op.window = window;
   op.func = func;
@@ -72,8 +89,9 @@ void transferSourceList(PlatWindow window, int target) {
 
 void transferFolderContents(PlatWindow window, int target) {
   std::vector<std::string> entries;
-  if (!listFolderEntries(RunState.sourceList[0], &entries) || entries.empty())
-    return;
+  bool listed = listFolderEntries(RunState.sourceList[0], &entries);
+  tellUnheldNames(window);
+  if (!listed || entries.empty()) return;
   std::string items;
   for (const std::string& entry : entries) appendItem(&items, entry);
   performTransfer(window, items, target);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/run_state.h"
+#include "app/unheld_names.h"
 #include "config/config_model.h"
 #include "fileops/browse.h"
 #include "fileops/folder_listing.h"
@@ -34,6 +35,11 @@ DestinationAction groupAction(int g) {
 // the dialog was cancelled.
 bool browseIntoFirstEntry(PlatWindow window) {
   std::string chosen = browseForDestination(window, browseStartFolder().c_str());
+  if (isUnheldName(chosen.c_str())) {  // any spelling of it names another
+    noteUnheldName(chosen);
+    tellUnheldNames(window);
+    return false;
+  }
   if (!copyText(DirEntries.folder[0], kPathSize, chosen.c_str()) ||
       !plat::pathIsDirectory(DirEntries.folder[0]))
     return false;

@@ -10,7 +10,44 @@
 
 MenuBuildState MenuBuild;
 
+namespace {
+
+// Drops the owner of a submenu about to be destroyed: its handle may be
+// handed out again to an unrelated menu.
+void forgetSubmenuTree(PlatMenu menu) {
+  int count = plat::menuItemCount(menu);
+  for (int pos = 0; pos < count; ++pos) {
+    PlatMenu submenu = plat::subMenuAt(menu, pos);
+    if (!submenu) continue;
+    forgetSubmenuTree(submenu);
+    for (PlatMenu& owned : MenuBuild.dirSubmenu)
+      if (owned == submenu) owned = nullptr;
+  }
+}
+
+void attachDirSubmenu(PlatMenu menu, int index) {
+  PlatMenu submenu = plat::createMenu();
+  for (PlatMenu& owned : MenuBuild.dirSubmenu)
+    if (owned == submenu) owned = nullptr;
+  MenuBuild.dirSubmenu[index] = submenu;
+  plat::setMenuItemSubmenu(menu, kDirItemBaseId + index, submenu);
+}
+
+}  // namespace
+
+int dirEntryOfSubmenu(PlatMenu submenu) {
+  if (!submenu) return -1;
+  for (int i = 0; i < DirEntries.count; ++i)
+    if (MenuBuild.dirSubmenu[i] == submenu) return i;
+  return -1;
+}
+
+void forgetDirSubmenus() {
+  for (PlatMenu& owned : MenuBuild.dirSubmenu) owned = nullptr;
+}
+
 void fillDirMenu(PlatMenu menu, int index, int offset) {
+  forgetSubmenuTree(menu);
   for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos)
     plat::deleteMenuItemAt(menu, pos);
   destroySubmenus(menu);
@@ -35,7 +72,7 @@ void fillDirMenu(PlatMenu menu, int index, int offset) {
         break;
       case kDirSubmenu:
         appendDirItem(menu, i, DirEntries.caption[i]);
-        plat::setMenuItemSubmenu(menu, kDirItemBaseId + i, plat::createMenu());
+        attachDirSubmenu(menu, i);
         break;
       case kDirSubmenuEnd:
         MenuBuild.pendingBreak = 0;  // never carried past a submenu's end
@@ -122,6 +159,7 @@ void appendClosingItems(PlatMenu menu, int noSource) {
 }
 
 void destroySubmenus(PlatMenu menu) {
+  forgetSubmenuTree(menu);
   int count = plat::menuItemCount(menu);
   for (int pos = 0; pos < count; ++pos) {
     PlatMenu submenu = plat::subMenuAt(menu, pos);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "config/config_model.h"
 #include "platform/platform.h"
 
 enum : int {
@@ -19,6 +20,9 @@ enum : int {
 
 struct MenuBuildState {
   int pendingBreak;  // 0 none, 1 separator, 2 new column before next item
+  // The submenu attached to each [dir] opener, so an opening popup is known
+  // by its own handle, whatever item was last highlighted.
+  PlatMenu dirSubmenu[kMaxDirEntries];
 };
 extern MenuBuildState MenuBuild;
 
@@ -28,6 +32,10 @@ void fillDirMenu(PlatMenu menu, int index, int offset);
 void appendDirItem(PlatMenu menu, int index, const char* caption);
 void appendGroupItems(PlatMenu menu);
 void appendClosingItems(PlatMenu menu, int noSource);
+// The [dir] entry whose submenu this is; -1 for any other menu.
+int dirEntryOfSubmenu(PlatMenu submenu);
+// Forgets every submenu owner; done before a menu is built.
+void forgetDirSubmenus();
 // Destroys every submenu reachable from menu, depth first; menu stays.
 void destroySubmenus(PlatMenu menu);
 

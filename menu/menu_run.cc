@@ -77,6 +77,7 @@ void runMenu(PlatWindow window, int noSource) {
       runNamedGroup(window, g);
       return;
     }
+    forgetDirSubmenus();
     fillDirMenu(menu, 0, 0);
     appendGroupItems(menu);
   }

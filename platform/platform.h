@@ -58,7 +58,17 @@ enum UiText {
   kTextBrowseCopyInternal,
   kTextBrowseMove,
   kTextBrowseMoveInternal,
+  kTextUnheldNames,   // names the code page cannot hold were left out
+  kTextMoreNames,     // "and N more", formatted with the number
+  kTextFolderMissing, // a destination folder vanished
 };
+
+// A name from the system that the ANSI code page cannot hold exactly (a
+// best-fit conversion would turn it into another name) comes through the
+// seam with each such character written as this byte and four hex digits of
+// its UTF-16 unit. No file name holds the byte, so a marked name names no
+// file, and the box that reports it can still show it as it really is.
+const char kUnheldMark = '\x01';
 
 namespace plat {
 
@@ -75,6 +85,7 @@ enum OpenMode { kOpenExisting, kOpenAlways };
 bool readWholeFile(const char* path, OpenMode mode, std::string* text);
 // FindFirstFileA/FindNextFileA over a pattern such as "C:\dir\*.*", in the
 // order the file system gives, "." and ".." included. False: cannot list.
+// Names the code page cannot hold come marked (kUnheldMark).
 bool listFolder(const char* pattern, std::vector<std::string>* names);
 bool specialFolderPath(PlatWindow owner, int csidl, char* out /* 260 */);
 void localDate(int* year, int* month, int* day);
@@ -91,13 +102,19 @@ struct FileOperation {
 };
 // SHFileOperationA: its return value; *aborted = fAnyOperationsAborted.
 int shellFileOperation(const FileOperation& op, bool* aborted);
-// Shell folder browser opened on startFolder; empty result when cancelled.
+// Shell folder browser opened on startFolder; empty result when cancelled,
+// a marked one (kUnheldMark) when the code page cannot hold the folder.
 std::string browseForFolder(PlatWindow owner, UiText title,
                             const char* startFolder);
 void shellExecute(const char* file, const char* parameters,
                   const char* folder);
 void informationBeep();
 void messageBox(PlatWindow owner, UiText text, UiText title);
+// text, then one line per name (marked names shown as they really are),
+// then the kTextMoreNames line when moreCount > 0.
+void messageBoxWithLines(PlatWindow owner, UiText text,
+                         const std::vector<std::string>& lines, int moreCount,
+                         UiText title);
 void setForegroundWindow(PlatWindow window);
 PlatWindow foregroundWindow();
 
@@ -116,6 +133,7 @@ bool clipboardHasText();
 bool openClipboard(PlatWindow owner);
 void closeClipboard();
 // The file list of the open clipboard; false when no handle is offered.
+// Names the code page cannot hold come marked (kUnheldMark), as does text.
 bool clipboardFileList(std::vector<std::string>* names);
 // The text of the open clipboard; false when no handle is offered.
 bool clipboardText(std::string* text);

@@ -2,4 +2,4 @@
 #pragma once
 
 #define kUiTextResourceBase 100
-#define kUiTextCount 10
+#define kUiTextCount 13

@@ -293,3 +293,24 @@ TEST_F(ConfigReaderTest, MenuPositionValues) {
     EXPECT_EQ(Config.menuY, c.y) << c.value;
   }
 }
+
+TEST_F(ConfigReaderTest, DoubleByteNamesAndTheCurrentDriveRoot) {
+  addFolder("D:\\Rain");
+  addFolder("D:\\Swim");
+  addFile("C:\\Tools\\ka.exe");
+  addFile("C:\\Tools\\ni.exe");
+  ASSERT_EQ(load("[dir]\n\\\n\\ | &Root\n%end\n"
+                 "[group]\n{Rain\nD:\\Rain\n}\n{Swim\nD:\\Swim\n\\\n}\n%end\n"),
+            1);
+  // "\" is the current drive's root, never an empty folder.
+  EXPECT_STREQ(DirEntries.folder[0], "\\");
+  EXPECT_STREQ(DirEntries.folder[1], "\\");
+  EXPECT_STREQ(Groups.member[1][1], "\\");
+
+  // "/#a=" with ニ (83 6A) picks ニ's program, not カ's (83 4A).
+  copyText(RunState.execName, kPathSize, "\x83\x6A");
+  RunState.execMode = 2;
+  ASSERT_EQ(load("[exec]\nC:\\Tools\\ka.exe | \x83\x4A\n>%M\n"
+                 "C:\\Tools\\ni.exe | \x83\x6A\n>%M\n%end\n"), 1);
+  EXPECT_STREQ(RunState.execProgram, "C:\\Tools\\ni.exe");
+}

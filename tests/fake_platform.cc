@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/run_state.h"
+#include "app/unheld_names.h"
 #include "config/config_model.h"
 
 namespace {
@@ -44,7 +45,12 @@ std::string parentKey(const std::string& key) {
   return parent;
 }
 
+void checkUnmarked(const char* path) {
+  if (path && strchr(path, kUnheldMark)) world->markedNamesUsed.push_back(path);
+}
+
 const FakeEntry* find(const char* path) {
+  checkUnmarked(path);
   if (!path || !path[0]) return nullptr;
   auto it = world->entries.find(keyOf(path));
   return it == world->entries.end() ? nullptr : &it->second;
@@ -105,6 +111,16 @@ void resetFake() {
   world = new FakeWorld;
   resetRunState();
   resetConfigModel();
+  resetUnheldNames();
+}
+
+std::string unheld(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '#') out += std::string(1, kUnheldMark) + "00E9";
+    else out += c;
+  }
+  return out;
 }
 
 void addFolder(const std::string& path) { add(path, true, ""); }
@@ -171,6 +187,7 @@ bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
 }
 
 bool listFolder(const char* pattern, std::vector<std::string>* names) {
+  checkUnmarked(pattern);
   std::string p = pattern;
   size_t slash = p.find_last_of("\\/");
   if (slash == std::string::npos) return false;
@@ -210,6 +227,8 @@ bool isLeadByte(unsigned char c) {  // code page 932
 int shellFileOperation(const FileOperation& op, bool* aborted) {
   FakeFileOp rec;
   rec.func = op.func;
+  for (const char* p = op.from; *p; p += strlen(p) + 1) checkUnmarked(p);
+  checkUnmarked(op.to);
   for (const char* p = op.from; *p; p += strlen(p) + 1) rec.from.push_back(p);
   rec.to = op.to;
   if (op.to[strlen(op.to) + 1] != '\0') rec.to += "<not double-NUL>";
@@ -227,6 +246,8 @@ std::string browseForFolder(PlatWindow, UiText title, const char* start) {
 }
 
 void shellExecute(const char* file, const char* parameters, const char* folder) {
+  checkUnmarked(file);
+  checkUnmarked(parameters);
   world->launches.push_back({file, parameters ? parameters : "",
                              folder ? folder : "", parameters != nullptr,
                              folder != nullptr});
@@ -235,6 +256,15 @@ void shellExecute(const char* file, const char* parameters, const char* folder) 
 void informationBeep() { world->beeps++; }
 void messageBox(PlatWindow, UiText text, UiText title) {
   world->boxes.push_back({text, title});
+  world->boxLines.push_back({});
+  world->boxMore.push_back(0);
+}
+void messageBoxWithLines(PlatWindow, UiText text,
+                         const std::vector<std::string>& lines, int moreCount,
+                         UiText title) {
+  world->boxes.push_back({text, title});
+  world->boxLines.push_back(lines);
+  world->boxMore.push_back(moreCount);
 }
 void setForegroundWindow(PlatWindow w) { world->foregroundCalls.push_back(w); }
 PlatWindow foregroundWindow() { return world->foreground; }

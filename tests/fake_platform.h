@@ -62,6 +62,12 @@ struct FakeWorld {
   std::vector<FakeLaunch> launches;
   int beeps = 0;
   std::vector<std::pair<UiText, UiText>> boxes;
+  // Per box: the lines under its text and the "N more" count.
+  std::vector<std::vector<std::string>> boxLines;
+  std::vector<int> boxMore;
+  // Paths holding a mark (a name the code page cannot hold) that the logic
+  // passed to a look-up, a listing, the shell or a launch: must stay empty.
+  std::vector<std::string> markedNamesUsed;
   std::string browseAnswer;
   std::vector<std::string> browseStarts;
   std::vector<UiText> browseTitles;
@@ -97,6 +103,9 @@ FakeWorld& fake();
 // A fresh world and fresh program records (RunState, configuration tables).
 void resetFake();
 void addFolder(const std::string& path);
+// A name as the platform hands over one the code page cannot hold: each
+// '#' of the text stands for a character written as kUnheldMark + "00E9".
+std::string unheld(const std::string& text);
 void addFile(const std::string& path, const std::string& content = "");
 void removeEntry(const std::string& path);
 std::string fileContent(const std::string& path);

@@ -270,3 +270,75 @@ TEST_F(MenuRunTest, PresetRuns) {
   EXPECT_TRUE(fake().fileOps.empty());
   EXPECT_EQ(fake().launches.size(), 1u);
 }
+
+TEST_F(MenuTest, ReopenedSubmenuIsKnownByItsHandle) {
+  // [dir]: one, {Sub X {Deep Y } }, as entries 0..6.
+  addFolder("D:\\X");
+  addFolder("D:\\Y");
+  ASSERT_EQ(load("[dir]\nC:\\Work\n{Sub\nD:\\X\n{Deep\nD:\\Y\n}\n}\n%end\n"), 1);
+  addSource("C:\\in\\a.txt");
+  forgetDirSubmenus();
+  FakeMenu* top = topMenu();
+  FakeMenu* sub = top->byId(2001)->submenu;
+  ASSERT_NE(sub, nullptr);
+  // Down, Right: Sub opens and is filled.
+  onMenuSelect(1, 0x0010, top);
+  onInitMenuPopup(sub);
+  EXPECT_EQ(describe(sub), "X 2002\nDeep> 2003\n");
+  // Down to Deep; Left closes Sub without a WM_MENUSELECT (as under Wine).
+  onMenuSelect(1, 0x0010, sub);
+  onUninitMenuPopup(sub);
+  // Right again: Sub, not Deep, fills it.
+  onInitMenuPopup(sub);
+  EXPECT_EQ(describe(sub), "X 2002\nDeep> 2003\n");
+  // X highlighted, then Sub closed: X is hidden and cannot be marked.
+  onMenuSelect(2002, 0, sub);
+  onUninitMenuPopup(sub);
+  EXPECT_FALSE(onMenuMouseDown(true, false));
+  EXPECT_EQ(DirEntries.markedCount, 0);
+  // Another popup closing leaves a visible highlight alone.
+  onMenuSelect(2000, 0, top);
+  onUninitMenuPopup(sub);
+  EXPECT_TRUE(onMenuMouseDown(true, false));
+  EXPECT_TRUE(top->byId(2000)->checked);
+  // Deep's own submenu is filled with Y when it opens.
+  FakeMenu* deep = sub->byId(2003)->submenu;
+  onInitMenuPopup(deep);
+  EXPECT_EQ(describe(deep), "Y 2004\n");
+  EXPECT_EQ(dirEntryOfSubmenu(sub), 1);
+  EXPECT_EQ(dirEntryOfSubmenu(top), -1);
+}
+
+TEST_F(MenuRunTest, UnheldNamesFromTheBrowserAndFolderListing) {
+  // A browsed folder the code page cannot hold transfers nothing.
+  fake().browseAnswer = unheld("D:\\Caf#");
+  addFolder("D:\\Cafe");  // what best-fit would have given
+  choose(kSourceItemId);
+  EXPECT_TRUE(fake().fileOps.empty());
+  ASSERT_EQ(fake().boxes.size(), 1u);
+  EXPECT_EQ(fake().boxLines[0], std::vector<std::string>{unheld("D:\\Caf#")});
+
+  // Folder contents: the good entry goes, the other is told after the choice.
+  addFile("C:\\box\\a.txt");
+  addFile(unheld("C:\\box\\#.txt"));
+  RunState.sourceCount = 0;
+  addSource("C:\\box");
+  RunState.folderInternal = 1;
+  choose(2001);
+  EXPECT_EQ(targets(), "C:D:\\Alpha ");
+  EXPECT_EQ(fake().fileOps[0].from, std::vector<std::string>{"C:\\box\\a.txt"});
+  ASSERT_EQ(fake().boxes.size(), 2u);
+  EXPECT_EQ(fake().boxLines[1], std::vector<std::string>{unheld("C:\\box\\#.txt")});
+
+  // A program per group member: the same listing is told only once.
+  fake().fileOps.clear();
+  addFile("C:\\Tools\\rec.exe");
+  RunState.execMode = 1;
+  copyText(RunState.execProgram, kPathSize, "C:\\Tools\\rec.exe");
+  copyText(RunState.execParams, kPathSize, "%M");
+  choose(3200);
+  ASSERT_EQ(fake().launches.size(), 2u);
+  EXPECT_EQ(fake().launches[0].parameters, "C:\\box\\a.txt");
+  EXPECT_EQ(fake().boxes.size(), 2u);
+  EXPECT_TRUE(fake().markedNamesUsed.empty());
+}

@@ -1,5 +1,6 @@
 #include "app/sources.h"
 
+#include "app/unheld_names.h"
 #include "tests/test_support.h"
 
 class SourcesTest : public FalvexTest {
@@ -86,4 +87,62 @@ TEST_F(SourcesTest, ClipboardFileListBeforeText) {
   fake().hasText = false;
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   EXPECT_EQ(fake().clipboardOpens, 4);
+}
+
+TEST_F(SourcesTest, PresetFolderValueKnownByWhereItStarts) {
+  addFolder("C:\\Prog");
+  collectSources("/#0=\"D:\\Dest \" \"C:\\b.txt\"", kCommandLineText);
+  EXPECT_EQ(sources(), (List{"C:\\b.txt"}));
+  // A macro changes the value's length: still the option's, never a source.
+  Config.expandMacros = 1;
+  collectSources("/#0=\"%Falvex%\" C:\\b.txt", kCommandLineText);
+  EXPECT_EQ(sources(), (List{"C:\\b.txt"}));
+  collectSources("/#0=\"%Desktop%\\a.txt\"", kCommandLineText);
+  EXPECT_EQ(sources(), List{});
+}
+
+TEST_F(SourcesTest, NamesTheCodePageCannotHoldAreLeftOutAndTold) {
+  // Best-fit would have made these e.txt and x\a.txt: both exist.
+  addFile("C:\\sub\\e.txt");
+  addFile("C:\\sub\\x\\a.txt");
+  std::string text = "/#d=move " + unheld("C:\\sub\\#.txt") + " C:\\b.txt \"" +
+                     unheld("C:\\sub\\x#a.txt") + "\" " + "/#g=" + unheld("Caf#") +
+                     " /#0=\"" + unheld("D:\\#") + "\" \"C:\\My Files\\a.txt\"";
+  collectSources(text.c_str(), kCommandLineText);
+  EXPECT_EQ(sources(), (List{"C:\\b.txt", "C:\\My Files\\a.txt"}));
+  EXPECT_TRUE(tellUnheldNames(nullptr));
+  ASSERT_EQ(fake().boxes.size(), 1u);
+  EXPECT_EQ(fake().boxes[0], std::make_pair(kTextUnheldNames, kTextNoticeTitle));
+  // Options and the preset folder are not names the user sent.
+  EXPECT_EQ(fake().boxLines[0],
+            (List{unheld("C:\\sub\\#.txt"), unheld("C:\\sub\\x#a.txt")}));
+  EXPECT_FALSE(tellUnheldNames(nullptr));  // told once
+  EXPECT_EQ(fake().markedNamesUsed, List{});
+
+  // The clipboard's file list and text alike.
+  fake().hasFileList = true;
+  fake().fileList = {unheld("C:\\x#.txt"), "C:\\b.txt"};
+  collectClipboardSources(nullptr);
+  EXPECT_EQ(sources(), (List{"C:\\b.txt"}));
+  fake().hasFileList = false;
+  fake().hasText = true;
+  fake().clipboard = unheld("C:\\#.txt") + "\r\nC:\\Data\r\n";
+  collectClipboardSources(nullptr);
+  EXPECT_EQ(sources(), (List{"C:\\Data"}));
+  EXPECT_TRUE(tellUnheldNames(nullptr));
+  EXPECT_EQ(fake().boxLines[1], (List{unheld("C:\\x#.txt"), unheld("C:\\#.txt")}));
+  EXPECT_EQ(fake().markedNamesUsed, List{});
+}
+
+TEST_F(SourcesTest, ManyUnheldNamesMakeOneBox) {
+  std::string text;
+  for (int i = 0; i < 1000; ++i)
+    text += unheld("C:\\#" + std::to_string(i) + ".txt") + " ";
+  collectSources(text.c_str(), kCommandLineText);
+  EXPECT_EQ(RunState.sourceCount, 0);
+  EXPECT_TRUE(tellUnheldNames(nullptr));
+  ASSERT_EQ(fake().boxes.size(), 1u);
+  ASSERT_EQ(fake().boxLines[0].size(), 20u);
+  EXPECT_EQ(fake().boxLines[0][19], unheld("C:\\#19.txt"));
+  EXPECT_EQ(fake().boxMore[0], 980);
 }

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/menu_hooks.h"
+#include "app/unheld_names.h"
 #include "menu/menu_build.h"
 #include "tests/test_support.h"
 
@@ -42,6 +43,36 @@ TEST_F(StartupTest, UnopenableConfigurationEndsTheRunWithTheErrorBox) {
   ASSERT_EQ(fake().boxes.size(), 1u);
   EXPECT_EQ(fake().boxes[0].first, kTextConfigError);
   EXPECT_EQ(fake().boxes[0].second, kTextErrorTitle);
+}
+
+TEST_F(StartupTest, ConfigurationPathFormedWholeOrNotAtAll) {
+  // Another Falvex.ini in the current folder, and a stray file named like
+  // the cut path: neither may be read, nothing may be created.
+  for (size_t length : {252u, 267u}) {
+    resetFake();
+    addFile("C:\\Work\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
+    std::string folder = "C:\\" + std::string(length - 4, 'f') + "\\";
+    ASSERT_EQ(folder.size(), length);
+    addFolder(folder);
+    std::string stray = (folder + "Falvex.ini").substr(0, 259);
+    if (stray.size() > folder.size()) addFile(stray, "[group]\n{S\nC:\\Work\n}\n%end\n");
+    size_t entriesBefore = fake().entries.size();
+    deriveProgramNames((folder + "Falvex.exe").c_str());
+    initPathsAndMetrics(800, 600, 3);
+    RunState.commandLine = "";
+    EXPECT_FALSE(runStartupSteps(nullptr, false)) << length;
+    ASSERT_EQ(fake().boxes.size(), 1u) << length;
+    EXPECT_EQ(fake().boxes[0].first, kTextConfigError);
+    EXPECT_EQ(Groups.count, 0) << length;
+    EXPECT_EQ(fake().entries.size(), entriesBefore) << length;
+  }
+}
+
+TEST_F(StartupTest, ArgumentsFollowTheProgramName) {
+  EXPECT_STREQ(argumentsAfterProgramName("\"C:\\My Tools\\F.exe\"  a b"), "a b");
+  EXPECT_STREQ(argumentsAfterProgramName("F.exe\t\"x y\""), "\"x y\"");
+  EXPECT_STREQ(argumentsAfterProgramName("F.exe"), "");
+  EXPECT_STREQ(argumentsAfterProgramName("\"unclosed"), "");
 }
 
 class DispatchTest : public FalvexTest {
@@ -110,19 +141,43 @@ TEST_F(StartupTest, HostWindowMenuMessages) {
 
   // Opened with the keyboard: filled, no synthetic Down arrow.
   onMenuSelect(0, 0x0010, top);  // an opener reports its position
-  EXPECT_FALSE(onInitMenuPopup(sub, 0));
+  EXPECT_FALSE(onInitMenuPopup(sub));
   EXPECT_EQ(plat::menuItemCount(sub), 1);
   EXPECT_FALSE(highlightedItemIsMarkable());
-  // With the mouse, and with no known menu: nothing filled, arrow only then.
+  // With the mouse: filled again, and the arrow follows.
   onMenuSelect(0, 0x8010, top);
-  EXPECT_TRUE(onInitMenuPopup(sub, 0));
+  EXPECT_TRUE(onInitMenuPopup(sub));
   EXPECT_EQ(plat::menuItemCount(sub), 1);
+  // A menu that belongs to no [dir] opener is left alone.
+  PlatMenu other = plat::createMenu();
   onMenuSelect(0, 0, nullptr);
-  EXPECT_FALSE(onInitMenuPopup(sub, 0));
+  EXPECT_FALSE(onInitMenuPopup(other));
+  EXPECT_EQ(plat::menuItemCount(other), 0);
 
   EXPECT_FALSE(onKillFocus());
   RunState.menuShowing = 1;
   EXPECT_TRUE(onKillFocus());
   EXPECT_EQ(onLeftButtonDown(), 1);
   EXPECT_EQ(onLeftButtonDown(), 0);
+}
+
+TEST_F(DispatchTest, UnheldNamesAreToldBeforeTheMenuOrEndTheRun) {
+  std::string line = unheld("C:\\Data\\#.txt") + " C:\\Data\\a.txt";
+  RunState.commandLine = line.c_str();
+  EXPECT_EQ(trackedFirstItem(), "Dest");
+  ASSERT_EQ(fake().boxes.size(), 1u);
+  EXPECT_EQ(fake().boxes[0].first, kTextUnheldNames);
+
+  // Only such names: the box, then nothing; not even the no-source menu.
+  resetUnheldNames();
+  fake().boxes.clear();
+  line = unheld("C:\\Data\\#.txt");
+  RunState.commandLine = line.c_str();
+  EXPECT_EQ(trackedFirstItem(), "");
+  EXPECT_EQ(fake().boxes.size(), 1u);
+  resetUnheldNames();
+  RunState.presetDestination = 1;
+  EXPECT_EQ(trackedFirstItem(), "");
+  EXPECT_TRUE(fake().fileOps.empty());
+  EXPECT_TRUE(fake().markedNamesUsed.empty());
 }

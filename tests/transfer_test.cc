@@ -55,6 +55,7 @@ TEST_F(TransferTest, FailureOrPartialCancelStopsBeforeTheRest) {
 }
 
 TEST_F(TransferTest, MarkedEntriesInTableOrderMoveToTheHighest) {
+  addFolder("E:\\");
   DirEntries.count = 4;
   const char* folders[] = {"D:\\One", "D:\\Two", "D:\\Three", "E:"};
   for (int i = 0; i < 4; ++i) copyText(DirEntries.folder[i], kPathSize, folders[i]);
@@ -126,4 +127,32 @@ TEST_F(TransferTest, BrowserTitleAndStartFolder) {
   browseForDestination(nullptr, "C:\\a");
   EXPECT_EQ(fake().browseStarts[1], "C:\\a");
   EXPECT_EQ(fake().browseTitles[1], kTextBrowseMove);
+}
+
+TEST_F(TransferTest, VanishedDestinationStopsTheRunAndSaysSo) {
+  makeGroup({"D:\\One", "D:\\Two", "D:\\Three"});
+  removeEntry("D:\\Three");
+  transferSourceList(nullptr, 0);
+  EXPECT_EQ(funcs(), "CC");  // the move would have renamed the sources
+  EXPECT_EQ(fake().beeps, 0);
+  ASSERT_EQ(fake().boxes.size(), 1u);
+  EXPECT_EQ(fake().boxes[0], std::make_pair(kTextFolderMissing, kTextNoticeTitle));
+  EXPECT_EQ(fake().boxLines[0], std::vector<std::string>{"D:\\Three"});
+
+  fake().fileOps.clear();
+  removeEntry("D:\\One");
+  EXPECT_EQ(performTransfer(nullptr, std::string("C:\\y.txt\0", 9), 0), 0);
+  EXPECT_TRUE(fake().fileOps.empty());
+}
+
+TEST_F(TransferTest, DriveRootsReachTheShellAsRoots) {
+  addFolder("E:\\");
+  RunState.sourceCount = 0;
+  addSource("E:");  // a root as the sources store it
+  addSource("\\");
+  makeGroup({"\\"});
+  transferSourceList(nullptr, 0);
+  ASSERT_EQ(fake().fileOps.size(), 1u);
+  EXPECT_EQ(fake().fileOps[0].from, (std::vector<std::string>{"E:\\", "\\"}));
+  EXPECT_EQ(fake().fileOps[0].to, "\\");
 }

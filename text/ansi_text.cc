@@ -30,9 +30,25 @@ size_t safeCut(const char* text, size_t length, size_t max) {
   return pos;
 }
 
+// Compares the characters at *a and *b, ignoring the case of single-byte
+// letters; a double-byte character is one unit compared exactly, so a trail
+// byte is never folded. Steps both past the character on a match.
+bool sameCharI(const char** a, const char** b) {
+  size_t n = charLength(*a);
+  if (n != charLength(*b)) return false;
+  if (n == 1) {
+    if (foldAscii(**a) != foldAscii(**b)) return false;
+  } else if ((*a)[0] != (*b)[0] || (*a)[1] != (*b)[1]) {
+    return false;
+  }
+  *a += n;
+  *b += n;
+  return true;
+}
+
 bool matchesAt(const char* text, const char* needle) {
-  for (; *needle; ++text, ++needle)
-    if (*text == '\0' || foldAscii(*text) != foldAscii(*needle)) return false;
+  while (*needle)
+    if (*text == '\0' || !sameCharI(&text, &needle)) return false;
   return true;
 }
 
@@ -88,9 +104,12 @@ size_t findTextI(const std::string& text, const char* needle, size_t from) {
 }
 
 bool keyMatches(const char* text, const char* key, int n) {
-  for (int i = 0; i < n; ++i) {
-    if (foldAscii(text[i]) != foldAscii(key[i])) return false;
-    if (text[i] == '\0') return true;
+  const char* a = text;
+  const char* b = key;
+  while (a - text < n) {
+    if (*a == '\0' || *b == '\0') return *a == *b;
+    // A double-byte character that straddles the count is compared whole.
+    if (!sameCharI(&a, &b)) return false;
   }
   return true;
 }

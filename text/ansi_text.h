@@ -1,7 +1,8 @@
 // Bounded ANSI text helpers: the shell path and string functions the program
 // relies on (StrStrIA, StrCmpNIA, StrToIntA, PathAddBackslashA, ...), written
-// portably. Case folding covers ASCII letters only; scanning steps over
-// double-byte characters so a trail byte is never taken for a backslash.
+// portably. Scanning steps over double-byte characters, so a trail byte is
+// never taken for a backslash; comparisons that ignore case fold single-byte
+// ASCII letters only and compare a double-byte character exactly, as a unit.
 #pragma once
 
 #include <cstddef>

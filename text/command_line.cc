@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/run_state.h"
+#include "app/unheld_names.h"
 #include "fileops/folder_listing.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
@@ -74,8 +75,9 @@ void launchWithFolderContents(const char* filledTemplate) {
   SourceForm form = splitSourcePlaceholder(filledTemplate, &prefix, &tail);
   if (form == kFormNone) return;
   std::vector<std::string> items;
-  if (!listFolderEntries(RunState.sourceList[0], &items) || items.empty())
-    return;
+  bool listed = listFolderEntries(RunState.sourceList[0], &items);
+  tellUnheldNames(RunState.hostWindow);
+  if (!listed || items.empty()) return;
   launchProgram(RunState.execProgram,
                 buildCommandLine(form, prefix, items, tail).c_str());
 }

@@ -1,4 +1,6 @@
-// The seam over the real ANSI Win32 calls.
+// The seam over the real Win32 calls: ANSI ones, except where a name comes
+// in from the system (listing, clipboard, folder browser) or a text goes out
+// to the user, which use the wide calls so nothing is best-fit altered.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -6,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/ui_texts_win32.h"
+#include "platform/win32/wide_text_win32.h"
 
 namespace plat {
 
@@ -39,12 +42,15 @@ bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
 }
 
 bool listFolder(const char* pattern, std::vector<std::string>* names) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(pattern, &data);
+  // The wide listing gives every name as it is; the ANSI one would hand
+  // over best-fit look-alikes (e -> e, a wildcard ? for the rest).
+  std::wstring widePattern = wideFromMarked(pattern);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(widePattern.c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return false;
   do {
-    names->push_back(data.cFileName);
-  } while (FindNextFileA(find, &data));
+    names->push_back(markedFromWide(data.cFileName));
+  } while (FindNextFileW(find, &data));
   FindClose(find);
   return true;
 }
@@ -82,7 +88,7 @@ namespace {
 
 int CALLBACK browseCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
   if (message == BFFM_INITIALIZED)
-    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, data);
+    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
   return 0;
 }
 
@@ -93,21 +99,21 @@ std::string browseForFolder(PlatWindow owner, UiText title,
   // The new dialog style needs COM on this thread; nothing else uses it.
   static bool comReady = SUCCEEDED(CoInitialize(nullptr));
   (void)comReady;
-  char start[MAX_PATH];
-  lstrcpynA(start, startFolder, MAX_PATH);
-  BROWSEINFOA info;
+  std::wstring start = wideFromMarked(startFolder);
+  std::wstring titleText = uiText(title);
+  BROWSEINFOW info;
   ZeroMemory(&info, sizeof info);
   info.hwndOwner = static_cast<HWND>(owner);
-  info.lpszTitle = uiTextBytes(title);
+  info.lpszTitle = titleText.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
   info.lpfn = browseCallback;
-  info.lParam = reinterpret_cast<LPARAM>(start);
-  LPITEMIDLIST list = SHBrowseForFolderA(&info);
+  info.lParam = reinterpret_cast<LPARAM>(start.c_str());
+  LPITEMIDLIST list = SHBrowseForFolderW(&info);
   if (!list) return std::string();
-  char result[MAX_PATH] = "";
-  if (!SHGetPathFromIDListA(list, result)) result[0] = '\0';
+  wchar_t result[MAX_PATH] = L"";
+  if (!SHGetPathFromIDListW(list, result)) result[0] = L'\0';
   CoTaskMemFree(list);
-  return result;
+  return markedFromWide(result);
 }
 
 void shellExecute(const char* file, const char* parameters,
@@ -118,7 +124,23 @@ void shellExecute(const char* file, const char* parameters,
 void informationBeep() { MessageBeep(MB_ICONASTERISK); }
 
 void messageBox(PlatWindow owner, UiText text, UiText title) {
-  MessageBoxA(static_cast<HWND>(owner), uiTextBytes(text), uiTextBytes(title),
+  MessageBoxW(static_cast<HWND>(owner), uiText(text).c_str(),
+              uiText(title).c_str(), MB_OK);
+}
+
+void messageBoxWithLines(PlatWindow owner, UiText text,
+                         const std::vector<std::string>& lines, int moreCount,
+                         UiText title) {
+  std::wstring body = uiText(text);
+  for (const std::string& line : lines) body += L"\r\n" + wideFromMarked(line);
+  if (moreCount > 0) {
+    std::wstring more = uiText(kTextMoreNames);
+    size_t at = more.find(L"%d");
+    if (at != std::wstring::npos)
+      more.replace(at, 2, std::to_wstring(moreCount));
+    body += L"\r\n" + more;
+  }
+  MessageBoxW(static_cast<HWND>(owner), body.c_str(), uiText(title).c_str(),
               MB_OK);
 }
 
@@ -155,7 +177,10 @@ void postNullMessage(PlatWindow window) {
 }
 
 bool clipboardHasFileList() { return IsClipboardFormatAvailable(CF_HDROP); }
-bool clipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT); }
+bool clipboardHasText() {
+  return IsClipboardFormatAvailable(CF_UNICODETEXT) ||
+         IsClipboardFormatAvailable(CF_TEXT);
+}
 bool openClipboard(PlatWindow owner) {
   return OpenClipboard(static_cast<HWND>(owner)) != 0;
 }
@@ -164,26 +189,37 @@ void closeClipboard() { CloseClipboard(); }
 bool clipboardFileList(std::vector<std::string>* names) {
   HDROP drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
   if (!drop) return false;
-  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     // Asked for its length first, so a long name is never cut to 259.
-    UINT length = DragQueryFileA(drop, i, nullptr, 0);
-    std::string name(length + 1, '\0');
-    DragQueryFileA(drop, i, &name[0], length + 1);
-    name.resize(length);
-    names->push_back(name);
+    UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring name(length + 1, L'\0');
+    DragQueryFileW(drop, i, &name[0], length + 1);
+    names->push_back(markedFromWide(name.c_str(), length));
   }
   return true;
 }
 
-bool clipboardText(std::string* text) {
-  HANDLE handle = GetClipboardData(CF_TEXT);
+namespace {
+
+bool lockedText(UINT format, std::string* text) {
+  HANDLE handle = GetClipboardData(format);
   if (!handle) return false;
-  const char* locked = static_cast<const char*>(GlobalLock(handle));
+  const void* locked = GlobalLock(handle);
   if (!locked) return false;
-  *text = locked;
+  if (format == CF_UNICODETEXT)
+    *text = markedFromWide(static_cast<const wchar_t*>(locked));
+  else
+    *text = static_cast<const char*>(locked);
   GlobalUnlock(handle);
   return true;
+}
+
+}  // namespace
+
+bool clipboardText(std::string* text) {
+  // The Unicode text when offered: the ANSI one is a best-fit copy of it.
+  return lockedText(CF_UNICODETEXT, text) || lockedText(CF_TEXT, text);
 }
 
 PlatMenu createPopupMenu() { return CreatePopupMenu(); }

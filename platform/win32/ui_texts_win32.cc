@@ -1,15 +1,16 @@
-// The Japanese texts live in the resources as raw CP932 bytes, so they reach
-// MessageBoxA and the folder browser exactly as stored, whatever the code
-// page of the source tree.
+// The Japanese texts live in the resources as raw CP932 bytes and are turned
+// into UTF-16 with code page 932 itself, so every Windows shows them right,
+// whatever its ANSI code page.
 #include "platform/win32/ui_texts_win32.h"
 
 #include <windows.h>
 
-#include <string>
-
+#include "platform/win32/wide_text_win32.h"
 #include "res/resource_ids.h"
 
-const char* uiTextBytes(UiText text) {
+namespace {
+
+const std::string& uiTextBytes(UiText text) {
   static std::string loaded[kUiTextCount];
   std::string& slot = loaded[text];
   if (slot.empty()) {
@@ -19,5 +20,12 @@ const char* uiTextBytes(UiText text) {
     const char* bytes = handle ? static_cast<const char*>(LockResource(handle)) : nullptr;
     if (bytes) slot.assign(bytes, SizeofResource(nullptr, found));
   }
-  return slot.c_str();
+  return slot;
+}
+
+}  // namespace
+
+std::wstring uiText(UiText text) {
+  const std::string& bytes = uiTextBytes(text);
+  return wideFromCodePage(bytes.data(), bytes.size(), 932);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
+
 #include "platform/platform.h"
 
-// The CP932 bytes of one of the program's texts, from its resources.
-const char* uiTextBytes(UiText text);
+// One of the program's texts, from its CP932 resource, in UTF-16.
+std::wstring uiText(UiText text);

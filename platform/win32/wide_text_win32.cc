@@ -1,0 +1,96 @@
+#include "platform/win32/wide_text_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace {
+
+const char kHex[] = "0123456789ABCDEF";
+
+void appendMark(std::string* out, wchar_t unit) {
+  out->push_back(kUnheldMark);
+  for (int shift = 12; shift >= 0; shift -= 4)
+    out->push_back(kHex[(unit >> shift) & 0xF]);
+}
+
+// The ANSI bytes of text[0..length) when the code page holds all of it
+// exactly; false otherwise. UTF-8 as the ANSI code page holds everything
+// and refuses the no-best-fit flag.
+bool convertExactly(const wchar_t* text, int length, std::string* out) {
+  UINT codePage = GetACP();
+  DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL usedDefault = FALSE;
+  BOOL* usedDefaultOut = codePage == CP_UTF8 ? nullptr : &usedDefault;
+  int size = WideCharToMultiByte(codePage, flags, text, length, nullptr, 0,
+                                 nullptr, usedDefaultOut);
+  if (size <= 0 || usedDefault) return false;
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(codePage, flags, text, length, &bytes[0], size, nullptr,
+                      usedDefaultOut);
+  if (usedDefault) return false;
+  out->append(bytes);
+  return true;
+}
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string markedFromWide(const wchar_t* text, size_t length) {
+  std::string out;
+  if (length == 0) return out;
+  int whole = static_cast<int>(length);
+  if (convertExactly(text, whole, &out)) return out;
+  // Character by character; a surrogate pair is one character.
+  for (size_t i = 0; i < length;) {
+    size_t n = (IS_HIGH_SURROGATE(text[i]) && i + 1 < length &&
+                IS_LOW_SURROGATE(text[i + 1])) ? 2 : 1;
+    if (text[i] == 0 || !convertExactly(text + i, static_cast<int>(n), &out))
+      for (size_t k = 0; k < n; ++k) appendMark(&out, text[i + k]);
+    i += n;
+  }
+  return out;
+}
+
+std::string markedFromWide(const wchar_t* text) {
+  return markedFromWide(text, wcslen(text));
+}
+
+std::wstring wideFromMarked(const std::string& text) {
+  std::wstring out;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t mark = text.find(kUnheldMark, pos);
+    size_t end = mark == std::string::npos ? text.size() : mark;
+    out += wideFromCodePage(text.data() + pos, end - pos, CP_ACP);
+    if (mark == std::string::npos) break;
+    int unit = 0, digits = 0;
+    for (; digits < 4 && mark + 1 + digits < text.size(); ++digits) {
+      int v = hexValue(text[mark + 1 + digits]);
+      if (v < 0) break;
+      unit = unit * 16 + v;
+    }
+    out.push_back(digits == 4 ? static_cast<wchar_t>(unit) : L'?');
+    pos = mark + 1 + digits;
+  }
+  return out;
+}
+
+std::wstring wideFromCodePage(const char* bytes, size_t length,
+                              unsigned codePage) {
+  if (length == 0) return std::wstring();
+  int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(length),
+                              nullptr, 0);
+  if (n <= 0) return std::wstring();
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(length), &out[0], n);
+  return out;
+}
