@@ -1,6 +1,8 @@
 // Test helper: puts a file list (set_clipboard files A B ...) or the text of
 // a file (set_clipboard text FILE) on the clipboard, writes "ready" to the
 // file named by the first argument, and keeps the clipboard for a while.
+// "wfiles FILE" and "wtext FILE" read UTF-8 (one name per line for wfiles)
+// and offer a Unicode file list or Unicode text.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -20,7 +22,7 @@ static HGLOBAL fileList(int count, char** names) {
   return block;
 }
 
-static HGLOBAL textOf(const char* file) {
+static std::string contentOf(const char* file) {
   std::string text;
   if (FILE* in = fopen(file, "rb")) {
     char buffer[65536];
@@ -28,10 +30,48 @@ static HGLOBAL textOf(const char* file) {
     while ((n = fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, n);
     fclose(in);
   }
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
-  memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  return text;
+}
+
+static std::wstring wideOf(const std::string& utf8) {
+  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  if (n > 0)
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
+  return wide;
+}
+
+static HGLOBAL blockOf(const void* data, size_t size, size_t header = 0) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, header + size);
+  memcpy(static_cast<char*>(GlobalLock(block)) + header, data, size);
   GlobalUnlock(block);
   return block;
+}
+
+static HGLOBAL wideFileList(const char* file) {
+  std::wstring list;
+  std::string all = contentOf(file), line;
+  for (size_t i = 0; i <= all.size(); ++i) {
+    if (i == all.size() || all[i] == '\n') {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty()) list += wideOf(line) + L'\0';
+      line.clear();
+    } else {
+      line += all[i];
+    }
+  }
+  list += L'\0';
+  HGLOBAL block = blockOf(list.data(), list.size() * sizeof(wchar_t), sizeof(DROPFILES));
+  DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(block));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  GlobalUnlock(block);
+  return block;
+}
+
+static HGLOBAL wideText(const char* file) {
+  std::wstring text = wideOf(contentOf(file));
+  return blockOf(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
 }
 
 int main(int argc, char** argv) {
@@ -40,10 +80,15 @@ int main(int argc, char** argv) {
                                nullptr, nullptr, nullptr);
   if (!OpenClipboard(owner)) return 1;
   EmptyClipboard();
+  std::string text = contentOf(argv[3]);
   if (strcmp(argv[2], "files") == 0)
     SetClipboardData(CF_HDROP, fileList(argc - 3, argv + 3));
+  else if (strcmp(argv[2], "wfiles") == 0)
+    SetClipboardData(CF_HDROP, wideFileList(argv[3]));
+  else if (strcmp(argv[2], "wtext") == 0)
+    SetClipboardData(CF_UNICODETEXT, wideText(argv[3]));
   else
-    SetClipboardData(CF_TEXT, textOf(argv[3]));
+    SetClipboardData(CF_TEXT, blockOf(text.c_str(), text.size() + 1));
   CloseClipboard();
   if (FILE* ready = fopen(argv[1], "wb")) {
     fputs("ready", ready);

@@ -91,6 +91,11 @@ class Desktop:
             self.x("xdotool", "key", "--clearmodifiers", k)
             time.sleep(0.25)
 
+    def wait_box(self, title, timeout=30, program="falvex.exe"):
+        """The X window id of the program's box with this title."""
+        return self.wait_for(lambda: [w[0] for w in self.windows(program) if w[1] == title],
+                             timeout, f"the box {title}")[0]
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env)
 
@@ -133,6 +138,17 @@ class Program:
 
     def run(self, *args, timeout=60):
         return self.start(*args).wait(timeout)
+
+    def start_exact(self, arguments, cwd=None, env=None):
+        """Starts Falvex with exactly this argument text (UTF-8 here, UTF-16 to
+        the program) through a CreateProcessW launcher: Wine's own command
+        line would turn a quote inside an argument into \\"."""
+        shutil.copy(TOOLS / "launch_exact.exe", self.dir)
+        (self.dir / "line.txt").write_text(f'"{self.win}\\{self.exe.name}" {arguments}',
+                                           encoding="utf-8")
+        return subprocess.Popen(["wine", str(self.dir / "launch_exact.exe"), self.winpath("line.txt")],
+                                cwd=cwd or self.dir, env=env or self.desktop.env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 class E2ETest(unittest.TestCase):

@@ -1,0 +1,78 @@
+"""Names the ANSI code page cannot hold: best-fit would turn them into other
+names (e with an accent into e, the yen sign into a backslash, an emoji into
+wildcards). They are left out, told in a box titled 注意, never altered."""
+import shutil
+import subprocess
+import time
+
+from harness import TOOLS, E2ETest
+
+NOTICE = "注意"
+
+
+class UnheldNamesTest(E2ETest):
+    def group_program(self, dest="dest"):
+        prog = self.program()
+        prog.folder(dest)
+        (prog.dir / "Falvex.ini").write_text("[group]\n{G\n" + prog.winpath(dest) + "\n}\n%end\n")
+        return prog
+
+    def dismiss_notice(self, proc):
+        box = self.desktop.wait_box(NOTICE)
+        time.sleep(0.5)  # a key sent before the box takes focus is lost
+        self.desktop.keys(box, "Return")
+        self.assertEqual(proc.wait(30), 0)
+
+    def test_command_line_names_best_fit_would_alter_stay_where_they_are(self):
+        prog = self.program(ini="")
+        prog.make("tree/sub/é.txt", "accent")
+        prog.make("tree/sub/e.txt", "plain")
+        prog.make("tree/sub/x¥a.txt", "yen")
+        prog.make("tree/sub/x/a.txt", "nested")
+        for name in ("é.txt", "x¥a.txt"):
+            proc = prog.start_exact(f'/#1 /#w /#d=move "{prog.winpath("tree/sub/" + name)}"')
+            self.dismiss_notice(proc)
+        self.assertEqual(sorted(p.name for p in prog.path("tree").iterdir()), ["sub"])
+        self.assertEqual(prog.path("tree/sub/é.txt").read_text(), "accent")
+        self.assertEqual(prog.path("tree/sub/e.txt").read_text(), "plain")
+        self.assertEqual(prog.path("tree/sub/x¥a.txt").read_text(), "yen")
+        self.assertEqual(prog.path("tree/sub/x/a.txt").read_text(), "nested")
+
+    def test_unicode_clipboard_file_list_copies_only_what_it_names(self):
+        prog = self.group_program()
+        good = prog.make("clip/good.txt", "G")
+        emoji = prog.make("clip/x😀.txt", "E")
+        prog.make("clip/xab.txt")
+        prog.make("clip/x12.txt")
+        (prog.dir / "names.txt").write_text(emoji + "\n" + good + "\n", encoding="utf-8")
+        shutil.copy(TOOLS / "set_clipboard.exe", prog.dir)
+        helper = subprocess.Popen(
+            ["wine", str(prog.dir / "set_clipboard.exe"), prog.winpath("ready.txt"), "wfiles",
+             prog.winpath("names.txt")], cwd=prog.dir, env=self.desktop.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self.poll(lambda: prog.path("ready.txt").exists(), what="the clipboard helper")
+            self.dismiss_notice(prog.start("/#c", "/#w", "/#g=G"))
+        finally:
+            helper.kill()
+        self.assertEqual(sorted(p.name for p in prog.path("dest").iterdir()), ["good.txt"])
+
+    def test_folder_contents_leave_out_what_the_code_page_cannot_hold(self):
+        prog = self.group_program()
+        prog.make("box/a.txt", "A")
+        prog.make("box/é.txt", "accent")
+        # One file left: Wine's shell moves nothing when a move names two.
+        proc = prog.start("/#K=sft", "/#d=move", "/#w", "/#g=G", prog.winpath("box"))
+        self.dismiss_notice(proc)  # shown after the listing, before the move
+        self.assertEqual(sorted(p.name for p in prog.path("dest").iterdir()), ["a.txt"])
+        self.assertEqual(sorted(p.name for p in prog.path("box").iterdir()), ["é.txt"])
+
+    def test_own_texts_read_right_under_code_page_1252(self):
+        prog = self.program()
+        prog.folder("Falvex.ini")  # a configuration that cannot be opened
+        env = dict(self.desktop.env, LC_ALL="C.UTF-8")
+        proc = subprocess.Popen(["wine", str(prog.exe)], cwd=prog.dir, env=env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        box = self.desktop.wait_box("エラー")
+        self.desktop.keys(box, "Return")
+        self.assertEqual(proc.wait(30), 0)
