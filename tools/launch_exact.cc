@@ -1,5 +1,6 @@
 // Test helper: starts the command line held in a UTF-8 file exactly as
-// written (CreateProcessW), waits for it and exits with its exit code.
+// written (CreateProcessW), in the folder given second if any, waits for it
+// and exits with its exit code.
 // Wine's own command line would turn a quote inside an argument into \".
 #include <windows.h>
 
@@ -23,7 +24,8 @@ int wmain(int argc, wchar_t** argv) {
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process;
-  if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  const wchar_t* folder = argc > 2 ? argv[2] : nullptr;
+  if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
                       &startup, &process))
     return 3;
   WaitForSingleObject(process.hProcess, INFINITE);

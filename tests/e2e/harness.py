@@ -139,14 +139,16 @@ class Program:
     def run(self, *args, timeout=60):
         return self.start(*args).wait(timeout)
 
-    def start_exact(self, arguments, cwd=None, env=None):
+    def start_exact(self, arguments, cwd=None, env=None, folder=None):
         """Starts Falvex with exactly this argument text (UTF-8 here, UTF-16 to
-        the program) through a CreateProcessW launcher: Wine's own command
-        line would turn a quote inside an argument into \\"."""
+        the program) through a CreateProcessW launcher, in the Windows folder
+        given: Wine's own command line would turn a quote inside an argument
+        into \\"."""
         shutil.copy(TOOLS / "launch_exact.exe", self.dir)
         (self.dir / "line.txt").write_text(f'"{self.win}\\{self.exe.name}" {arguments}',
                                            encoding="utf-8")
-        return subprocess.Popen(["wine", str(self.dir / "launch_exact.exe"), self.winpath("line.txt")],
+        launcher = ["wine", str(self.dir / "launch_exact.exe"), self.winpath("line.txt")]
+        return subprocess.Popen(launcher + ([folder] if folder else []),
                                 cwd=cwd or self.dir, env=env or self.desktop.env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
