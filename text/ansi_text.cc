@@ -64,6 +64,8 @@ size_t lastCharOffset(const char* text) {
 
 }  // namespace
 
+size_t nextCharLength(const char* p) { return charLength(p); }
+
 bool copyTextN(char* dst, size_t size, const char* src, size_t count) {
   if (size == 0) return false;
   size_t n = safeCut(src, count, size - 1);

@@ -8,6 +8,9 @@
 #include <cstddef>
 #include <string>
 
+// Bytes of the character at p: 2 for a complete double-byte character.
+size_t nextCharLength(const char* p);
+
 // Copies src into dst[size], cut to size - 1 bytes without splitting a
 // double-byte character. Returns false when src had to be cut.
 bool copyText(char* dst, size_t size, const char* src);

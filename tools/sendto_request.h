@@ -1,0 +1,30 @@
+// What falvex-sendto is asked to do and whether it may: the parts of the
+// Send To set-up that decide something, kept apart from the shell calls.
+#pragma once
+
+#include <string>
+
+struct SendToRequest {
+  enum Action { kCreate, kRemove } action = kCreate;
+  bool force = false;
+  std::string name = "Falvex";  // the shortcut's name, without ".lnk"
+  std::string options;          // the shortcut's arguments, as typed
+  std::string error;            // why the request cannot be done, if it can't
+};
+
+// Reads the argument text (the command line after the program name):
+// [--force] [--remove] [NAME [OPTIONS...]]. NAME may be quoted; OPTIONS are
+// kept exactly as typed, quotes included.
+SendToRequest parseSendToRequest(const char* arguments);
+
+// True when the name can be a file name on Windows; otherwise *why says why.
+bool isShortcutName(const std::string& name, std::string* why);
+
+enum SendToStep {
+  kWriteShortcut,   // create it, or update our own
+  kDeleteShortcut,
+  kNothingToDo,     // removing a shortcut that is not there
+  kLeaveAlone,      // it points to another program and --force was not given
+};
+SendToStep decideSendToStep(const SendToRequest& request, bool shortcutExists,
+                            bool pointsToThisFalvex);
