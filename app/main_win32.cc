@@ -114,9 +114,13 @@ int createHostWindow(HINSTANCE instance, const char* className) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   RunState.instance = instance;
-  char modulePath[kLongPathSize] = "";
-  GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-  std::string className = deriveProgramNames(modulePath);
+  // Wide, like every name from the system: a program folder the code page
+  // cannot hold comes marked and forms no configuration path, instead of a
+  // best-fit look-alike that may be another folder.
+  wchar_t module[kLongPathSize] = L"";
+  DWORD length = GetModuleFileNameW(nullptr, module, kLongPathSize);
+  std::string modulePath = markedFromWide(module, length < kLongPathSize ? length : 0);
+  std::string className = deriveProgramNames(modulePath.c_str());
   // Built from the wide command line: the ANSI one would carry best-fit
   // look-alikes of names the code page cannot hold.
   static std::string commandLine = markedFromWide(GetCommandLineW());

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/unheld_names.h"
 #include "text/ansi_text.h"
 
 RunStateRecord RunState = [] {
@@ -20,7 +21,8 @@ void resetRunState() {
 
 bool pathInProgramFolder(char* out, const char* name) {
   out[0] = '\0';
-  if (RunState.programFolder[0] == '\0') return false;
+  if (RunState.programFolder[0] == '\0' || isUnheldName(RunState.programFolder))
+    return false;
   copyText(out, kPathSize, RunState.programFolder);
   if (appendText(out, kPathSize, name)) return true;
   out[0] = '\0';

@@ -53,7 +53,7 @@ extern RunStateRecord RunState;
 void resetRunState();
 
 // The program folder followed by name, into out[kPathSize]. A path that
-// cannot be formed whole (the program folder did not fit its field, or the
-// name does not fit behind it) leaves out empty: a cut or relative path
-// would name some other file.
+// cannot be formed whole (the program folder did not fit its field or holds
+// a name the code page cannot hold, or the name does not fit behind it)
+// leaves out empty: a cut, relative or best-fit path names some other file.
 bool pathInProgramFolder(char* out, const char* name);

@@ -68,6 +68,19 @@ TEST_F(StartupTest, ConfigurationPathFormedWholeOrNotAtAll) {
   }
 }
 
+TEST_F(StartupTest, ProgramFolderTheCodePageCannotHoldReadsNothing) {
+  addFile("C:\\Cafe\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
+  deriveProgramNames(unheld("C:\\Caf#\\Falvex.exe").c_str());
+  initPathsAndMetrics(800, 600, 3);
+  size_t entriesBefore = fake().entries.size();
+  RunState.commandLine = "";
+  EXPECT_FALSE(runStartupSteps(nullptr, false));
+  EXPECT_EQ(fake().boxes.size(), 1u);
+  EXPECT_EQ(Groups.count, 0);
+  EXPECT_EQ(fake().entries.size(), entriesBefore);
+  EXPECT_TRUE(fake().markedNamesUsed.empty());
+}
+
 TEST_F(StartupTest, ArgumentsFollowTheProgramName) {
   EXPECT_STREQ(argumentsAfterProgramName("\"C:\\My Tools\\F.exe\"  a b"), "a b");
   EXPECT_STREQ(argumentsAfterProgramName("F.exe\t\"x y\""), "\"x y\"");

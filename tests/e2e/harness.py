@@ -96,6 +96,17 @@ class Desktop:
         return self.wait_for(lambda: [w[0] for w in self.windows(program) if w[1] == title],
                              timeout, f"the box {title}")[0]
 
+    def dismiss_box(self, title, program="falvex.exe"):
+        """Waits for the box and presses Return in it until it is gone: a key
+        sent before the box has taken focus is lost."""
+        box = self.wait_box(title, program=program)
+        for _ in range(10):
+            time.sleep(0.5)
+            self.keys(box, "Return")
+            if not any(w[0] == box for w in self.windows(program)):
+                return
+        raise AssertionError(f"the box {title} stays open")
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env)
 
@@ -132,9 +143,11 @@ class Program:
         self.path(relative).mkdir(parents=True, exist_ok=True)
         return self.winpath(relative)
 
-    def start(self, *args):
-        return subprocess.Popen(["wine", str(self.exe), *args], cwd=self.dir, env=self.desktop.env,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def start(self, *args, env=None):
+        # Wine's own complaints go to a log beside the program, for a failure.
+        with open(self.dir.parent / (self.dir.name + ".wine.log"), "ab") as log:
+            return subprocess.Popen(["wine", str(self.exe), *args], cwd=self.dir,
+                                    env=env or self.desktop.env, stdout=log, stderr=log)
 
     def run(self, *args, timeout=60):
         return self.start(*args).wait(timeout)

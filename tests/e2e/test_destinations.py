@@ -77,9 +77,7 @@ class DestinationsTest(E2ETest):
             proc = subprocess.Popen(["wine", str(folder / "Falvex.exe"), "/#w", "/#g=G", a],
                                     cwd=cwd, env=self.desktop.env,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            box = self.desktop.wait_box("エラー")
-            time.sleep(0.5)
-            self.desktop.keys(box, "Return")
+            self.desktop.dismiss_box("エラー")
             self.assertEqual(proc.wait(30), 0)
             self.assertEqual(self.names(base, "wrong"), [], length)
             self.assertEqual(os.listdir(folder), ["Falvex.exe"], length)
@@ -120,9 +118,20 @@ class DestinationsTest(E2ETest):
         time.sleep(0.5)
         prog.path("d2").rmdir()
         self.desktop.keys(menu, "Down", "Return")
-        box = self.desktop.wait_box("注意")
-        time.sleep(0.5)
-        self.desktop.keys(box, "Return")
+        self.desktop.dismiss_box("注意")
         self.assertEqual(proc.wait(30), 0)
         self.assertEqual(prog.path("src/a.txt").read_text(), "A")
         self.assertFalse(prog.path("d2").exists())  # not a renamed a.txt either
+
+    def test_preset_folder_value_with_a_blank_is_never_a_source(self):
+        prog = self.program(ini="")
+        dest = prog.folder("Dest")
+        prog.make("Dest/keep.txt", "K")
+        # The blank before the closing quote once made the folder a source,
+        # to be moved wherever the browser pointed.
+        proc = prog.start_exact(f'/#0="{dest} " /#d=move /#w')
+        menu = self.desktop.wait_menu()[0][0]  # the no-source menu, no browser
+        time.sleep(0.5)
+        self.desktop.keys(menu, "Escape")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(prog.path("Dest/keep.txt").read_text(), "K")

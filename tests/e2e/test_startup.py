@@ -16,9 +16,8 @@ class StartupTest(E2ETest):
         prog = self.program(ini="[dir]\n%end\n")
         src = prog.make("a.txt")
         proc = prog.start("/#s=", "/#1", src)  # empty name: the program folder
-        box = self.poll(lambda: [w for w in self.desktop.windows() if w[1] == "エラー"],
-                        what="the error box")[0][0]
+        self.desktop.wait_box("エラー")
         self.assertEqual(self.desktop.menu_windows(), [])
-        self.desktop.keys(box, "Return")
+        self.desktop.dismiss_box("エラー")
         self.assertEqual(proc.wait(30), 0)
         self.assertFalse(prog.path("../a.txt").exists())
