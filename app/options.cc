@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/run_state.h"
+#include "app/unheld_names.h"
 #include "config/config_model.h"
 #include "config/menu_position.h"
 #include "platform/platform.h"
@@ -44,7 +45,8 @@ void readConfigOption(const char* commandLine) {
   std::string name = optionValue(commandLine, "/#s=", ' ', &limit);
   // A name that reaches the limit, or would not fit behind the program
   // folder, falls back to the default rather than naming a cut path.
-  if (limit || !pathInProgramFolder(RunState.configPath, name.c_str()) ||
+  if (limit || isUnheldName(name.c_str()) ||
+      !pathInProgramFolder(RunState.configPath, name.c_str()) ||
       !plat::pathFileExists(RunState.configPath))
     setDefaultConfigPath();
 }
@@ -55,7 +57,8 @@ void readPresetDestination(const char* commandLine) {
     std::string value = optionValue(commandLine, "/#0=\"", '"', &limit);
     char folder[kPathSize];
     copyText(folder, sizeof folder, value.c_str());
-    if (addBackslash(folder, sizeof folder) && plat::pathIsDirectory(folder)) {
+    if (!isUnheldName(folder) && addBackslash(folder, sizeof folder) &&
+        plat::pathIsDirectory(folder)) {
       removeTrailingBackslash(folder);
       copyText(RunState.baseFolder, kPathSize, folder);
     }

@@ -25,6 +25,11 @@ TEST_F(OptionsTest, ConfigurationFileIsAlwaysUnderTheProgramFolder) {
   EXPECT_STREQ(RunState.configPath, "C:\\Prog\\");
   parseOptions(("/#s=" + std::string(259, 'n')).c_str());
   EXPECT_STREQ(RunState.configPath, "C:\\Prog\\Falvex.ini");
+  // A name the code page cannot hold is never looked up in any form.
+  parseOptions(("/#s=" + unheld("#.ini") + " /#0=\"" + unheld("D:\\#") + "\"").c_str());
+  EXPECT_STREQ(RunState.configPath, "C:\\Prog\\Falvex.ini");
+  EXPECT_STREQ(RunState.baseFolder, "");
+  EXPECT_TRUE(fake().markedNamesUsed.empty());
   // Folder plus name beyond a path: the default, never a cut path.
   std::string folder = "C:\\" + std::string(200, 'p') + "\\";
   copyText(RunState.programFolder, kPathSize, folder.c_str());
