@@ -35,24 +35,71 @@ class UnheldNamesTest(E2ETest):
         self.assertEqual(prog.path("tree/sub/x¥a.txt").read_text(), "yen")
         self.assertEqual(prog.path("tree/sub/x/a.txt").read_text(), "nested")
 
-    def test_unicode_clipboard_file_list_copies_only_what_it_names(self):
+    def clipboard_run(self, prog, mode, text, *args):
+        """Runs Falvex with /#c while the helper offers text (UTF-8 here) as a
+        Unicode file list (wfiles) or Unicode text (wtext)."""
+        (prog.dir / "clip.txt").write_text(text, encoding="utf-8")
+        shutil.copy(TOOLS / "set_clipboard.exe", prog.dir)
+        prog.path("ready.txt").unlink(missing_ok=True)
+        helper = subprocess.Popen(
+            ["wine", str(prog.dir / "set_clipboard.exe"), prog.winpath("ready.txt"), mode,
+             prog.winpath("clip.txt")], cwd=prog.dir, env=self.desktop.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self.poll(lambda: prog.path("ready.txt").exists(), what="the clipboard helper")
+            self.dismiss_notice(prog.start("/#c", *args))
+        finally:
+            helper.kill()
+
+    def test_unicode_clipboard_copies_only_what_it_names(self):
         prog = self.group_program()
         good = prog.make("clip/good.txt", "G")
         emoji = prog.make("clip/x😀.txt", "E")
         prog.make("clip/xab.txt")
         prog.make("clip/x12.txt")
-        (prog.dir / "names.txt").write_text(emoji + "\n" + good + "\n", encoding="utf-8")
-        shutil.copy(TOOLS / "set_clipboard.exe", prog.dir)
-        helper = subprocess.Popen(
-            ["wine", str(prog.dir / "set_clipboard.exe"), prog.winpath("ready.txt"), "wfiles",
-             prog.winpath("names.txt")], cwd=prog.dir, env=self.desktop.env,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        try:
-            self.poll(lambda: prog.path("ready.txt").exists(), what="the clipboard helper")
-            self.dismiss_notice(prog.start("/#c", "/#w", "/#g=G"))
-        finally:
-            helper.kill()
+        # Best-fit gives x??.txt: a wildcard for xab.txt and x12.txt.
+        self.clipboard_run(prog, "wfiles", emoji + "\n" + good + "\n", "/#w", "/#g=G")
         self.assertEqual(sorted(p.name for p in prog.path("dest").iterdir()), ["good.txt"])
+        # Text naming é.txt beside e.txt: e.txt is never taken for it.
+        prog.make("clip/é.txt")
+        prog.make("clip/e.txt")
+        shutil.rmtree(prog.path("dest"))
+        prog.folder("dest")
+        self.clipboard_run(prog, "wtext", prog.winpath("clip/é.txt") + "\r\n" + good + "\r\n",
+                           "/#w", "/#g=G")
+        self.assertEqual(sorted(p.name for p in prog.path("dest").iterdir()), ["good.txt"])
+
+    def test_program_receives_only_folder_entries_the_code_page_holds(self):
+        prog = self.group_program()
+        shutil.copy(TOOLS / "record_args.exe", prog.dir / "rec.exe")
+        (prog.dir / "Falvex.ini").write_text(
+            "[group]\n{G\n" + prog.winpath("dest") + "\n}\n%end\n[exec]\n"
+            + prog.winpath("rec.exe") + "\n>%M\n%end\n")
+        a = prog.make("box/a.txt")
+        prog.make("box/é.txt")
+        prog.make("box/한.txt")  # best-fit: ?.txt, a wildcard
+        self.dismiss_notice(prog.start("/#K=sft", "/#a", "/#g=G", prog.winpath("box")))
+        out = self.poll(lambda: prog.path("args.txt").exists() and prog.path("args.txt").read_text(),
+                        what="the recorded command line")
+        self.assertEqual(out, a + "\n")
+
+    def test_program_folder_the_code_page_cannot_hold_reads_no_look_alike(self):
+        base = self.program()
+        wrong = base.folder("wrong")
+        look_alike = base.path("cafe")  # what best-fit makes of café
+        look_alike.mkdir()
+        (look_alike / "Falvex.ini").write_text("[group]\n{G\n" + wrong + "\n}\n%end\n")
+        real = base.path("café")
+        real.mkdir()
+        shutil.copy(base.exe, real / "Falvex.exe")
+        a = base.make("src/a.txt")
+        proc = subprocess.Popen(["wine", str(real / "Falvex.exe"), "/#w", "/#g=G", a], cwd=real,
+                                env=self.desktop.env, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        self.desktop.dismiss_box("エラー")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(list(base.path("wrong").iterdir()), [])
+        self.assertEqual(sorted(p.name for p in real.iterdir()), ["Falvex.exe"])
 
     def test_folder_contents_leave_out_what_the_code_page_cannot_hold(self):
         prog = self.group_program()
