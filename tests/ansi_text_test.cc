@@ -29,10 +29,3 @@ TEST(AnsiTextTest, DoubleByteCharactersCompareExactlyIgnoringCase) {
   EXPECT_EQ(findTextI(KA, "J"), nullptr);
   EXPECT_EQ(findTextI(KA, "j"), nullptr);
 }
-
-TEST(AnsiTextTest, ReplaceKeepsOtherDoubleByteNames) {
-  resetFake();
-  std::string text = "%" NI "%\\%" KA "%";
-  replaceAllI(&text, "%" KA "%", "X", 100);
-  EXPECT_EQ(text, "%" NI "%\\X");
-}
