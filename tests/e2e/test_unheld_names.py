@@ -69,20 +69,6 @@ class UnheldNamesTest(E2ETest):
                            "/#w", "/#g=G")
         self.assertEqual(sorted(p.name for p in prog.path("dest").iterdir()), ["good.txt"])
 
-    def test_program_receives_only_folder_entries_the_code_page_holds(self):
-        prog = self.group_program()
-        shutil.copy(TOOLS / "record_args.exe", prog.dir / "rec.exe")
-        (prog.dir / "Falvex.ini").write_text(
-            "[group]\n{G\n" + prog.winpath("dest") + "\n}\n%end\n[exec]\n"
-            + prog.winpath("rec.exe") + "\n>%M\n%end\n")
-        a = prog.make("box/a.txt")
-        prog.make("box/é.txt")
-        prog.make("box/한.txt")  # best-fit: ?.txt, a wildcard
-        self.dismiss_notice(prog.start("/#K=sft", "/#a", "/#g=G", prog.winpath("box")))
-        out = self.poll(lambda: prog.path("args.txt").exists() and prog.path("args.txt").read_text(),
-                        what="the recorded command line")
-        self.assertEqual(out, a + "\n")
-
     def test_program_folder_the_code_page_cannot_hold_reads_no_look_alike(self):
         base = self.program()
         wrong = base.folder("wrong")
