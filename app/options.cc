@@ -45,8 +45,7 @@ void readConfigOption(const char* commandLine) {
   std::string name = optionValue(commandLine, "/#s=", ' ', &limit);
   // A name that reaches the limit, or would not fit behind the program
   // folder, falls back to the default rather than naming a cut path.
-  if (limit || isUnheldName(name.c_str()) ||
-      !pathInProgramFolder(RunState.configPath, name.c_str()) ||
+  if (limit || !pathInProgramFolder(RunState.configPath, name.c_str()) ||
       !plat::pathFileExists(RunState.configPath))
     setDefaultConfigPath();
 }

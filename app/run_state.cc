@@ -21,10 +21,9 @@ void resetRunState() {
 
 bool pathInProgramFolder(char* out, const char* name) {
   out[0] = '\0';
-  if (RunState.programFolder[0] == '\0' || isUnheldName(RunState.programFolder))
-    return false;
+  if (RunState.programFolder[0] == '\0') return false;
   copyText(out, kPathSize, RunState.programFolder);
-  if (appendText(out, kPathSize, name)) return true;
+  if (appendText(out, kPathSize, name) && !isUnheldName(out)) return true;
   out[0] = '\0';
   return false;
 }

@@ -28,8 +28,7 @@ bool isPresetFolderValue(const char* text, size_t start) {
 
 // A token holding a character the code page cannot hold is left out before
 // anything looks it up: in any altered form it would name another file.
-void leaveOutUnheld(const char* text, size_t start, const std::string& token) {
-  if (isPresetFolderValue(text, start)) return;
+void leaveOutUnheld(const std::string& token) {
   char name[kLongPathSize];
   copyText(name, sizeof name, token.c_str());
   unquoteSpaces(name);
@@ -40,9 +39,9 @@ void leaveOutUnheld(const char* text, size_t start, const std::string& token) {
 
 // Takes a finished token that started at index start of the text.
 void finishCandidate(const char* text, size_t start, const std::string& token) {
-  if (token.empty() || listFull()) return;
+  if (token.empty() || listFull() || isPresetFolderValue(text, start)) return;
   if (isUnheldName(token.c_str())) {
-    leaveOutUnheld(text, start, token);
+    leaveOutUnheld(token);
     return;
   }
   std::string expanded =
@@ -52,7 +51,6 @@ void finishCandidate(const char* text, size_t start, const std::string& token) {
   copyText(path, sizeof path, expanded.c_str());
   unquoteSpaces(path);
   removeBlanks(path);
-  if (isPresetFolderValue(text, start)) return;
   bool folder = plat::pathIsDirectory(path);
   if (!folder && !plat::pathFileExists(path)) return;
   if (strlen(path) >= kPathSize) return;

@@ -50,7 +50,7 @@ namespace {
 // Picks the configuration file and reads it; false when it cannot be opened,
 // or when its path cannot be formed whole in the program folder.
 bool readConfigurationFile(std::string* text) {
-  if (RunState.configPath[0] && plat::pathFileExists(RunState.configPath))
+  if (plat::pathFileExists(RunState.configPath))
     return plat::readWholeFile(RunState.configPath, plat::kOpenExisting, text);
   char candidate[kPathSize];
   const char* names[] = {RunState.defaultConfigName, "Falvex.ini"};

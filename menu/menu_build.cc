@@ -27,8 +27,6 @@ void forgetSubmenuTree(PlatMenu menu) {
 
 void attachDirSubmenu(PlatMenu menu, int index) {
   PlatMenu submenu = plat::createMenu();
-  for (PlatMenu& owned : MenuBuild.dirSubmenu)
-    if (owned == submenu) owned = nullptr;
   MenuBuild.dirSubmenu[index] = submenu;
   plat::setMenuItemSubmenu(menu, kDirItemBaseId + index, submenu);
 }

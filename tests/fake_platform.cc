@@ -254,10 +254,8 @@ void shellExecute(const char* file, const char* parameters, const char* folder) 
 }
 
 void informationBeep() { world->beeps++; }
-void messageBox(PlatWindow, UiText text, UiText title) {
-  world->boxes.push_back({text, title});
-  world->boxLines.push_back({});
-  world->boxMore.push_back(0);
+void messageBox(PlatWindow owner, UiText text, UiText title) {
+  messageBoxWithLines(owner, text, {}, 0, title);
 }
 void messageBoxWithLines(PlatWindow, UiText text,
                          const std::vector<std::string>& lines, int moreCount,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/startup.h"
+#include "platform/win32/wide_text_win32.h"
 #include "tools/sendto_request.h"
 
 namespace {
@@ -16,13 +17,6 @@ namespace {
 int fail(const std::string& why) {
   fprintf(stderr, "falvex-sendto: %s\n", why.c_str());
   return 1;
-}
-
-std::wstring wideOf(const std::string& text) {
-  int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(n > 0 ? static_cast<size_t>(n) : 1, L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], n);
-  return wide;
 }
 
 std::string ownFolder() {
@@ -43,7 +37,7 @@ std::string shortcutTarget(const std::string& link) {
   IPersistFile* file = nullptr;
   if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
     char path[MAX_PATH] = "";
-    if (SUCCEEDED(file->Load(wideOf(link).c_str(), STGM_READ)) &&
+    if (SUCCEEDED(file->Load(wideFromMarked(link).c_str(), STGM_READ)) &&
         SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)))
       target = path;
     file->Release();
@@ -66,7 +60,7 @@ bool writeShortcut(const std::string& link, const std::string& program,
   IPersistFile* file = nullptr;
   bool saved = false;
   if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    saved = SUCCEEDED(file->Save(wideOf(link).c_str(), TRUE));
+    saved = SUCCEEDED(file->Save(wideFromMarked(link).c_str(), TRUE));
     file->Release();
   }
   shellLink->Release();

@@ -74,13 +74,17 @@ static HGLOBAL wideText(const char* file) {
   return blockOf(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
 }
 
+static HGLOBAL textBlock(const char* file) {
+  std::string text = contentOf(file);
+  return blockOf(text.c_str(), text.size() + 1);
+}
+
 int main(int argc, char** argv) {
   if (argc < 4) return 2;
   HWND owner = CreateWindowExA(0, "STATIC", "clip", 0, 0, 0, 0, 0, nullptr,
                                nullptr, nullptr, nullptr);
   if (!OpenClipboard(owner)) return 1;
   EmptyClipboard();
-  std::string text = contentOf(argv[3]);
   if (strcmp(argv[2], "files") == 0)
     SetClipboardData(CF_HDROP, fileList(argc - 3, argv + 3));
   else if (strcmp(argv[2], "wfiles") == 0)
@@ -88,7 +92,7 @@ int main(int argc, char** argv) {
   else if (strcmp(argv[2], "wtext") == 0)
     SetClipboardData(CF_UNICODETEXT, wideText(argv[3]));
   else
-    SetClipboardData(CF_TEXT, blockOf(text.c_str(), text.size() + 1));
+    SetClipboardData(CF_TEXT, textBlock(argv[3]));
   CloseClipboard();
   if (FILE* ready = fopen(argv[1], "wb")) {
     fputs("ready", ready);

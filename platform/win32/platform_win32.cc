@@ -124,8 +124,7 @@ void shellExecute(const char* file, const char* parameters,
 void informationBeep() { MessageBeep(MB_ICONASTERISK); }
 
 void messageBox(PlatWindow owner, UiText text, UiText title) {
-  MessageBoxW(static_cast<HWND>(owner), uiText(text).c_str(),
-              uiText(title).c_str(), MB_OK);
+  messageBoxWithLines(owner, text, {}, 0, title);
 }
 
 void messageBoxWithLines(PlatWindow owner, UiText text,
