@@ -53,9 +53,13 @@ void finishCandidate(const char* text, size_t start, const std::string& token) {
   removeBlanks(path);
   bool folder = plat::pathIsDirectory(path);
   if (!folder && !plat::pathFileExists(path)) return;
-  if (strlen(path) >= kPathSize) return;
-  if (folder) normaliseFolder(path, sizeof path);
-  storeSource(path);
+  // Stored whole, so the levels walk and the shell see the file the current
+  // folder of start-up gave, not a bare relative text.
+  char full[kPathSize];
+  unsigned length = plat::fullPathName(path, full, sizeof full);
+  if (length == 0 || length >= sizeof full) return;
+  if (folder) normaliseFolder(full, sizeof full);
+  storeSource(full);
 }
 
 }  // namespace
@@ -108,6 +112,12 @@ int collectClipboardSources(PlatWindow hostWindow) {
         if (listFull()) break;
         if (isUnheldName(name.c_str())) {
           noteUnheldName(name);
+          continue;
+        }
+        // The list is taken without an existence test, and the shell would
+        // expand a wildcard into files nobody named.
+        if (isWildcardName(name.c_str())) {
+          noteWildcardName(name);
           continue;
         }
         char path[kPathSize];

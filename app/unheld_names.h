@@ -1,6 +1,7 @@
-// Names the ANSI code page cannot hold exactly. They arrive marked from the
-// platform (kUnheldMark), are left out wherever they would be used, and are
-// reported to the user in one box per occasion, never twice.
+// Names that are left out rather than used: names the ANSI code page cannot
+// hold exactly (they arrive marked from the platform, kUnheldMark) and
+// names no file can have (a wildcard the shell would expand). Both are
+// reported to the user in one box per occasion, each name once.
 #pragma once
 
 #include <cstddef>
@@ -11,10 +12,14 @@
 const size_t kUnheldNamesListed = 20;
 
 bool isUnheldName(const char* name);
+// A file name cannot hold * or ?; the shell takes either as a wildcard.
+bool isWildcardName(const char* name);
 // Remembers a name that was left out; a name already noted is not repeated.
 void noteUnheldName(const std::string& name);
-// Shows the names noted since the last box, the first 20 of them and the
-// number of the rest, in one box titled as a notice. True when it showed one.
+void noteWildcardName(const std::string& name);
+// Shows the names noted since the last box in one box titled as a notice,
+// a section per kind: the first 20 names and the number of the rest. True
+// when it showed one.
 bool tellUnheldNames(PlatWindow window);
 // Forgets every name (a new run).
 void resetUnheldNames();

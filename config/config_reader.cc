@@ -8,6 +8,7 @@
 #include "config/program_locator.h"
 #include "text/ansi_text.h"
 #include "text/path_macros.h"
+#include "text/text_encoding.h"
 
 LineObserver configLineObserver = nullptr;
 
@@ -26,6 +27,10 @@ size_t readConfigLine(const std::string& text, size_t offset, char* line) {
   return 0;
 }
 
+bool lineUnusable(const char* line) {
+  return strchr(line, kUnreadableLine) || strchr(line, kUnheldMark);
+}
+
 size_t readUserMacros(const std::string& text, size_t offset) {
   char line[520];
   UserMacros.count = 0;
@@ -35,7 +40,7 @@ size_t readUserMacros(const std::string& text, size_t offset) {
     size_t bytes = readConfigLine(text, offset + taken, line);
     if (bytes == 0) break;
     const char* bar = strstr(line, " | ");
-    if (!bar) break;
+    if (!bar || lineUnusable(line)) break;
     int i = UserMacros.count++;
     copyTextN(UserMacros.name[i], kMacroNameSize, line,
               static_cast<size_t>(bar - line));
@@ -170,12 +175,14 @@ void readSystemSection(const std::string& text) {
 }  // namespace
 
 int loadConfiguration(PlatWindow hostWindow) {
-  std::string text;
-  if (!readConfigurationFile(&text)) {
+  std::string bytes;
+  if (!readConfigurationFile(&bytes)) {
     plat::setForegroundWindow(hostWindow);
     plat::messageBox(hostWindow, kTextConfigError, kTextErrorTitle);
     return 0;
   }
+  TextEncoding encoding;
+  std::string text = ansiFromFileBytes(bytes, &encoding);
   Config.expandMacros = 0;
   Config.searchPathSet = 0;
   Config.filerPath[0] = Config.editorPath[0] = Config.filerParams[0] = '\0';

@@ -17,6 +17,10 @@ int loadConfiguration(PlatWindow hostWindow);
 // the text ends before a line feed (such a line is never read).
 size_t readConfigLine(const std::string& text, size_t offset, char* line);
 
+// A line holding text the file's encoding could not give or a character the
+// code page cannot hold.
+bool lineUnusable(const char* line);
+
 // Fills UserMacros from the lines after the @param line at offset; returns
 // the bytes of the @param line and the macro lines taken.
 size_t readUserMacros(const std::string& text, size_t offset);

@@ -6,6 +6,7 @@
 #include "config/config_model.h"
 #include "text/ansi_text.h"
 #include "text/path_macros.h"
+#include "text/text_encoding.h"
 
 SectionReader::SectionReader(const std::string& text, const char* marker,
                              const char* section)
@@ -20,14 +21,21 @@ SectionReader::SectionReader(const std::string& text, const char* marker,
 }
 
 bool SectionReader::next() {
-  if (empty_) return false;
-  size_t bytes = readConfigLine(text_, offset_, buffer_);
-  if (bytes == 0) return false;
-  lineOffset_ = offset_;
-  offset_ += bytes;
-  trimmed_ = buffer_;
-  while (*trimmed_ == ' ') ++trimmed_;
-  return true;
+  while (!empty_) {
+    size_t bytes = readConfigLine(text_, offset_, buffer_);
+    if (bytes == 0) return false;
+    lineOffset_ = offset_;
+    offset_ += bytes;
+    trimmed_ = buffer_;
+    while (*trimmed_ == ' ') ++trimmed_;
+    if (trimmed_[0] == ';' || isEnd(trimmed_) || !lineUnusable(trimmed_))
+      return true;
+    // Any name on it would be a look-alike or a fragment: it names nothing.
+    report(kLineDropped, strchr(trimmed_, kUnreadableLine)
+                             ? "not readable in the file's encoding"
+                             : "holds a character the code page cannot hold");
+  }
+  return false;
 }
 
 void SectionReader::report(LineOutcome outcome, const char* what) const {

@@ -5,6 +5,7 @@
 #include "config/config_model.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
+#include "text/text_encoding.h"
 
 namespace {
 
@@ -52,9 +53,11 @@ bool locateProgram(const char* name, int tryExe, std::string* path) {
 
 void readSearchPathFile(const char* fileName) {
   Config.searchPathSet = 0;
-  std::string text;
-  if (!plat::readWholeFile(fileName, plat::kOpenExisting, &text)) return;
+  std::string bytes;
+  if (!plat::readWholeFile(fileName, plat::kOpenExisting, &bytes)) return;
   Config.searchPath[0] = '\0';
+  TextEncoding encoding;
+  std::string text = ansiFromFileBytes(bytes, &encoding);
 
   // The text is a C string to the searches, as the file's first NUL ends it.
   const char* start = text.c_str();

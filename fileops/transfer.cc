@@ -33,7 +33,7 @@ std::string shellTarget(const char* folder) {
 bool destinationStillThere(PlatWindow window, const std::string& to) {
   if (plat::pathIsDirectory(to.c_str())) return true;
   plat::setForegroundWindow(window);
-  plat::messageBoxWithLines(window, kTextFolderMissing, {to.c_str()}, 0,
+  plat::messageBoxWithSections(window, {{kTextFolderMissing, {to.c_str()}, 0}},
                             kTextNoticeTitle);
   return false;
 }

@@ -61,6 +61,8 @@ enum UiText {
   kTextUnheldNames,   // names the code page cannot hold were left out
   kTextMoreNames,     // "and N more", formatted with the number
   kTextFolderMissing, // a destination folder vanished
+  kTextInvalidNames,  // names no file can have were left out
+  kUiTextCount,
 };
 
 // A name from the system that the ANSI code page cannot hold exactly (a
@@ -69,6 +71,13 @@ enum UiText {
 // its UTF-16 unit. No file name holds the byte, so a marked name names no
 // file, and the box that reports it can still show it as it really is.
 const char kUnheldMark = '\x01';
+
+// A part of a message box: a text, then one line per name, then "N more".
+struct BoxSection {
+  UiText text;
+  std::vector<std::string> lines;  // marked names shown as they really are
+  int moreCount;                   // a kTextMoreNames line when > 0
+};
 
 namespace plat {
 
@@ -91,6 +100,9 @@ bool specialFolderPath(PlatWindow owner, int csidl, char* out /* 260 */);
 void localDate(int* year, int* month, int* day);
 // True for a lead byte of a double-byte character in the ANSI code page.
 bool isLeadByte(unsigned char c);
+// UTF-16 text in the ANSI code page without best fit: a character the code
+// page cannot hold comes marked (kUnheldMark), as names from the system do.
+std::string ansiFromUtf16(const std::u16string& text);
 
 // --- shell ---
 struct FileOperation {
@@ -110,11 +122,9 @@ void shellExecute(const char* file, const char* parameters,
                   const char* folder);
 void informationBeep();
 void messageBox(PlatWindow owner, UiText text, UiText title);
-// text, then one line per name (marked names shown as they really are),
-// then the kTextMoreNames line when moreCount > 0.
-void messageBoxWithLines(PlatWindow owner, UiText text,
-                         const std::vector<std::string>& lines, int moreCount,
-                         UiText title);
+void messageBoxWithSections(PlatWindow owner,
+                            const std::vector<BoxSection>& sections,
+                            UiText title);
 void setForegroundWindow(PlatWindow window);
 PlatWindow foregroundWindow();
 

@@ -2,4 +2,3 @@
 #pragma once
 
 #define kUiTextResourceBase 100
-#define kUiTextCount 13

@@ -1,6 +1,7 @@
 #include "tests/fake_platform.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "app/run_state.h"
@@ -114,6 +115,14 @@ void resetFake() {
   resetUnheldNames();
 }
 
+namespace {
+std::string markHex(char16_t unit) {
+  char hex[5];
+  snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(unit));
+  return hex;
+}
+}  // namespace
+
 std::string unheld(const std::string& text) {
   std::string out;
   for (char c : text) {
@@ -143,7 +152,9 @@ bool pathIsDirectory(const char* path) {
 
 unsigned fullPathName(const char* name, char* out, unsigned size) {
   if (!name[0]) return 0;
-  std::string full = isAbsolute(name) ? name : world->currentFolder + "\\" + name;
+  std::string full = isAbsolute(name)    ? name
+                     : name[0] == '\\' ? world->currentFolder.substr(0, 2) + name
+                                        : world->currentFolder + "\\" + name;
   return writeResult(full, out, size);
 }
 
@@ -224,6 +235,21 @@ bool isLeadByte(unsigned char c) {  // code page 932
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+// Code page 932 for ASCII and the few characters the tests write.
+std::string ansiFromUtf16(const std::u16string& text) {
+  static const std::map<char16_t, std::string> kHeld = {
+      {u'\u5199', "\x8E\xCA"}, {u'\u771F', "\x90\x5E"},  // 写真
+      {u'\u30BD', "\x83\x5C"}, {u'\uFF71', "\xB1"}};       // ソ, half-width ｱ
+  std::string out;
+  for (char16_t unit : text) {
+    auto it = kHeld.find(unit);
+    if (unit > 0 && unit < 0x80) out += static_cast<char>(unit);
+    else if (it != kHeld.end()) out += it->second;
+    else out += kUnheldMark + std::string(markHex(unit));
+  }
+  return out;
+}
+
 int shellFileOperation(const FileOperation& op, bool* aborted) {
   FakeFileOp rec;
   rec.func = op.func;
@@ -255,14 +281,14 @@ void shellExecute(const char* file, const char* parameters, const char* folder) 
 
 void informationBeep() { world->beeps++; }
 void messageBox(PlatWindow owner, UiText text, UiText title) {
-  messageBoxWithLines(owner, text, {}, 0, title);
+  messageBoxWithSections(owner, {{text, {}, 0}}, title);
 }
-void messageBoxWithLines(PlatWindow, UiText text,
-                         const std::vector<std::string>& lines, int moreCount,
-                         UiText title) {
-  world->boxes.push_back({text, title});
-  world->boxLines.push_back(lines);
-  world->boxMore.push_back(moreCount);
+void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections,
+                            UiText title) {
+  world->boxes.push_back({sections[0].text, title});
+  world->boxLines.push_back(sections[0].lines);
+  world->boxMore.push_back(sections[0].moreCount);
+  world->boxSections.push_back(sections);
 }
 void setForegroundWindow(PlatWindow w) { world->foregroundCalls.push_back(w); }
 PlatWindow foregroundWindow() { return world->foreground; }

@@ -65,6 +65,7 @@ struct FakeWorld {
   // Per box: the lines under its text and the "N more" count.
   std::vector<std::vector<std::string>> boxLines;
   std::vector<int> boxMore;
+  std::vector<std::vector<BoxSection>> boxSections;
   // Paths holding a mark (a name the code page cannot hold) that the logic
   // passed to a look-up, a listing, the shell or a launch: must stay empty.
   std::vector<std::string> markedNamesUsed;

@@ -11,6 +11,7 @@ class SourcesTest : public FalvexTest {
     addFile("C:\\b.txt");
     addFolder("D:\\Dest");
     addFolder("C:\\Data");
+    addFile("C:\\Work\\sub\\r.txt");
     fake().specialFolders[0x00] = "C:\\Desktop";
     addFile("C:\\Desktop\\a.txt");
   }
@@ -28,8 +29,8 @@ TEST_F(SourcesTest, CommandLineTokens) {
   EXPECT_EQ(sources(), (List{"C:\\b.txt"}));
   collectSources("C:\\My Files\\a.txt", kCommandLineText);
   EXPECT_EQ(sources(), List{});
-  collectSources("abc\"C:\\b.txt\" C:\\Da\tta\\ D:\\ C:\\b.txt\r\n \\", kCommandLineText);
-  EXPECT_EQ(sources(), (List{"C:\\b.txt", "C:\\Data", "D:", "C:\\b.txt", "\\"}));
+  collectSources("abc\"C:\\b.txt\" C:\\Da\tta\\ D:\\ C:\\b.txt\r\n \\ sub\\r.txt", kCommandLineText);
+  EXPECT_EQ(sources(), (List{"C:\\b.txt", "C:\\Data", "D:", "C:\\b.txt", "C:", "C:\\Work\\sub\\r.txt"}));
 }
 
 TEST_F(SourcesTest, LineTextKeepsSpaces) {

@@ -10,17 +10,46 @@
 #include "config/config_reader.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
+#include "text/text_encoding.h"
 
 namespace {
 
 int problems = 0;
+
+std::string printable(const char* line);
 
 void printLine(const LineReport& r) {
   const char* outcome = r.outcome == kLineTaken     ? "ok     "
                         : r.outcome == kLineSkipped ? "skipped"
                                                     : "DROPPED";
   if (r.outcome == kLineDropped) ++problems;
-  printf("%-6s %4d  %s  %-28s %s\n", r.section, r.lineNumber, outcome, r.what, r.line);
+  printf("%-6s %4d  %s  %-28s %s\n", r.section, r.lineNumber, outcome, r.what,
+         printable(r.line).c_str());
+}
+
+// A line as written: a character the code page cannot hold as U+XXXX.
+std::string printable(const char* line) {
+  std::string out;
+  for (const char* p = line; *p; ++p) {
+    if (*p == kUnheldMark && strlen(p) >= 5) {
+      out += "<U+" + std::string(p + 1, 4) + ">";
+      p += 4;
+    } else if (*p != kUnreadableLine) {
+      out += *p;
+    }
+  }
+  return out;
+}
+
+// A last line without a line feed is never read; worth a word only when it
+// would have meant something.
+bool meaningfulUnreadLast(const std::string& text) {
+  size_t start = text.rfind('\n');
+  start = start == std::string::npos ? 0 : start + 1;
+  size_t first = text.find_first_not_of(" \t\r", start);
+  if (first == std::string::npos) return false;
+  const char* last = text.c_str() + first;
+  return last[0] != ';' && !keyMatches(last, "%end", 4);
 }
 
 // Markers the reader finds inside another line, and sections without %end.
@@ -47,7 +76,7 @@ void checkMarkers(const std::string& text) {
       ++problems;
     }
   }
-  if (!text.empty() && text.back() != '\n') {
+  if (meaningfulUnreadLast(text)) {
     printf("               PROBLEM  the last line has no line feed and is not read\n");
     ++problems;
   }
@@ -58,7 +87,11 @@ void checkMarkers(const std::string& text) {
 int main(int argc, char** argv) {
   const char* file = argc > 1 ? argv[1] : "Falvex.ini";
   char full[kPathSize];
-  if (!plat::fullPathName(file, full, sizeof full) || !plat::pathFileExists(full)) {
+  std::string bytes;
+  // A folder or a locked file ends here: the reader would show a box.
+  unsigned length = plat::fullPathName(file, full, sizeof full);
+  if (length == 0 || length >= sizeof full || plat::pathIsDirectory(full) ||
+      !plat::readWholeFile(full, plat::kOpenExisting, &bytes)) {
     fprintf(stderr, "falvex-check: cannot open %s\n", file);
     return 2;
   }
@@ -68,9 +101,9 @@ int main(int argc, char** argv) {
   copyText(RunState.programFolder, kPathSize, (parts.drive + parts.folder).c_str());
   copyText(RunState.defaultConfigName, kPathSize, (parts.name + parts.ext).c_str());
   RunState.mouseButtons = 1;
-  std::string text;
-  plat::readWholeFile(full, plat::kOpenExisting, &text);
-  printf("%s\n", full);
+  TextEncoding encoding;
+  std::string text = ansiFromFileBytes(bytes, &encoding);
+  printf("%s\nencoding: %s\n", full, encodingName(encoding));
   configLineObserver = printLine;
   if (!loadConfiguration(nullptr)) {
     fprintf(stderr, "falvex-check: cannot open %s\n", full);

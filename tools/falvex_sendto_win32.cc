@@ -1,5 +1,7 @@
 // falvex-sendto: puts a shortcut to the Falvex.exe beside it into the user's
 // Send To folder, or removes one it made. Never touches other shortcuts.
+// Every name goes through the wide calls: an ANSI call would best-fit
+// "Tn é" into "Tn e" and act on another shortcut, or on another program.
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -9,35 +11,68 @@
 #include <string>
 
 #include "app/startup.h"
+#include "app/unheld_names.h"
 #include "platform/win32/wide_text_win32.h"
 #include "tools/sendto_request.h"
 
 namespace {
 
-int fail(const std::string& why) {
-  fprintf(stderr, "falvex-sendto: %s\n", why.c_str());
+// To the console as UTF-16; redirected output is UTF-8, so a name reads as
+// typed whatever the code page.
+void say(DWORD handle, const std::wstring& text) {
+  HANDLE out = GetStdHandle(handle);
+  DWORD written = 0;
+  if (GetConsoleMode(out, &written)) {
+    WriteConsoleW(out, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return;
+  }
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                 nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0],
+                        size, nullptr, nullptr);
+  WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+int fail(const std::wstring& why) {
+  say(STD_ERROR_HANDLE, L"falvex-sendto: " + why + L"\n");
   return 1;
 }
 
-std::string ownFolder() {
-  char path[MAX_PATH] = "";
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return std::string();
-  std::string folder(path, n);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
+// This program's folder with its trailing backslash, split at the last
+// whole character; empty when it cannot be read.
+std::wstring ownFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (n == 0) return std::wstring();
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+IShellLinkW* newShellLink() {
+  IShellLinkW* shellLink = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IShellLinkW, reinterpret_cast<void**>(&shellLink))))
+    return nullptr;
+  return shellLink;
 }
 
 // The program a shortcut starts; empty when it cannot be read.
-std::string shortcutTarget(const std::string& link) {
-  std::string target;
-  IShellLinkA* shellLink = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IShellLinkA, reinterpret_cast<void**>(&shellLink))))
-    return target;
+std::wstring shortcutTarget(const std::wstring& link) {
+  std::wstring target;
+  IShellLinkW* shellLink = newShellLink();
+  if (!shellLink) return target;
   IPersistFile* file = nullptr;
   if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    char path[MAX_PATH] = "";
-    if (SUCCEEDED(file->Load(wideFromMarked(link).c_str(), STGM_READ)) &&
+    wchar_t path[MAX_PATH] = L"";
+    if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) &&
         SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)))
       target = path;
     file->Release();
@@ -46,21 +81,19 @@ std::string shortcutTarget(const std::string& link) {
   return target;
 }
 
-bool writeShortcut(const std::string& link, const std::string& program,
-                   const std::string& folder, const std::string& options) {
-  IShellLinkA* shellLink = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IShellLinkA, reinterpret_cast<void**>(&shellLink))))
-    return false;
+bool writeShortcut(const std::wstring& link, const std::wstring& program,
+                   const std::wstring& folder, const std::wstring& options) {
+  IShellLinkW* shellLink = newShellLink();
+  if (!shellLink) return false;
   shellLink->SetPath(program.c_str());
   shellLink->SetArguments(options.c_str());
   shellLink->SetWorkingDirectory(folder.c_str());
   shellLink->SetIconLocation(program.c_str(), 0);
-  shellLink->SetDescription("Falvex");
+  shellLink->SetDescription(L"Falvex");
   IPersistFile* file = nullptr;
   bool saved = false;
   if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    saved = SUCCEEDED(file->Save(wideFromMarked(link).c_str(), TRUE));
+    saved = SUCCEEDED(file->Save(link.c_str(), TRUE));
     file->Release();
   }
   shellLink->Release();
@@ -68,36 +101,42 @@ bool writeShortcut(const std::string& link, const std::string& program,
 }
 
 int run(const SendToRequest& request) {
-  std::string folder = ownFolder();
-  std::string program = folder + "Falvex.exe";
-  if (folder.empty() || !PathFileExistsA(program.c_str()))
-    return fail("Falvex.exe is not in this program's folder " + folder);
-  char sendTo[MAX_PATH] = "";
-  if (!SHGetSpecialFolderPathA(nullptr, sendTo, CSIDL_SENDTO, FALSE) ||
-      !PathIsDirectoryA(sendTo))
-    return fail("this user has no Send To folder");
-  std::string link = std::string(sendTo) + "\\" + request.name + ".lnk";
-  if (link.size() >= MAX_PATH) return fail("the shortcut's path would be too long: " + link);
+  std::wstring folder = ownFolder();
+  std::wstring program = folder + L"Falvex.exe";
+  if (folder.empty() || !PathFileExistsW(program.c_str()))
+    return fail(L"Falvex.exe is not in this program's folder " + folder);
+  // Falvex reads its folder in the code page; from here it would find
+  // another configuration, or no program at all.
+  if (isUnheldName(markedFromWide(folder.c_str()).c_str()))
+    return fail(L"Falvex.exe cannot run from " + folder +
+                L": the system's code page cannot hold that folder's name");
+  wchar_t sendTo[MAX_PATH] = L"";
+  if (!SHGetSpecialFolderPathW(nullptr, sendTo, CSIDL_SENDTO, FALSE) ||
+      !PathIsDirectoryW(sendTo))
+    return fail(L"this user has no Send To folder");
+  std::wstring link = std::wstring(sendTo) + L"\\" + wideFromMarked(request.name) + L".lnk";
+  if (link.size() >= MAX_PATH) return fail(L"the shortcut's path would be too long: " + link);
+  std::wstring options = wideFromMarked(request.options);
 
-  bool exists = PathFileExistsA(link.c_str()) != 0;
-  std::string target = exists ? shortcutTarget(link) : std::string();
-  bool ours = exists && lstrcmpiA(target.c_str(), program.c_str()) == 0;
+  bool exists = PathFileExistsW(link.c_str()) != 0;
+  std::wstring target = exists ? shortcutTarget(link) : std::wstring();
+  bool ours = exists && lstrcmpiW(target.c_str(), program.c_str()) == 0;
   switch (decideSendToStep(request, exists, ours)) {
     case kLeaveAlone:
-      return fail(link + " starts " + (target.empty() ? "something else" : target) +
-                  ", not " + program + "; left alone (--force replaces it)");
+      return fail(link + L" starts " + (target.empty() ? L"something else" : target) +
+                  L", not " + program + L"; left alone (--force replaces it)");
     case kNothingToDo:
-      printf("no shortcut %s; nothing removed\n", link.c_str());
+      say(STD_OUTPUT_HANDLE, L"no shortcut " + link + L"; nothing removed\n");
       return 0;
     case kDeleteShortcut:
-      if (!DeleteFileA(link.c_str())) return fail("could not delete " + link);
-      printf("removed %s\n", link.c_str());
+      if (!DeleteFileW(link.c_str())) return fail(L"could not delete " + link);
+      say(STD_OUTPUT_HANDLE, L"removed " + link + L"\n");
       return 0;
     case kWriteShortcut:
-      if (!writeShortcut(link, program, folder, request.options))
-        return fail("could not write " + link);
-      printf("%s %s -> %s %s\n", exists ? "updated" : "created", link.c_str(),
-             program.c_str(), request.options.c_str());
+      if (!writeShortcut(link, program, folder, options))
+        return fail(L"could not write " + link);
+      say(STD_OUTPUT_HANDLE, std::wstring(exists ? L"updated " : L"created ") + link +
+                                 L" -> " + program + L" " + options + L"\n");
       return 0;
   }
   return 1;
@@ -106,9 +145,11 @@ int run(const SendToRequest& request) {
 }  // namespace
 
 int main() {
-  SendToRequest request = parseSendToRequest(argumentsAfterProgramName(GetCommandLineA()));
-  if (!request.error.empty()) return fail(request.error);
-  if (FAILED(CoInitialize(nullptr))) return fail("COM is not available");
+  std::string commandLine = markedFromWide(GetCommandLineW());
+  std::string arguments = argumentsAfterProgramName(commandLine.c_str());
+  SendToRequest request = parseSendToRequest(arguments.c_str());
+  if (!request.error.empty()) return fail(wideFromMarked(request.error));
+  if (FAILED(CoInitialize(nullptr))) return fail(L"COM is not available");
   int result = run(request);
   CoUninitialize();
   return result;

@@ -11,16 +11,24 @@ const size_t kMaxNameLength = 200;  // room for the Send To folder and ".lnk"
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// The next blank-separated token from *p; quotes group and are dropped.
-std::string nextToken(const char** p) {
+// A marked character (kUnheldMark and four hex digits) is one character.
+size_t charLength(const char* c) {
+  if (*c == kUnheldMark && strnlen(c, 5) == 5) return 5;
+  return nextCharLength(c);
+}
+
+// The next blank-separated token from *p into *token; quotes group and are
+// dropped. False when only blanks are left ("" is a token, empty).
+bool nextToken(const char** p, std::string* token) {
   while (isBlank(**p)) ++*p;
-  std::string token;
+  token->clear();
+  if (!**p) return false;
   bool quoted = false;
   for (; **p && (quoted || !isBlank(**p)); ++*p) {
     if (**p == '"') quoted = !quoted;
-    else token += **p;
+    else *token += **p;
   }
-  return token;
+  return true;
 }
 
 bool isReservedDeviceName(const std::string& name) {
@@ -40,25 +48,26 @@ bool isReservedDeviceName(const std::string& name) {
 SendToRequest parseSendToRequest(const char* arguments) {
   SendToRequest request;
   const char* p = arguments;
-  for (;;) {
+  bool named = false;
+  // The tool's own words: the flags, before or after NAME, and NAME; the
+  // first word after them starts Falvex's options.
+  for (std::string token;;) {
     const char* before = p;
-    std::string token = nextToken(&p);
+    if (!nextToken(&p, &token)) break;
     if (token == "--force") {
       request.force = true;
     } else if (token == "--remove") {
       request.action = SendToRequest::kRemove;
+    } else if (!named) {
+      named = true;
+      request.name = token;
     } else {
       p = before;
       break;
     }
   }
-  std::string name = nextToken(&p);
-  if (name.empty()) {
-    if (request.action == SendToRequest::kRemove)
-      request.error = "--remove needs the name of the shortcut";
-  } else {
-    request.name = name;
-  }
+  if (!named && request.action == SendToRequest::kRemove)
+    request.error = "--remove needs the name of the shortcut";
   while (isBlank(*p)) ++p;
   request.options = p;
   while (!request.options.empty() && isBlank(request.options.back()))
@@ -72,21 +81,25 @@ SendToRequest parseSendToRequest(const char* arguments) {
 }
 
 bool isShortcutName(const std::string& name, std::string* why) {
-  if (name.empty()) {
+  if (name.find_first_not_of(" \t") == std::string::npos) {
     *why = "it is empty";
     return false;
   }
-  if (name.size() > kMaxNameLength) {
-    *why = "it is longer than 200 characters";
-    return false;
-  }
-  // Character by character, so a trail byte is never taken for \ or |.
-  for (const char* c = name.c_str(); *c; c += nextCharLength(c)) {
+  // Character by character, so a trail byte is never taken for \ or |; a
+  // character the code page cannot hold is one character, and none that a
+  // file name refuses (those are all ASCII).
+  size_t characters = 0;
+  for (const char* c = name.c_str(); *c; c += charLength(c), ++characters) {
     unsigned char byte = static_cast<unsigned char>(*c);
-    if (nextCharLength(c) == 1 && (byte < 0x20 || strchr("\\/:*?\"<>|", *c))) {
+    if (*c != kUnheldMark && nextCharLength(c) == 1 &&
+        (byte < 0x20 || strchr("\\/:*?\"<>|", *c))) {
       *why = "a file name cannot hold \\ / : * ? \" < > | or control characters";
       return false;
     }
+  }
+  if (characters > kMaxNameLength) {
+    *why = "it is longer than 200 characters";
+    return false;
   }
   char last = name.back();
   if (last == '.' || last == ' ') {

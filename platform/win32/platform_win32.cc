@@ -71,6 +71,12 @@ void localDate(int* year, int* month, int* day) {
 
 bool isLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != 0; }
 
+std::string ansiFromUtf16(const std::u16string& text) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
+  return markedFromWide(reinterpret_cast<const wchar_t*>(text.data()),
+                        text.size());
+}
+
 int shellFileOperation(const FileOperation& op, bool* aborted) {
   SHFILEOPSTRUCTA request;
   ZeroMemory(&request, sizeof request);
@@ -124,20 +130,25 @@ void shellExecute(const char* file, const char* parameters,
 void informationBeep() { MessageBeep(MB_ICONASTERISK); }
 
 void messageBox(PlatWindow owner, UiText text, UiText title) {
-  messageBoxWithLines(owner, text, {}, 0, title);
+  messageBoxWithSections(owner, {{text, {}, 0}}, title);
 }
 
-void messageBoxWithLines(PlatWindow owner, UiText text,
-                         const std::vector<std::string>& lines, int moreCount,
-                         UiText title) {
-  std::wstring body = uiText(text);
-  for (const std::string& line : lines) body += L"\r\n" + wideFromMarked(line);
-  if (moreCount > 0) {
-    std::wstring more = uiText(kTextMoreNames);
-    size_t at = more.find(L"%d");
-    if (at != std::wstring::npos)
-      more.replace(at, 2, std::to_wstring(moreCount));
-    body += L"\r\n" + more;
+void messageBoxWithSections(PlatWindow owner,
+                            const std::vector<BoxSection>& sections,
+                            UiText title) {
+  std::wstring body;
+  for (const BoxSection& section : sections) {
+    if (!body.empty()) body += L"\r\n\r\n";
+    body += uiText(section.text);
+    for (const std::string& line : section.lines)
+      body += L"\r\n" + wideFromMarked(line);
+    if (section.moreCount > 0) {
+      std::wstring more = uiText(kTextMoreNames);
+      size_t at = more.find(L"%d");
+      if (at != std::wstring::npos)
+        more.replace(at, 2, std::to_wstring(section.moreCount));
+      body += L"\r\n" + more;
+    }
   }
   MessageBoxW(static_cast<HWND>(owner), body.c_str(), uiText(title).c_str(),
               MB_OK);

@@ -7,6 +7,7 @@
 
 #include "platform/win32/wide_text_win32.h"
 #include "res/resource_ids.h"
+#include "ui_text_order.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ const std::string& uiTextBytes(UiText text) {
   std::string& slot = loaded[text];
   if (slot.empty()) {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(kUiTextResourceBase + text),
-                                MAKEINTRESOURCEA(10));  // RT_RCDATA
+                                MAKEINTRESOURCEA(10));  // RT_RCDATA: windres embeds the texts as raw data
     HGLOBAL handle = found ? LoadResource(nullptr, found) : nullptr;
     const char* bytes = handle ? static_cast<const char*>(LockResource(handle)) : nullptr;
     if (bytes) slot.assign(bytes, SizeofResource(nullptr, found));
