@@ -36,3 +36,11 @@ class CheckTest(E2ETest):
         self.assertTrue(has("exec", 12, "program not found"), out)
         self.assertIn("[dir]         PROBLEM  marker found inside another line", out)
         self.assertIn("[exec]        PROBLEM  no %end", out)
+
+    def test_a_folder_ends_by_itself_with_exit_2(self):
+        prog = self.program()
+        shutil.copy(TOOLS / "falvex-check.exe", prog.dir)
+        run = subprocess.run(["wine", str(prog.dir / "falvex-check.exe"), "."], cwd=prog.dir,
+                             env=self.desktop.env, capture_output=True, timeout=60)
+        self.assertEqual(run.returncode, 2)
+        self.assertIn(b"cannot open", run.stderr)

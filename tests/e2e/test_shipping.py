@@ -90,3 +90,28 @@ class ShippingTest(E2ETest):
         run = self.wine(self.prog.dir, "falvex-sendto.exe", "bad|name")
         self.assertEqual(run.returncode, 1)
         self.assertIn("cannot be a shortcut name", run.stderr)
+
+    def test_send_to_acts_on_names_exactly_as_typed(self):
+        send_to = self.send_to()
+        for name in ("Tn e", "Tn é", "Falvex"):
+            (send_to / (name + ".lnk")).unlink(missing_ok=True)
+        self.assertEqual(self.wine(self.prog.dir, "falvex-sendto.exe", "Tn e").returncode, 0)
+        self.assertEqual(self.wine(self.prog.dir, "falvex-sendto.exe").returncode, 0)
+        run = self.wine(self.prog.dir, "falvex-sendto.exe", "Tn é", "/#d=move")
+        self.assertEqual(run.returncode, 0, run.stderr)
+        self.assertIn("Tn é.lnk", run.stdout)
+        for args in (["--remove", "Tn é"], ["", "/#d=move"], [" ", "/#d=move"]):
+            self.wine(self.prog.dir, "falvex-sendto.exe", *args)
+        self.assertEqual(sorted(p.name for p in send_to.glob("*.lnk") if p.stem in ("Tn e", "Tn é", "Falvex")),
+                         ["Falvex.lnk", "Tn e.lnk"])
+        self.assertEqual(self.link("Tn e"), f"target={self.prog.winpath('Falvex.exe')}\nargs=\n")
+        self.assertEqual(self.link("Falvex"), f"target={self.prog.winpath('Falvex.exe')}\nargs=\n")
+        # Run from café\ beside cafe\: no shortcut to either.
+        for folder in ("cafe", "café"):
+            self.prog.path(folder).mkdir()
+            for f in ("Falvex.exe", "falvex-sendto.exe"):
+                shutil.copy(self.prog.dir / f, self.prog.path(folder))
+        run = self.wine(self.prog.path("café"), "falvex-sendto.exe", "Café run")
+        self.assertEqual(run.returncode, 1)
+        self.assertIn("café", run.stderr)
+        self.assertFalse((send_to / "Café run.lnk").exists())

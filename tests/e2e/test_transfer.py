@@ -23,6 +23,14 @@ class TransferTest(E2ETest):
         self.assertEqual(prog.path("tree/b.txt").read_text(), "B")
         self.assertTrue(prog.path("tree/sub/a.txt").exists())
 
+    def test_a_relative_source_walks_up_from_the_folder_started_in(self):
+        prog = self.program(ini="")
+        prog.make("top/mid/sub/r.txt", "R")
+        proc = prog.start_exact("/#1 /#w /#d=move sub\\r.txt", folder=prog.winpath("top/mid"))
+        self.assertEqual(proc.wait(60), 0)
+        self.assertEqual(prog.path("top/mid/r.txt").read_text(), "R")
+        self.assertFalse(prog.path("top/mid/sub/r.txt").exists())
+
     def test_group_move_copies_to_all_but_the_last(self):
         prog = self.program()
         for m in ("one", "two", "three"):

@@ -69,6 +69,16 @@ class UnheldNamesTest(E2ETest):
                            "/#w", "/#g=G")
         self.assertEqual(sorted(p.name for p in prog.path("dest").iterdir()), ["good.txt"])
 
+    def test_a_wildcard_in_a_clipboard_file_list_moves_only_what_it_names(self):
+        prog = self.group_program()
+        a = prog.make("src/a.txt")
+        for name in ("x1.txt", "x2.txt"):
+            prog.make("src/" + name)
+        self.clipboard_run(prog, "wfiles", a + "\n" + prog.winpath("src/x*") + "\n",
+                           "/#w", "/#d=move", "/#g=G")
+        self.assertEqual(sorted(p.name for p in prog.path("dest").iterdir()), ["a.txt"])
+        self.assertEqual(sorted(p.name for p in prog.path("src").iterdir()), ["x1.txt", "x2.txt"])
+
     def test_program_folder_the_code_page_cannot_hold_reads_no_look_alike(self):
         base = self.program()
         wrong = base.folder("wrong")
