@@ -5,7 +5,9 @@
 
 #include <string>
 
-#include "app/run_state.h"
+#include "state/run_state.h"
+#include "app/host_messages.h"
+#include "app/program_arguments.h"
 #include "app/startup.h"
 #include "platform/win32/wide_text_win32.h"
 
@@ -37,8 +39,8 @@ LRESULT onTimer(HWND window, WPARAM id) {
   return 0;
 }
 
-LRESULT onInitMenuPopup(WPARAM submenu) {
-  if (::onInitMenuPopup(reinterpret_cast<HMENU>(submenu))) pressDownArrow();
+LRESULT handleInitMenuPopup(WPARAM submenu) {
+  if (onInitMenuPopup(reinterpret_cast<HMENU>(submenu))) pressDownArrow();
   return 0;
 }
 
@@ -75,7 +77,7 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam,
       pressDownArrow();
       return 0;
     case WM_INITMENUPOPUP:
-      return onInitMenuPopup(wParam);
+      return handleInitMenuPopup(wParam);
     case WM_UNINITMENUPOPUP:
       return onUninitMenuPopup(wParam);
     case WM_KILLFOCUS:

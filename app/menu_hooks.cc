@@ -1,6 +1,6 @@
 #include "app/menu_hooks.h"
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "config/config_model.h"
 #include "menu/menu_build.h"
 #include "platform/platform.h"
@@ -8,12 +8,12 @@
 bool highlightedItemIsMarkable() {
   // Submenu openers report a position, not an id, and never qualify.
   return RunState.menuSelMenu != nullptr &&
-         RunState.menuSelItem >= kDirItemBaseId && RunState.menuSelItem < 3000;
+         dirEntryOfMenuId(RunState.menuSelItem) >= 0;
 }
 
 void toggleMark() {
-  int k = RunState.menuSelItem - kDirItemBaseId;
-  if (k < 0 || k >= kMaxDirEntries) return;
+  int k = dirEntryOfMenuId(RunState.menuSelItem);
+  if (k < 0) return;
   bool mark = DirEntries.marked[k] == 0;
   DirEntries.marked[k] = mark ? 1 : 0;
   DirEntries.markedCount += mark ? 1 : -1;

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/menu_hooks.h"
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "platform/platform.h"
 
 namespace {

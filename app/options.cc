@@ -3,10 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/run_state.h"
-#include "app/unheld_names.h"
+#include "state/run_state.h"
+#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "config/menu_position.h"
+#include "config/program_folder.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
 
@@ -30,7 +31,7 @@ std::string optionValue(const char* commandLine, const char* option,
   return value;
 }
 
-bool has(const char* commandLine, const char* option) {
+bool hasOption(const char* commandLine, const char* option) {
   return findTextI(commandLine, option) != nullptr;
 }
 
@@ -41,7 +42,7 @@ void setDefaultConfigPath() {
 void readConfigOption(const char* commandLine) {
   bool limit = false;
   setDefaultConfigPath();
-  if (!has(commandLine, "/#s=")) return;
+  if (!hasOption(commandLine, "/#s=")) return;
   std::string name = optionValue(commandLine, "/#s=", ' ', &limit);
   // A name that reaches the limit, or would not fit behind the program
   // folder, falls back to the default rather than naming a cut path.
@@ -52,7 +53,7 @@ void readConfigOption(const char* commandLine) {
 
 void readPresetDestination(const char* commandLine) {
   bool limit = false;
-  if (has(commandLine, "/#0=\"")) {
+  if (hasOption(commandLine, "/#0=\"")) {
     std::string value = optionValue(commandLine, "/#0=\"", '"', &limit);
     char folder[kPathSize];
     copyText(folder, sizeof folder, value.c_str());
@@ -61,16 +62,16 @@ void readPresetDestination(const char* commandLine) {
       removeTrailingBackslash(folder);
       copyText(RunState.baseFolder, kPathSize, folder);
     }
-    RunState.presetDestination = 10;
+    RunState.presetDestination = kPresetBrowse;
     return;
   }
-  if (has(commandLine, "/#0")) {
-    RunState.presetDestination = 10;
+  if (hasOption(commandLine, "/#0")) {
+    RunState.presetDestination = kPresetBrowse;
     return;
   }
   for (char digit = '1'; digit <= '9'; ++digit) {
     char option[] = {'/', '#', digit, '\0'};
-    if (has(commandLine, option)) {
+    if (hasOption(commandLine, option)) {
       RunState.presetDestination = digit - '0';
       return;
     }
@@ -83,7 +84,7 @@ void parseOptions(const char* commandLine) {
   bool limit = false;
   readConfigOption(commandLine);
 
-  if (has(commandLine, "/#m=")) {
+  if (hasOption(commandLine, "/#m=")) {
     std::string spec = optionValue(commandLine, "/#m=", ' ', &limit);
     if (!limit && !spec.empty()) parseMenuPosition((spec + "\r\n").c_str(), 0);
   }
@@ -92,21 +93,21 @@ void parseOptions(const char* commandLine) {
   std::string group = optionValue(commandLine, "/#g=", ' ', &limit);
   copyText(RunState.groupName, kPathSize, group.c_str());
 
-  if (has(commandLine, "/#w")) RunState.confirm = 0;
-  if (has(commandLine, "/#e")) RunState.openAfter = 1;
+  if (hasOption(commandLine, "/#w")) RunState.confirm = kConfirmOff;
+  if (hasOption(commandLine, "/#e")) RunState.openAfter = 1;
   readPresetDestination(commandLine);
 
-  if (has(commandLine, "/#d=copy")) RunState.transferMode = 0;
-  else if (has(commandLine, "/#d=move")) RunState.transferMode = 1;
+  if (hasOption(commandLine, "/#d=copy")) RunState.transferMode = kTransferCopy;
+  else if (hasOption(commandLine, "/#d=move")) RunState.transferMode = kTransferMove;
 
   RunState.execName[0] = '\0';
-  if (has(commandLine, "/#a=")) {
+  if (hasOption(commandLine, "/#a=")) {
     std::string name = optionValue(commandLine, "/#a=", ' ', &limit);
     if (!name.empty()) {
       copyText(RunState.execName, kPathSize, name.c_str());
-      RunState.execMode = 2;
+      RunState.execMode = kExecNamed;
     }
-  } else if (has(commandLine, "/#a")) {
-    RunState.execMode = 1;
+  } else if (hasOption(commandLine, "/#a")) {
+    RunState.execMode = kExecFirst;
   }
 }

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/run_state.h"
-#include "app/unheld_names.h"
+#include "state/run_state.h"
+#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "text/ansi_text.h"
-#include "text/path_macros.h"
+#include "config/path_macros.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "app/options.h"
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "app/sources.h"
-#include "app/unheld_names.h"
+#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "config/config_reader.h"
-#include "menu/menu_build.h"
+#include "config/program_folder.h"
 #include "menu/menu_run.h"
 #include "text/ansi_text.h"
 
@@ -50,19 +50,6 @@ bool runStartupSteps(PlatWindow window, bool shiftDown) {
   return loadConfiguration(window) != 0;
 }
 
-const char* argumentsAfterProgramName(const char* commandLine) {
-  const char* p = commandLine;
-  if (*p == '"') {
-    ++p;
-    while (*p && *p != '"') ++p;
-    if (*p == '"') ++p;
-  } else {
-    while (*p && *p != ' ' && *p != '\t') ++p;
-  }
-  while (*p == ' ' || *p == '\t') ++p;
-  return p;
-}
-
 void dispatchRun(PlatWindow hostWindow) {
   const char* commandLine = RunState.commandLine ? RunState.commandLine : "";
   collectSources(commandLine, kCommandLineText);
@@ -70,46 +57,12 @@ void dispatchRun(PlatWindow hostWindow) {
     collectClipboardSources(hostWindow);
   // Names left out are told before anything happens; when nothing else was
   // named, the run ends with the box rather than offering the no-source menu.
-  if (tellUnheldNames(hostWindow) && RunState.sourceCount == 0) return;
+  if (tellLeftOutNames(hostWindow) && RunState.sourceCount == 0) return;
   if (RunState.sourceCount == 0) {
     runMenu(hostWindow, 1);
-  } else if (RunState.presetDestination > 0) {
+  } else if (RunState.presetDestination != kPresetNone) {
     runPresetDestination(hostWindow);
   } else {
     runMenu(hostWindow, 0);
   }
-}
-
-void onMenuSelect(int item, unsigned flags, PlatMenu menu) {
-  RunState.menuSelItem = item;
-  RunState.menuSelMenu = menu;
-  RunState.menuSelByMouse = (flags & 0x8000) ? 1 : 0;  // MF_MOUSESELECT
-}
-
-bool onInitMenuPopup(PlatMenu submenu) {
-  // Known by its handle: the last highlight may belong to a submenu that
-  // closed without a word (Wine sends no WM_MENUSELECT for Left or Escape).
-  int k = dirEntryOfSubmenu(submenu);
-  if (k >= 0 && DirEntries.kind[k] == kDirSubmenu) fillDirMenu(submenu, k, 1);
-  return RunState.menuSelByMouse == 1;
-}
-
-void onUninitMenuPopup(PlatMenu menu) {
-  // Its items are gone from the screen: none of them is highlighted now.
-  if (menu && RunState.menuSelMenu == menu) {
-    RunState.menuSelMenu = nullptr;
-    RunState.menuSelItem = 0;
-  }
-}
-
-bool onKillFocus() {
-  if (RunState.menuShowing != 1) return false;
-  RunState.swallowClick = 1;
-  return true;
-}
-
-int onLeftButtonDown() {
-  if (RunState.swallowClick != 1) return 0;
-  RunState.swallowClick = 0;
-  return 1;
 }

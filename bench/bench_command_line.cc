@@ -10,7 +10,7 @@
 #include "fileops/transfer.h"
 #include "tests/fake_platform.h"
 #include "text/ansi_text.h"
-#include "text/command_line.h"
+#include "launch/command_line.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // allocated for them and they live until the process ends.
 #pragma once
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 
 enum : int {
   kMaxDirEntries = 1000,

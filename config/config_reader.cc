@@ -6,8 +6,9 @@
 #include "config/config_sections.h"
 #include "config/menu_position.h"
 #include "config/program_locator.h"
+#include "config/program_folder.h"
 #include "text/ansi_text.h"
-#include "text/path_macros.h"
+#include "config/path_macros.h"
 #include "text/text_encoding.h"
 
 LineObserver configLineObserver = nullptr;
@@ -135,10 +136,10 @@ void readSystemSection(const std::string& text) {
     filerLink = 0;
     if (reader.atEnd()) break;
     if (keyMatches(line, "@mode=move", 10)) {
-      if (RunState.transferMode == kNotSet) RunState.transferMode = 1;
+      if (RunState.transferMode == kNotSet) RunState.transferMode = kTransferMove;
       reader.report(kLineTaken, "move mode");
     } else if (keyMatches(line, "@check=0", 10)) {
-      if (RunState.confirm == kNotSet) RunState.confirm = 0;
+      if (RunState.confirm == kNotSet) RunState.confirm = kConfirmOff;
       reader.report(kLineTaken, "confirmations off");
     } else if (keyMatches(line, "@param", 6)) {
       Config.expandMacros = 1;
@@ -167,9 +168,9 @@ void readSystemSection(const std::string& text) {
       reader.report(kLineDropped, "unknown key");
     }
   }
-  if (RunState.confirm == kNotSet) RunState.confirm = 1;
+  if (RunState.confirm == kNotSet) RunState.confirm = kConfirmOn;
   if (Config.menuPosition == kNotSet) Config.menuPosition = kMenuAtActiveWindow;
-  if (RunState.transferMode == kNotSet) RunState.transferMode = 0;
+  if (RunState.transferMode == kNotSet) RunState.transferMode = kTransferCopy;
 }
 
 }  // namespace

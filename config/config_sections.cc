@@ -5,7 +5,7 @@
 
 #include "config/config_model.h"
 #include "text/ansi_text.h"
-#include "text/path_macros.h"
+#include "config/path_macros.h"
 #include "text/text_encoding.h"
 
 SectionReader::SectionReader(const std::string& text, const char* marker,

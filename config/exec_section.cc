@@ -48,13 +48,13 @@ void readExecSection(const std::string& text) {
 }
 
 void chooseRunProgram() {
-  if (ExecEntries.count == 0 || RunState.presetDestination > 0) {
-    RunState.execMode = 0;
-  } else if (RunState.execMode == 1) {
+  if (ExecEntries.count == 0 || RunState.presetDestination != kPresetNone) {
+    RunState.execMode = kExecNone;
+  } else if (RunState.execMode == kExecFirst) {
     copyText(RunState.execProgram, kPathSize, ExecEntries.program[0]);
     copyText(RunState.execName, kPathSize, ExecEntries.caption[0]);
     copyText(RunState.execParams, kPathSize, ExecEntries.params[0]);
-  } else if (RunState.execMode == 2) {
+  } else if (RunState.execMode == kExecNamed) {
     for (int i = 0; i < ExecEntries.count; ++i) {
       if (equalsI(ExecEntries.caption[i], RunState.execName)) {
         copyText(RunState.execProgram, kPathSize, ExecEntries.program[i]);
@@ -62,6 +62,6 @@ void chooseRunProgram() {
         return;
       }
     }
-    RunState.execMode = 0;
+    RunState.execMode = kExecNone;
   }
 }

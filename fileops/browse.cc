@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "fileops/folder_listing.h"
 #include "text/ansi_text.h"
 
 UiText browseTitle() {
   bool internal = folderContentsInstead();
-  if (RunState.transferMode == 0)
+  if (RunState.transferMode == kTransferCopy)
     return internal ? kTextBrowseCopyInternal : kTextBrowseCopy;
   return internal ? kTextBrowseMoveInternal : kTextBrowseMove;
 }

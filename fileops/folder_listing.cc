@@ -1,7 +1,7 @@
 #include "fileops/folder_listing.h"
 
-#include "app/run_state.h"
-#include "app/unheld_names.h"
+#include "state/run_state.h"
+#include "state/left_out_names.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/run_state.h"
-#include "app/unheld_names.h"
+#include "state/run_state.h"
+#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "fileops/folder_listing.h"
 #include "text/ansi_text.h"
@@ -49,13 +49,13 @@ bool runFileOperation(PlatWindow window, const std::string& items, int func,
   op.func = func;
   op.from = items.c_str();
   op.to = to.c_str();
-  op.flags = kFofAllowUndo | (RunState.confirm == 0 ? kFofNoConfirmation : 0);
+  op.flags = kFofAllowUndo | (RunState.confirm == kConfirmOff ? kFofNoConfirmation : 0);
   bool aborted = false;
   return plat::shellFileOperation(op, &aborted) == 0 && !aborted;
 }
 
 int moveOr(bool last) {
-  return (RunState.transferMode == 1 && last) ? kFileOpMove : kFileOpCopy;
+  return (RunState.transferMode == kTransferMove && last) ? kFileOpMove : kFileOpCopy;
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ void transferSourceList(PlatWindow window, int target) {
 void transferFolderContents(PlatWindow window, int target) {
   std::vector<std::string> entries;
   bool listed = listFolderEntries(RunState.sourceList[0], &entries);
-  tellUnheldNames(window);
+  tellLeftOutNames(window);
   if (!listed || entries.empty()) return;
   std::string items;
   for (const std::string& entry : entries) appendItem(&items, entry);
@@ -99,13 +99,13 @@ void transferFolderContents(PlatWindow window, int target) {
 
 int performTransfer(PlatWindow window, const std::string& items, int target) {
   int operations = 0;
-  if (RunState.presetDestination > 0) {
+  if (RunState.presetDestination != kPresetNone) {
     if (!walkUpLevels(RunState.presetDestination)) return 0;
     if (!runFileOperation(window, items, moveOr(true),
                           RunState.resolvedDestination))
       return 0;
     ++operations;
-  } else if (target == 10) {
+  } else if (target == kMarkedEntriesTarget) {
     for (int i = 0; i < DirEntries.count; ++i) {
       if (DirEntries.marked[i] != 1) continue;
       if (!runFileOperation(window, items, moveOr(DirEntries.markedCount == 1),

@@ -7,8 +7,8 @@
 #include "config/config_model.h"
 #include "fuzz/fuzz_world.h"
 #include "text/ansi_text.h"
-#include "text/path_macros.h"
-#include "text/placeholders.h"
+#include "config/path_macros.h"
+#include "launch/placeholders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   resetFuzzWorld();

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "app/sources.h"
 #include "config/config_model.h"
 #include "fuzz/fuzz_world.h"

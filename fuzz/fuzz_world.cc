@@ -1,6 +1,6 @@
 #include "fuzz/fuzz_world.h"
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "tests/fake_platform.h"
 #include "text/ansi_text.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/run_state.h"
-#include "app/unheld_names.h"
+#include "state/run_state.h"
+#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "fileops/browse.h"
 #include "fileops/folder_listing.h"
@@ -11,15 +11,15 @@
 #include "menu/menu_build.h"
 #include "menu/menu_run.h"
 #include "text/ansi_text.h"
-#include "text/command_line.h"
-#include "text/launcher.h"
-#include "text/placeholders.h"
+#include "launch/command_line.h"
+#include "launch/launcher.h"
+#include "launch/placeholders.h"
 
 namespace {
 
 void swapIfAsked() {
   if (RunState.invertTransfer == 1)
-    RunState.transferMode = RunState.transferMode == 1 ? 0 : 1;
+    RunState.transferMode = RunState.transferMode == kTransferMove ? kTransferCopy : kTransferMove;
 }
 
 DestinationAction groupAction(int g) {
@@ -37,7 +37,7 @@ bool browseIntoFirstEntry(PlatWindow window) {
   std::string chosen = browseForDestination(window, browseStartFolder().c_str());
   if (isUnheldName(chosen.c_str())) {  // any spelling of it names another
     noteUnheldName(chosen);
-    tellUnheldNames(window);
+    tellLeftOutNames(window);
     return false;
   }
   if (!copyText(DirEntries.folder[0], kPathSize, chosen.c_str()) ||
@@ -65,7 +65,7 @@ void openWithEditor(const char* path) {
 
 bool performDestination(PlatWindow window, const DestinationAction& action) {
   bool contents = folderContentsInstead();
-  if (RunState.execMode > 0) {
+  if (RunState.execMode != kExecNone) {
     for (const std::string& folder : action.folders) {
       std::string filled =
           fillDestinationPlaceholders(RunState.execParams, folder.c_str());
@@ -108,8 +108,8 @@ void runNamedGroup(PlatWindow window, int group) {
 
 void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   DestinationAction action;
-  if (chosenId >= kDirItemBaseId && chosenId < kDirItemBaseId + 1000) {
-    int i = chosenId - kDirItemBaseId;
+  if (dirEntryOfMenuId(chosenId) >= 0) {
+    int i = dirEntryOfMenuId(chosenId);
     if (i >= DirEntries.count) return;
     char destination[kPathSize];
     copyText(destination, sizeof destination, DirEntries.folder[i]);
@@ -148,9 +148,9 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
 }
 
 void runPresetDestination(PlatWindow window) {
-  if (RunState.presetDestination == 10) {
+  if (RunState.presetDestination == kPresetBrowse) {
     if (!browseIntoFirstEntry(window)) return;
-    RunState.presetDestination = 0;  // transfer to the entry, not up levels
+    RunState.presetDestination = kPresetNone;  // transfer to the entry, not up levels
     if (folderContentsInstead())
       transferFolderContents(window, kMarkedEntriesTarget);
     else

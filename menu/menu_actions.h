@@ -6,7 +6,6 @@
 
 #include "platform/platform.h"
 
-enum : int { kMarkedEntriesTarget = 10 };
 
 struct DestinationAction {
   int target;                        // group index, or marked entries

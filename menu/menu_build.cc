@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "config/config_model.h"
 #include "fileops/folder_listing.h"
 #include "text/ansi_text.h"
@@ -49,7 +49,7 @@ void fillDirMenu(PlatMenu menu, int index, int offset) {
   for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos)
     plat::deleteMenuItemAt(menu, pos);
   destroySubmenus(menu);
-  MenuBuild.pendingBreak = 0;
+  MenuBuild.pendingBreak = kBreakNone;
 
   int start = index + offset;
   if (start >= DirEntries.count) return;
@@ -63,33 +63,38 @@ void fillDirMenu(PlatMenu menu, int index, int offset) {
         appendDirItem(menu, i, DirEntries.caption[i]);
         break;
       case kDirSeparator:
-        MenuBuild.pendingBreak = 1;
+        MenuBuild.pendingBreak = kBreakSeparator;
         break;
       case kDirColumn:
-        MenuBuild.pendingBreak = 2;
+        MenuBuild.pendingBreak = kBreakColumn;
         break;
       case kDirSubmenu:
         appendDirItem(menu, i, DirEntries.caption[i]);
         attachDirSubmenu(menu, i);
         break;
       case kDirSubmenuEnd:
-        MenuBuild.pendingBreak = 0;  // never carried past a submenu's end
+        MenuBuild.pendingBreak = kBreakNone;  // never carried past a submenu's end
         break;
     }
   }
 }
 
+int dirEntryOfMenuId(int id) {
+  bool dirItem = id >= kDirItemBaseId && id < kDirItemBaseId + kMaxDirEntries;
+  return dirItem ? id - kDirItemBaseId : -1;
+}
+
 void appendDirItem(PlatMenu menu, int index, const char* caption) {
   int id = kDirItemBaseId + index;
-  if (MenuBuild.pendingBreak == 1) {
+  if (MenuBuild.pendingBreak == kBreakSeparator) {
     plat::appendMenuItem(menu, kMenuSeparator, kDirSeparatorId, "");
     plat::appendMenuItem(menu, kMenuString, id, caption);
-  } else if (MenuBuild.pendingBreak == 2) {
+  } else if (MenuBuild.pendingBreak == kBreakColumn) {
     plat::appendMenuItem(menu, kMenuString | kMenuBarBreak, id, caption);
   } else {
     plat::appendMenuItem(menu, kMenuString, id, caption);
   }
-  MenuBuild.pendingBreak = 0;
+  MenuBuild.pendingBreak = kBreakNone;
   if (DirEntries.marked[index] == 1) plat::setMenuItemChecked(menu, id, true);
 }
 
@@ -152,7 +157,7 @@ void appendClosingItems(PlatMenu menu, int noSource) {
     plat::appendMenuItem(menu, kMenuSeparator, kOtherSeparatorId, "");
   plat::appendMenuItem(menu, kMenuString, kSourceItemId,
                        sourceItemText().c_str());
-  if (RunState.transferMode == 1)
+  if (RunState.transferMode == kTransferMove)
     plat::setMenuItemChecked(menu, kSourceItemId, true);
 }
 

@@ -8,7 +8,7 @@
 
 enum : int {
   kDirSeparatorId = 1999,
-  kDirItemBaseId = 2000,  // + [dir] entry index
+  kDirItemBaseId = 2000,  // + [dir] entry index, below + kMaxDirEntries
   kGroupItemBaseId = 3200,  // + group index
   kGroupSubmenuId = 3250,
   kOtherSeparatorId = 3600,
@@ -18,8 +18,14 @@ enum : int {
   kVersionItemId = 3680,
 };
 
+// What a "+" or "-" line puts before the next item of the same level.
+enum : int { kBreakNone = 0, kBreakSeparator = 1, kBreakColumn = 2 };
+
+// The [dir] entry a menu command id stands for; -1 for any other id.
+int dirEntryOfMenuId(int id);
+
 struct MenuBuildState {
-  int pendingBreak;  // 0 none, 1 separator, 2 new column before next item
+  int pendingBreak;  // kBreakNone, kBreakSeparator or kBreakColumn
   // The submenu attached to each [dir] opener, so an opening popup is known
   // by its own handle, whatever item was last highlighted.
   PlatMenu dirSubmenu[kMaxDirEntries];

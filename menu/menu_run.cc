@@ -1,6 +1,6 @@
 #include "menu/menu_run.h"
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "config/config_model.h"
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"

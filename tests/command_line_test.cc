@@ -1,8 +1,8 @@
-#include "text/command_line.h"
+#include "launch/command_line.h"
 
 #include "tests/test_support.h"
-#include "text/launcher.h"
-#include "text/placeholders.h"
+#include "launch/launcher.h"
+#include "launch/placeholders.h"
 
 class CommandLineTest : public FalvexTest {
  protected:

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/run_state.h"
-#include "app/unheld_names.h"
+#include "state/run_state.h"
+#include "state/left_out_names.h"
 #include "config/config_model.h"
 
 namespace {
@@ -112,7 +112,7 @@ void resetFake() {
   world = new FakeWorld;
   resetRunState();
   resetConfigModel();
-  resetUnheldNames();
+  resetLeftOutNames();
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #include "menu/menu_build.h"
 
 #include "app/menu_hooks.h"
+#include "app/host_messages.h"
+#include "app/program_arguments.h"
 #include "app/startup.h"
 #include "menu/menu_run.h"
 #include "tests/test_support.h"

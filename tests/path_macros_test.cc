@@ -1,4 +1,4 @@
-#include "text/path_macros.h"
+#include "config/path_macros.h"
 
 #include "config/program_locator.h"
 #include "tests/test_support.h"

@@ -1,6 +1,6 @@
 #include "app/sources.h"
 
-#include "app/unheld_names.h"
+#include "state/left_out_names.h"
 #include "tests/test_support.h"
 
 class SourcesTest : public FalvexTest {
@@ -111,13 +111,13 @@ TEST_F(SourcesTest, NamesTheCodePageCannotHoldAreLeftOutAndTold) {
                      " /#0=\"" + unheld("D:\\#") + "\" \"C:\\My Files\\a.txt\"";
   collectSources(text.c_str(), kCommandLineText);
   EXPECT_EQ(sources(), (List{"C:\\b.txt", "C:\\My Files\\a.txt"}));
-  EXPECT_TRUE(tellUnheldNames(nullptr));
+  EXPECT_TRUE(tellLeftOutNames(nullptr));
   ASSERT_EQ(fake().boxes.size(), 1u);
   EXPECT_EQ(fake().boxes[0], std::make_pair(kTextUnheldNames, kTextNoticeTitle));
   // Options and the preset folder are not names the user sent.
   EXPECT_EQ(fake().boxLines[0],
             (List{unheld("C:\\sub\\#.txt"), unheld("C:\\sub\\x#a.txt")}));
-  EXPECT_FALSE(tellUnheldNames(nullptr));  // told once
+  EXPECT_FALSE(tellLeftOutNames(nullptr));  // told once
   EXPECT_EQ(fake().markedNamesUsed, List{});
 
   // The clipboard's file list and text alike.
@@ -130,7 +130,7 @@ TEST_F(SourcesTest, NamesTheCodePageCannotHoldAreLeftOutAndTold) {
   fake().clipboard = unheld("C:\\#.txt") + "\r\nC:\\Data\r\n";
   collectClipboardSources(nullptr);
   EXPECT_EQ(sources(), (List{"C:\\Data"}));
-  EXPECT_TRUE(tellUnheldNames(nullptr));
+  EXPECT_TRUE(tellLeftOutNames(nullptr));
   EXPECT_EQ(fake().boxLines[1], (List{unheld("C:\\x#.txt"), unheld("C:\\#.txt")}));
   EXPECT_EQ(fake().markedNamesUsed, List{});
 }
@@ -141,7 +141,7 @@ TEST_F(SourcesTest, ManyUnheldNamesMakeOneBox) {
     text += unheld("C:\\#" + std::to_string(i) + ".txt") + " ";
   collectSources(text.c_str(), kCommandLineText);
   EXPECT_EQ(RunState.sourceCount, 0);
-  EXPECT_TRUE(tellUnheldNames(nullptr));
+  EXPECT_TRUE(tellLeftOutNames(nullptr));
   ASSERT_EQ(fake().boxes.size(), 1u);
   ASSERT_EQ(fake().boxLines[0].size(), 20u);
   EXPECT_EQ(fake().boxLines[0][19], unheld("C:\\#19.txt"));

@@ -1,7 +1,9 @@
+#include "app/host_messages.h"
+#include "app/program_arguments.h"
 #include "app/startup.h"
 
 #include "app/menu_hooks.h"
-#include "app/unheld_names.h"
+#include "state/left_out_names.h"
 #include "menu/menu_build.h"
 #include "tests/test_support.h"
 
@@ -182,13 +184,13 @@ TEST_F(DispatchTest, UnheldNamesAreToldBeforeTheMenuOrEndTheRun) {
   EXPECT_EQ(fake().boxes[0].first, kTextUnheldNames);
 
   // Only such names: the box, then nothing; not even the no-source menu.
-  resetUnheldNames();
+  resetLeftOutNames();
   fake().boxes.clear();
   line = unheld("C:\\Data\\#.txt");
   RunState.commandLine = line.c_str();
   EXPECT_EQ(trackedFirstItem(), "");
   EXPECT_EQ(fake().boxes.size(), 1u);
-  resetUnheldNames();
+  resetLeftOutNames();
   RunState.presetDestination = 1;
   EXPECT_EQ(trackedFirstItem(), "");
   EXPECT_TRUE(fake().fileOps.empty());

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "tests/fake_platform.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "platform/platform.h"

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/startup.h"
-#include "app/unheld_names.h"
+#include "app/program_arguments.h"
+#include "state/left_out_names.h"
 #include "platform/win32/wide_text_win32.h"
 #include "tools/sendto_request.h"
 

@@ -10,6 +10,18 @@ enum : int {
   kNotSet = 9,  // settings the command line and configuration both give
 };
 
+// RunState.transferMode
+enum : int { kTransferCopy = 0, kTransferMove = 1 /* kNotSet: not given */ };
+// RunState.confirm
+enum : int { kConfirmOff = 0, kConfirmOn = 1 /* kNotSet: not given */ };
+// RunState.presetDestination: 1..kPresetMaxLevels folders up from the first
+// source, or the folder browser.
+enum : int { kPresetNone = 0, kPresetMaxLevels = 9, kPresetBrowse = 10 };
+// RunState.execMode
+enum : int { kExecNone = 0, kExecFirst = 1, kExecNamed = 2 };
+// The transfer target that means "every marked [dir] entry", not one entry.
+enum : int { kMarkedEntriesTarget = 10 };
+
 struct RunStateRecord {
   PlatInstance instance;
   const char* commandLine;  // argument text after the program name
@@ -24,11 +36,11 @@ struct RunStateRecord {
   int maximizedHeight;
   int mouseButtons;
   int folderInternal;
-  int transferMode;  // 0 copy, 1 move, 9 not set
-  int confirm;       // 1 prompts on, 0 off, 9 not set
+  int transferMode;  // kTransferCopy, kTransferMove or kNotSet
+  int confirm;       // kConfirmOn, kConfirmOff or kNotSet
   int openAfter;
-  int presetDestination;  // 0 none, 1..9 levels up, 10 browse
-  int execMode;           // 0 none, 1 first [exec] entry, 2 named entry
+  int presetDestination;  // kPresetNone, levels up, kPresetBrowse
+  int execMode;           // kExecNone, kExecFirst, kExecNamed
   char execName[kPathSize];
   char execProgram[kPathSize];
   char execParams[kPathSize];
@@ -51,9 +63,3 @@ extern RunStateRecord RunState;
 
 // Back to the values of process start.
 void resetRunState();
-
-// The program folder followed by name, into out[kPathSize]. A path that
-// cannot be formed whole (the program folder did not fit its field, the name
-// does not fit behind it, or either holds a name the code page cannot hold)
-// leaves out empty: a cut, relative or best-fit path names some other file.
-bool pathInProgramFolder(char* out, const char* name);

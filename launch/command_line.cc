@@ -1,13 +1,13 @@
-#include "text/command_line.h"
+#include "launch/command_line.h"
 
 #include <cstring>
 
-#include "app/run_state.h"
-#include "app/unheld_names.h"
+#include "state/run_state.h"
+#include "state/left_out_names.h"
 #include "fileops/folder_listing.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
-#include "text/launcher.h"
+#include "launch/launcher.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ void launchWithFolderContents(const char* filledTemplate) {
   if (form == kFormNone) return;
   std::vector<std::string> items;
   bool listed = listFolderEntries(RunState.sourceList[0], &items);
-  tellUnheldNames(RunState.hostWindow);
+  tellLeftOutNames(RunState.hostWindow);
   if (!listed || items.empty()) return;
   launchProgram(RunState.execProgram,
                 buildCommandLine(form, prefix, items, tail).c_str());

@@ -1,4 +1,4 @@
-#include "app/unheld_names.h"
+#include "state/left_out_names.h"
 
 #include <cstring>
 #include <set>
@@ -48,7 +48,7 @@ bool isWildcardName(const char* name) { return strpbrk(name, "*?") != nullptr; }
 void noteUnheldName(const std::string& name) { leftOut().unheld.note(name); }
 void noteWildcardName(const std::string& name) { leftOut().wildcard.note(name); }
 
-bool tellUnheldNames(PlatWindow window) {
+bool tellLeftOutNames(PlatWindow window) {
   std::vector<BoxSection> sections;
   leftOut().unheld.takeSection(kTextUnheldNames, &sections);
   leftOut().wildcard.takeSection(kTextInvalidNames, &sections);
@@ -58,4 +58,4 @@ bool tellUnheldNames(PlatWindow window) {
   return true;
 }
 
-void resetUnheldNames() { leftOut() = LeftOutRecord(); }
+void resetLeftOutNames() { leftOut() = LeftOutRecord(); }

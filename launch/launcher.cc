@@ -1,4 +1,4 @@
-#include "text/launcher.h"
+#include "launch/launcher.h"
 
 #include "platform/platform.h"
 #include "text/ansi_text.h"

@@ -20,6 +20,6 @@ void noteWildcardName(const std::string& name);
 // Shows the names noted since the last box in one box titled as a notice,
 // a section per kind: the first 20 names and the number of the rest. True
 // when it showed one.
-bool tellUnheldNames(PlatWindow window);
+bool tellLeftOutNames(PlatWindow window);
 // Forgets every name (a new run).
-void resetUnheldNames();
+void resetLeftOutNames();

@@ -1,4 +1,4 @@
-#include "text/path_macros.h"
+#include "config/path_macros.h"
 
 #include <cstdio>
 #include <cstring>

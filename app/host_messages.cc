@@ -1,0 +1,39 @@
+#include "app/host_messages.h"
+
+#include "config/config_model.h"
+#include "menu/menu_build.h"
+#include "state/run_state.h"
+
+void onMenuSelect(int item, unsigned flags, PlatMenu menu) {
+  RunState.menuSelItem = item;
+  RunState.menuSelMenu = menu;
+  RunState.menuSelByMouse = (flags & 0x8000) ? 1 : 0;  // MF_MOUSESELECT
+}
+
+bool onInitMenuPopup(PlatMenu submenu) {
+  // Known by its handle: the last highlight may belong to a submenu that
+  // closed without a word (Wine sends no WM_MENUSELECT for Left or Escape).
+  int k = dirEntryOfSubmenu(submenu);
+  if (k >= 0 && DirEntries.kind[k] == kDirSubmenu) fillDirMenu(submenu, k, 1);
+  return RunState.menuSelByMouse == 1;
+}
+
+void onUninitMenuPopup(PlatMenu menu) {
+  // Its items are gone from the screen: none of them is highlighted now.
+  if (menu && RunState.menuSelMenu == menu) {
+    RunState.menuSelMenu = nullptr;
+    RunState.menuSelItem = 0;
+  }
+}
+
+bool onKillFocus() {
+  if (RunState.menuShowing != 1) return false;
+  RunState.swallowClick = 1;
+  return true;
+}
+
+int onLeftButtonDown() {
+  if (RunState.swallowClick != 1) return 0;
+  RunState.swallowClick = 0;
+  return 1;
+}

@@ -1,0 +1,14 @@
+#include "config/program_folder.h"
+
+#include "state/left_out_names.h"
+#include "state/run_state.h"
+#include "text/ansi_text.h"
+
+bool pathInProgramFolder(char* out, const char* name) {
+  out[0] = '\0';
+  if (RunState.programFolder[0] == '\0') return false;
+  copyText(out, kPathSize, RunState.programFolder);
+  if (appendText(out, kPathSize, name) && !isUnheldName(out)) return true;
+  out[0] = '\0';
+  return false;
+}
