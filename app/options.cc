@@ -55,13 +55,7 @@ void readPresetDestination(const char* commandLine) {
   bool limit = false;
   if (hasOption(commandLine, "/#0=\"")) {
     std::string value = optionValue(commandLine, "/#0=\"", '"', &limit);
-    char folder[kPathSize];
-    copyText(folder, sizeof folder, value.c_str());
-    if (!isUnheldName(folder) && addBackslash(folder, sizeof folder) &&
-        plat::pathIsDirectory(folder)) {
-      removeTrailingBackslash(folder);
-      copyText(RunState.baseFolder, kPathSize, folder);
-    }
+    takeBaseFolder(value);
     RunState.presetDestination = kPresetBrowse;
     return;
   }

@@ -9,6 +9,7 @@
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "config/program_folder.h"
+#include "menu/menu_actions.h"
 #include "menu/menu_run.h"
 #include "text/ansi_text.h"
 

@@ -74,12 +74,12 @@ bool readConfigurationFile(std::string* text) {
 }
 
 void takeProgram(const char* value, char* field, const char* what,
-                 SectionReader& reader, int* filerLink) {
+                 SectionReader& reader, bool* filerLink) {
   std::string path;
   if (locateProgram(expandedValue(value).c_str(), 1, &path) &&
       !plat::pathIsDirectory(path.c_str()) && path.size() < kPathSize) {
     copyText(field, kPathSize, path.c_str());
-    if (filerLink) *filerLink = 1;
+    if (filerLink) *filerLink = true;
     reader.report(kLineTaken, what);
   } else {
     reader.report(kLineDropped, "program not found");
@@ -101,55 +101,40 @@ void takeSearchPath(const char* value, SectionReader& reader) {
   Config.searchPathSet = 1;
 }
 
-void takeBaseFolder(const char* value, SectionReader& reader) {
-  if (plat::pathIsDirectory(RunState.baseFolder)) {
+void readBaseFolderLine(const char* value, SectionReader& reader) {
+  if (plat::pathIsDirectory(RunState.baseFolder))
     reader.report(kLineSkipped, "start folder already set");
-    return;
-  }
-  char folder[kPathSize];
-  std::string expanded = expandedValue(value);
-  if (expanded.size() < kPathSize - 1) {
-    copyText(folder, sizeof folder, expanded.c_str());
-    addBackslash(folder, sizeof folder);
-    if (plat::pathIsDirectory(folder)) {
-      removeTrailingBackslash(folder);
-      copyText(RunState.baseFolder, kPathSize, folder);
-      reader.report(kLineTaken, "browser start folder");
-      return;
-    }
-  }
-  reader.report(kLineDropped, "folder does not exist");
+  else if (takeBaseFolder(expandedValue(value)))
+    reader.report(kLineTaken, "browser start folder");
+  else
+    reader.report(kLineDropped, "folder does not exist");
 }
 
 void readSystemSection(const std::string& text) {
   SectionReader reader(text, "[system]", "system");
-  int filerLink = 0;
+  bool filerLink = false;
   while (reader.next()) {
     const char* line = reader.line();
     if (reader.atComment()) continue;
-    if (filerLink && line[0] == '>') {
-      copyText(Config.filerParams, kPathSize, line + 1);
-      filerLink = 0;
-      reader.report(kLineTaken, "file manager parameters");
+    if (takeParameterLine(line, &filerLink, Config.filerParams, reader,
+                          "file manager parameters"))
       continue;
-    }
-    filerLink = 0;
     if (reader.atEnd()) break;
-    if (keyMatches(line, "@mode=move", 10)) {
+    if (beginsWithKey(line, "@mode=move")) {
       if (RunState.transferMode == kNotSet) RunState.transferMode = kTransferMove;
       reader.report(kLineTaken, "move mode");
-    } else if (keyMatches(line, "@check=0", 10)) {
+    } else if (equalsI(line, "@check=0")) {
       if (RunState.confirm == kNotSet) RunState.confirm = kConfirmOff;
       reader.report(kLineTaken, "confirmations off");
-    } else if (keyMatches(line, "@param", 6)) {
+    } else if (beginsWithKey(line, "@param")) {
       Config.expandMacros = 1;
       size_t taken = readUserMacros(text, reader.lineOffset());
       reader.report(kLineTaken, "macros on");
       if (taken > 0) reader.skipTo(reader.lineOffset() + taken);
-    } else if (keyMatches(line, "@path=", 6)) {
+    } else if (beginsWithKey(line, "@path=")) {
       if (line[6]) takeSearchPath(line + 6, reader);
       else reader.report(kLineDropped, "empty value");
-    } else if (keyMatches(line, "@menu=", 6)) {
+    } else if (beginsWithKey(line, "@menu=")) {
       if (Config.menuPosition == kNotSet && strlen(line) > 8) {
         std::string value = std::string(line) + "\r\n";
         parseMenuPosition(value.c_str(), 6);
@@ -157,13 +142,13 @@ void readSystemSection(const std::string& text) {
       } else {
         reader.report(kLineSkipped, "menu position already set or too short");
       }
-    } else if (keyMatches(line, "@filer=", 7)) {
+    } else if (beginsWithKey(line, "@filer=")) {
       takeProgram(line + 7, Config.filerPath, "file manager", reader,
                   &filerLink);
-    } else if (keyMatches(line, "@editor=", 8)) {
+    } else if (beginsWithKey(line, "@editor=")) {
       takeProgram(line + 8, Config.editorPath, "editor", reader, nullptr);
-    } else if (keyMatches(line, "@base=", 6)) {
-      takeBaseFolder(line + 6, reader);
+    } else if (beginsWithKey(line, "@base=")) {
+      readBaseFolderLine(line + 6, reader);
     } else {
       reader.report(kLineDropped, "unknown key");
     }

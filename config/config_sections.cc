@@ -46,7 +46,7 @@ void SectionReader::report(LineOutcome outcome, const char* what) const {
   configLineObserver({section_, lineNumber_, trimmed_, outcome, what});
 }
 
-bool isEnd(const char* line) { return keyMatches(line, "%end", 4); }
+bool isEnd(const char* line) { return beginsWithKey(line, "%end"); }
 
 bool SectionReader::atEnd() const {
   if (!isEnd(trimmed_)) return false;
@@ -60,13 +60,6 @@ bool SectionReader::atComment() const {
   return true;
 }
 
-std::string expandedValue(const char* value) {
-  return Config.expandMacros ? expandPathMacros(value) : std::string(value);
-}
-
-namespace {
-
-// Splits an entry line at its first " | ".
 bool splitEntry(const std::string& line, std::string* left,
                 std::string* right) {
   size_t bar = line.find(" | ");
@@ -78,6 +71,23 @@ bool splitEntry(const std::string& line, std::string* left,
   *right = line.substr(bar + 3);
   return true;
 }
+
+bool takeParameterLine(const std::string& line, bool* afterProgram,
+                       char* field, const SectionReader& reader,
+                       const char* what) {
+  bool parameters = *afterProgram && line[0] == '>';
+  *afterProgram = false;
+  if (!parameters) return false;
+  copyText(field, kPathSize, line.c_str() + 1);
+  reader.report(kLineTaken, what);
+  return true;
+}
+
+std::string expandedValue(const char* value) {
+  return Config.expandMacros ? expandPathMacros(value) : std::string(value);
+}
+
+namespace {
 
 // A folder as the tables store it; false when it names no existing folder
 // or is too long to be stored whole (a cut path would name another folder).
@@ -166,10 +176,10 @@ void readGroupSection(const std::string& text) {
       continue;
     }
     int g = Groups.count;
-    if (keyMatches(line, "@direct", 7)) {
+    if (beginsWithKey(line, "@direct")) {
       Groups.direct = 1;
       reader.report(kLineTaken, "groups in the main menu");
-    } else if (keyMatches(line, "@break", 7)) {
+    } else if (equalsI(line, "@break")) {
       Groups.columnBreak = 1;
       reader.report(kLineTaken, "groups in a new column");
     } else if (line[0] == '{' && line[1]) {

@@ -36,6 +36,14 @@ class SectionReader {
 };
 
 bool isEnd(const char* line);
+// Splits an entry line at its first " | "; false when it has none.
+bool splitEntry(const std::string& line, std::string* left, std::string* right);
+// The ">" line right after an accepted program line holds its parameters:
+// true when line is one (stored in field[kPathSize] and reported). Any line
+// ends the program's claim.
+bool takeParameterLine(const std::string& line, bool* afterProgram,
+                       char* field, const SectionReader& reader,
+                       const char* what);
 // Expands a value when macros are on, cut to fit a path field.
 std::string expandedValue(const char* value);
 

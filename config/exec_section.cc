@@ -13,31 +13,23 @@ void readExecSection(const std::string& text) {
     if (reader.atEnd()) break;
     // This section knows no comments; every line is expanded first.
     std::string line = expandedValue(reader.line());
-    if (link && line[0] == '>') {
-      copyText(ExecEntries.params[ExecEntries.count - 1], kPathSize,
-               line.c_str() + 1);
-      link = false;
-      reader.report(kLineTaken, "program parameters");
+    char* lastParams =
+        ExecEntries.count > 0 ? ExecEntries.params[ExecEntries.count - 1] : nullptr;
+    if (takeParameterLine(line, &link, lastParams, reader, "program parameters"))
       continue;
-    }
-    link = false;
     if (ExecEntries.count >= kMaxPrograms) {
       reader.report(kLineDropped, "table full (10 programs), section ends");
       break;
     }
-    std::string programText = line, caption;
-    size_t bar = line.find(" | ");
-    if (bar != std::string::npos) {
-      programText = line.substr(0, bar);
-      caption = line.substr(bar + 3);
-    }
+    std::string programText, caption;
+    bool hasCaption = splitEntry(line, &programText, &caption);
     std::string path;
     if (!locateProgram(programText.c_str(), 1, &path) ||
         plat::pathIsDirectory(path.c_str()) || path.size() >= kPathSize) {
       reader.report(kLineDropped, "program not found");
       continue;
     }
-    if (bar == std::string::npos) caption = splitPath(path.c_str()).name;
+    if (!hasCaption) caption = splitPath(path.c_str()).name;
     int i = ExecEntries.count++;
     copyText(ExecEntries.program[i], kPathSize, path.c_str());
     copyText(ExecEntries.caption[i], kPathSize, caption.c_str());

@@ -12,3 +12,14 @@ bool pathInProgramFolder(char* out, const char* name) {
   out[0] = '\0';
   return false;
 }
+
+bool takeBaseFolder(const std::string& value) {
+  if (value.size() >= kPathSize - 1 || isUnheldName(value.c_str())) return false;
+  char folder[kPathSize];
+  copyText(folder, sizeof folder, value.c_str());
+  addBackslash(folder, sizeof folder);
+  if (!plat::pathIsDirectory(folder)) return false;
+  removeTrailingBackslash(folder);
+  copyText(RunState.baseFolder, kPathSize, folder);
+  return true;
+}

@@ -14,9 +14,6 @@ UiText browseTitle() {
 }
 
 std::string browseForDestination(PlatWindow window, const char* startFolder) {
-  char start[kPathSize];
-  copyText(start, sizeof start, startFolder);
-  size_t n = strlen(start);
-  if (n > 0 && n < 3 && start[n - 1] == ':') addBackslash(start, sizeof start);
-  return plat::browseForFolder(window, browseTitle(), start);
+  return plat::browseForFolder(window, browseTitle(),
+                               withDriveRoot(startFolder).c_str());
 }

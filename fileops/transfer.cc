@@ -11,18 +11,12 @@
 namespace {
 
 void appendItem(std::string* items, const std::string& path) {
-  items->append(path);
-  // A stored bare drive is its root; alone it would mean the drive's
-  // current folder to the shell.
-  if (isBareDrive(path.c_str())) items->push_back('\\');
+  items->append(withDriveRoot(path.c_str()));
   items->push_back('\0');
 }
 
-// A bare drive designator means the drive's current folder to the shell, so
-// the root is spelled out.
 std::string shellTarget(const char* folder) {
-  std::string to = folder;
-  if (isBareDrive(folder)) to += '\\';
+  std::string to = withDriveRoot(folder);
   to.push_back('\0');  // with the string's own NUL: double-NUL-terminated
   return to;
 }

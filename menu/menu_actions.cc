@@ -57,6 +57,15 @@ DestinationAction singleFolderAction(const char* folder) {
   return action;
 }
 
+// The transfer (or the launches), then the folder opened when asked and the
+// transfer may be followed up.
+void performThenOpen(PlatWindow window, const DestinationAction& action,
+                     bool open, int delayMs) {
+  if (!performDestination(window, action) || !open) return;
+  if (delayMs > 0) plat::sleepMs(delayMs);
+  openDestination(action.openFolder.c_str());
+}
+
 void openWithEditor(const char* path) {
   launchProgram(Config.editorPath, quoteSpaces(path).c_str());
 }
@@ -99,11 +108,9 @@ void openDestination(const char* destinationFolder) {
 }
 
 void runNamedGroup(PlatWindow window, int group) {
-  DestinationAction action = groupAction(group);
-  if (performDestination(window, action) && RunState.openAfter == 1) {
-    plat::sleepMs(50);
-    openDestination(action.openFolder.c_str());
-  }
+  // Ctrl is not asked here, and the opening waits 50 ms: a group run from
+  // the command line keeps the timing it always had.
+  performThenOpen(window, groupAction(group), RunState.openAfter == 1, 50);
 }
 
 void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
@@ -142,19 +149,14 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   } else {
     return;
   }
-  if (performDestination(window, action) &&
-      (openNow || RunState.openAfter == 1))
-    openDestination(action.openFolder.c_str());
+  performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
 }
 
 void runPresetDestination(PlatWindow window) {
   if (RunState.presetDestination == kPresetBrowse) {
     if (!browseIntoFirstEntry(window)) return;
     RunState.presetDestination = kPresetNone;  // transfer to the entry, not up levels
-    if (folderContentsInstead())
-      transferFolderContents(window, kMarkedEntriesTarget);
-    else
-      transferSourceList(window, kMarkedEntriesTarget);
+    performDestination(window, singleFolderAction(DirEntries.folder[0]));
     copyText(RunState.resolvedDestination, kPathSize, DirEntries.folder[0]);
   } else {
     transferSourceList(window, 0);

@@ -6,7 +6,6 @@
 
 #include "platform/platform.h"
 
-
 struct DestinationAction {
   int target;                        // group index, or marked entries
   std::vector<std::string> folders;  // where an [exec] program runs
@@ -21,3 +20,10 @@ std::string browseStartFolder();
 
 // A group named on the command line, run without the menu.
 void runNamedGroup(PlatWindow window, int group);
+// Carries out a command id returned by the menu.
+void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow);
+// A run with a preset destination (levels up, or the browser): no menu.
+void runPresetDestination(PlatWindow window);
+// Opens a folder in the configured file manager; with none configured the
+// launcher hands the quoted folder to the shell, which opens it itself.
+void openDestination(const char* destinationFolder);

@@ -7,9 +7,6 @@
 #include "platform/platform.h"
 
 void runMenu(PlatWindow window, int noSource);
-void runPresetDestination(PlatWindow window);
-// Opens a folder in the configured file manager (or the shell's own).
-void openDestination(const char* destinationFolder);
 
 struct MenuPlacement {
   int x, y;
@@ -19,6 +16,3 @@ MenuPlacement menuPlacement();
 
 // Polls until the key is up, warning at the 300th poll and from the 500th.
 void waitForKeyRelease(PlatWindow window, int vk);
-
-// Carries out a command id returned by the menu.
-void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow);

@@ -19,7 +19,6 @@ enum : int {
   kVkShift = 0x10,
   kVkControl = 0x11,
   kVkSpace = 0x20,
-  kVkDown = 0x28,
 };
 
 enum : unsigned {
@@ -126,7 +125,6 @@ void messageBoxWithSections(PlatWindow owner,
                             const std::vector<BoxSection>& sections,
                             UiText title);
 void setForegroundWindow(PlatWindow window);
-PlatWindow foregroundWindow();
 
 // --- input, windows, timing ---
 bool isKeyDown(int vk);       // GetKeyState high bit
@@ -159,7 +157,6 @@ void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu);
 int menuItemCount(PlatMenu menu);
 void deleteMenuItemAt(PlatMenu menu, int position);
 PlatMenu subMenuAt(PlatMenu menu, int position);
-bool menuItemIdAt(PlatMenu menu, int position, int* id);
 int trackPopupMenu(PlatMenu menu, unsigned flags, int x, int y,
                    PlatWindow owner);
 void installMenuHooks(PlatWindow owner);

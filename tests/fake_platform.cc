@@ -291,7 +291,6 @@ void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections,
   world->boxSections.push_back(sections);
 }
 void setForegroundWindow(PlatWindow w) { world->foregroundCalls.push_back(w); }
-PlatWindow foregroundWindow() { return world->foreground; }
 
 bool isKeyDown(int vk) { return world->keysDown.count(vk) > 0; }
 bool isKeyDownAsync(int vk) {
@@ -357,12 +356,6 @@ void deleteMenuItemAt(PlatMenu menu, int position) {
 }
 PlatMenu subMenuAt(PlatMenu menu, int position) {
   return asMenu(menu)->items[position].submenu;
-}
-bool menuItemIdAt(PlatMenu menu, int position, int* id) {
-  auto& items = asMenu(menu)->items;
-  if (position < 0 || position >= static_cast<int>(items.size())) return false;
-  *id = items[position].id;
-  return true;
 }
 int trackPopupMenu(PlatMenu menu, unsigned flags, int x, int y, PlatWindow) {
   world->tracks.push_back({flags, x, y});

@@ -73,7 +73,6 @@ struct FakeWorld {
   std::vector<std::string> browseStarts;
   std::vector<UiText> browseTitles;
   std::vector<PlatWindow> foregroundCalls;
-  PlatWindow foreground = nullptr;
   std::map<PlatWindow, std::vector<int>> windowRects;
 
   std::set<int> keysDown;

@@ -4,6 +4,7 @@
 #include "app/host_messages.h"
 #include "app/program_arguments.h"
 #include "app/startup.h"
+#include "menu/menu_actions.h"
 #include "menu/menu_run.h"
 #include "tests/test_support.h"
 

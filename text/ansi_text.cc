@@ -116,6 +116,10 @@ bool keyMatches(const char* text, const char* key, int n) {
   return true;
 }
 
+bool beginsWithKey(const char* text, const char* key) {
+  return keyMatches(text, key, static_cast<int>(strlen(key)));
+}
+
 bool equalsI(const char* a, const char* b) {
   return keyMatches(a, b, static_cast<int>(strlen(a)) + 1);
 }
@@ -163,6 +167,10 @@ void normaliseFolder(char* path, size_t size) {
 
 bool isBareDrive(const char* path) {
   return path[0] && path[1] == ':' && path[2] == '\0';
+}
+
+std::string withDriveRoot(const char* path) {
+  return isBareDrive(path) ? std::string(path) + '\\' : std::string(path);
 }
 
 std::string quoteSpaces(const char* path) {

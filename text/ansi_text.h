@@ -29,6 +29,8 @@ size_t findTextI(const std::string& text, const char* needle, size_t from);
 // StrCmpNIA(text, key, n) == 0.
 bool keyMatches(const char* text, const char* key, int n);
 bool equalsI(const char* a, const char* b);
+// The text begins with key, ignoring ASCII case.
+bool beginsWithKey(const char* text, const char* key);
 // StrToIntA: optional minus, decimal digits, 0 when none.
 int textToInt(const char* text);
 
@@ -42,6 +44,9 @@ void removeTrailingBackslash(char* path);
 void normaliseFolder(char* path, size_t size);
 // True for a bare drive designator such as "C:".
 bool isBareDrive(const char* path);
+// A stored bare drive is its root: "C:" alone means the drive's current
+// folder to the shell and the browser, so it is spelled "C:\".
+std::string withDriveRoot(const char* path);
 
 // PathQuoteSpacesA / PathUnquoteSpacesA / PathRemoveBlanksA.
 std::string quoteSpaces(const char* path);

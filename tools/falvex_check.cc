@@ -49,7 +49,7 @@ bool meaningfulUnreadLast(const std::string& text) {
   size_t first = text.find_first_not_of(" \t\r", start);
   if (first == std::string::npos) return false;
   const char* last = text.c_str() + first;
-  return last[0] != ';' && !keyMatches(last, "%end", 4);
+  return last[0] != ';' && !beginsWithKey(last, "%end");
 }
 
 // Markers the reader finds inside another line, and sections without %end.
@@ -69,7 +69,7 @@ void checkMarkers(const std::string& text) {
     bool ended = false;
     for (size_t pos = lineEnd; pos != std::string::npos && !ended; pos = text.find('\n', pos + 1)) {
       size_t begin = text.find_first_not_of(" \t\r", pos + 1);
-      if (begin != std::string::npos && keyMatches(text.c_str() + begin, "%end", 4)) ended = true;
+      if (begin != std::string::npos && beginsWithKey(text.c_str() + begin, "%end")) ended = true;
     }
     if (!ended) {
       printf("%-6s        PROBLEM  no %%end: the section runs on to the end of the file\n", marker);

@@ -158,7 +158,6 @@ void setForegroundWindow(PlatWindow window) {
   SetForegroundWindow(static_cast<HWND>(window));
 }
 
-PlatWindow foregroundWindow() { return GetForegroundWindow(); }
 
 bool isKeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 bool isKeyDownAsync(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
@@ -274,17 +273,6 @@ PlatMenu subMenuAt(PlatMenu menu, int position) {
   return GetSubMenu(static_cast<HMENU>(menu), position);
 }
 
-bool menuItemIdAt(PlatMenu menu, int position, int* id) {
-  MENUITEMINFOA info;
-  ZeroMemory(&info, sizeof info);
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_ID;
-  if (!GetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(position),
-                        TRUE, &info))
-    return false;
-  *id = static_cast<int>(info.wID);
-  return true;
-}
 
 int trackPopupMenu(PlatMenu menu, unsigned flags, int x, int y,
                    PlatWindow owner) {
