@@ -13,6 +13,9 @@
 
 namespace {
 
+// A menu opened from a hidden window starts with nothing highlighted, and a
+// submenu opened with the mouse likewise: the synthetic Down highlights the
+// first item, so Enter, Space and the arrows act at once.
 void pressDownArrow() {
   keybd_event(VK_DOWN, 0, 0, 0);
   keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
@@ -49,6 +52,9 @@ LRESULT onUninitMenuPopup(WPARAM menu) {
   return 0;
 }
 
+// Focus lost while the menu shows (another window came forward): the posted
+// click is what the menu loop needs to see to close; the host window's own
+// handler swallows it afterwards.
 LRESULT onKillFocus(HWND window) {
   if (::onKillFocus()) PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
   return 0;

@@ -14,7 +14,10 @@ struct FolderMacro {
   int csidl;
 };
 
-// Applied in this order; later rows see what earlier rows produced.
+// Applied in this order; later rows see what earlier rows produced. The
+// numbers are the shell's CSIDL values (0x24 CSIDL_WINDOWS, 0x05
+// CSIDL_PERSONAL, ...), written raw because the portable code never sees
+// the Windows headers that name them.
 const FolderMacro kFolderMacros[] = {
     {"%Windows%", 0x24},           {"%Program Files%", 0x26},
     {"%System%", 0x25},            {"%My Pictures%", 0x27},

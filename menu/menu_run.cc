@@ -57,6 +57,9 @@ MenuPlacement menuPlacement() {
   return p;
 }
 
+// Polled every 10 ms: after 3 s still down the user is asked once to let
+// go, and from 5 s on at every poll, so a stuck key cannot hold the run
+// silently but a slow release is not nagged at.
 void waitForKeyRelease(PlatWindow window, int vk) {
   int polls = 0;
   while (plat::isKeyDownAsync(vk)) {
@@ -91,6 +94,9 @@ void runMenu(PlatWindow window, int noSource) {
   plat::setForegroundWindow(window);
   int chosenId = plat::trackPopupMenu(menu, placement.flags, placement.x,
                                       placement.y, window);
+  // A menu tracked by a background window needs a message posted after it,
+  // or the next pop-up does not close on a click outside it (a documented
+  // remark of TrackPopupMenu).
   plat::postNullMessage(window);
   plat::removeMenuHooks();
   destroySubmenus(menu);
