@@ -28,7 +28,7 @@ double timeFor(int sources) {
   return bestMicros(20, [] {
     transferSourceList(nullptr, 0);
     launchWithSources("/x \"%M\" /y");
-    fake().launches.clear();
+    fake().log.clear();
   });
 }
 

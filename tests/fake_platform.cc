@@ -4,13 +4,23 @@
 #include <cstdio>
 #include <cstring>
 
-#include "state/run_state.h"
-#include "state/left_out_names.h"
 #include "config/config_model.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
+
+std::string markedNameUsed;
 
 namespace {
 
 FakeWorld* world = new FakeWorld;
+
+const char* const kTextNames[] = {
+    "ConfigError", "Error", "ReleaseKeys", "Notice", "Version", "VersionTitle",
+    "BrowseCopy", "BrowseCopyInternal", "BrowseMove", "BrowseMoveInternal",
+    "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames"};
+static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
+
+void note(const std::string& line) { world->log.push_back(line); }
 
 std::string fold(std::string s) {
   for (char& c : s) {
@@ -21,18 +31,20 @@ std::string fold(std::string s) {
 }
 
 bool isAbsolute(const std::string& p) {
-  return (p.size() >= 2 && p[1] == ':') || (p.size() >= 2 && p[0] == '\\' && p[1] == '\\');
+  return p.size() >= 2 && (p[1] == ':' || (p[0] == '\\' && p[1] == '\\'));
 }
 
-// Full, folded key of a path: relative paths join the current folder, a
-// trailing backslash is dropped except at a drive root, "C:" is the root.
+// The full path: relative names join the current folder, "\x" the current
+// drive's root.
+std::string fullOf(const std::string& p) {
+  if (isAbsolute(p)) return p;
+  if (!p.empty() && (p[0] == '\\' || p[0] == '/')) return world->currentFolder.substr(0, 2) + p;
+  return world->currentFolder + "\\" + p;
+}
+
+// Folded key: no trailing backslash except at a drive root, "C:" is the root.
 std::string keyOf(const std::string& raw) {
-  std::string p = raw;
-  if (!p.empty() && (p[0] == '\\' || p[0] == '/') && !isAbsolute(p))
-    p = world->currentFolder.substr(0, 2) + p;  // the current drive's root
-  else if (!isAbsolute(p))
-    p = world->currentFolder + "\\" + p;
-  p = fold(p);
+  std::string p = fold(fullOf(raw));
   while (p.size() > 3 && p.back() == '\\') p.pop_back();
   if (p.size() == 2 && p[1] == ':') p += '\\';
   return p;
@@ -41,16 +53,14 @@ std::string keyOf(const std::string& raw) {
 std::string parentKey(const std::string& key) {
   size_t slash = key.find_last_of('\\');
   if (slash == std::string::npos || key.size() <= 3) return "";
-  std::string parent = key.substr(0, slash);
-  if (parent.size() == 2) parent += '\\';
-  return parent;
+  return key.substr(0, slash) + (slash == 2 ? "\\" : "");
 }
 
 void checkUnmarked(const char* path) {
-  if (path && strchr(path, kUnheldMark)) world->markedNamesUsed.push_back(path);
+  if (path && strchr(path, kUnheldMark)) markedNameUsed = path;
 }
 
-const FakeEntry* find(const char* path) {
+const FakeWorld::Entry* find(const char* path) {
   checkUnmarked(path);
   if (!path || !path[0]) return nullptr;
   auto it = world->entries.find(keyOf(path));
@@ -58,18 +68,13 @@ const FakeEntry* find(const char* path) {
 }
 
 void add(const std::string& path, bool folder, const std::string& content) {
-  std::string key = keyOf(path);
-  std::string parent = parentKey(key);
+  std::string key = keyOf(path), parent = parentKey(key);
   if (!parent.empty() && !world->entries.count(parent)) {
-    std::string parentPath = path.substr(0, path.find_last_of("\\/"));
-    if (parentPath.size() == 2) parentPath += '\\';
-    add(parentPath, true, "");
+    std::string full = fullOf(path);
+    add(full.substr(0, full.find_last_of("\\/")), true, "");
   }
-  auto& e = world->entries[key];
-  e.path = isAbsolute(path) ? path : world->currentFolder + "\\" + path;
-  e.folder = folder;
-  e.content = content;
-  e.order = world->nextOrder++;
+  if (!world->entries.count(key)) world->order.push_back(key);
+  world->entries[key] = {fullOf(path), folder, content};
 }
 
 unsigned writeResult(const std::string& s, char* out, unsigned size) {
@@ -91,6 +96,12 @@ PlatMenu newMenu() {
   return world->menus.back().get();
 }
 
+std::string hex(unsigned value, int digits) {
+  char text[9];
+  snprintf(text, sizeof text, "%0*X", digits, value);
+  return text;
+}
+
 }  // namespace
 
 FakeMenuItem* FakeMenu::byId(int id) {
@@ -107,38 +118,37 @@ int FakeWorld::liveMenus() const {
 
 FakeWorld& fake() { return *world; }
 
+std::string takeLog() {
+  std::string text;
+  for (const std::string& line : world->log) text += line + "\n";
+  world->log.clear();
+  return text;
+}
+
 void resetFake() {
   delete world;
   world = new FakeWorld;
+  markedNameUsed.clear();
   resetRunState();
   resetConfigModel();
   resetLeftOutNames();
 }
 
-namespace {
-std::string markHex(char16_t unit) {
-  char hex[5];
-  snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(unit));
-  return hex;
-}
-}  // namespace
-
 std::string unheld(const std::string& text) {
   std::string out;
-  for (char c : text) {
-    if (c == '#') out += std::string(1, kUnheldMark) + "00E9";
-    else out += c;
-  }
+  for (char c : text) out += c == '#' ? kUnheldMark + std::string("00E9") : std::string(1, c);
   return out;
 }
 
 void addFolder(const std::string& path) { add(path, true, ""); }
-void addFile(const std::string& path, const std::string& content) {
-  add(path, false, content);
+void addFile(const std::string& path, const std::string& content) { add(path, false, content); }
+void removeEntry(const std::string& path) {
+  std::string key = keyOf(path);
+  world->entries.erase(key);
+  world->order.erase(std::remove(world->order.begin(), world->order.end(), key), world->order.end());
 }
-void removeEntry(const std::string& path) { world->entries.erase(keyOf(path)); }
 std::string fileContent(const std::string& path) {
-  const FakeEntry* e = find(path.c_str());
+  const FakeWorld::Entry* e = find(path.c_str());
   return e ? e->content : "";
 }
 
@@ -146,52 +156,34 @@ namespace plat {
 
 bool pathFileExists(const char* path) { return find(path) != nullptr; }
 bool pathIsDirectory(const char* path) {
-  const FakeEntry* e = find(path);
+  const FakeWorld::Entry* e = find(path);
   return e && e->folder;
 }
 
 unsigned fullPathName(const char* name, char* out, unsigned size) {
-  if (!name[0]) return 0;
-  std::string full = isAbsolute(name)    ? name
-                     : name[0] == '\\' ? world->currentFolder.substr(0, 2) + name
-                                        : world->currentFolder + "\\" + name;
-  return writeResult(full, out, size);
+  return name[0] ? writeResult(fullOf(name), out, size) : 0;
 }
 
-unsigned searchPath(const char* folders, const char* name, char* out,
-                    unsigned size) {
+unsigned searchPath(const char* folders, const char* name, char* out, unsigned size) {
   if (!name[0]) return 0;
-  std::vector<std::string> list;
-  if (folders) {
-    std::string all = folders;
-    size_t start = 0;
-    while (start <= all.size()) {
-      size_t semi = all.find(';', start);
-      if (semi == std::string::npos) semi = all.size();
-      if (semi > start) list.push_back(all.substr(start, semi - start));
-      start = semi + 1;
-    }
-  } else {
-    list = world->systemSearch;
-  }
-  for (const std::string& folder : list) {
-    std::string candidate = folder + "\\" + name;
-    const FakeEntry* e = find(candidate.c_str());
+  std::string list = folders ? folders : "C:\\Windows\\System32;C:\\Windows";
+  for (size_t start = 0; start <= list.size();) {
+    size_t semi = std::min(list.find(';', start), list.size());
+    std::string candidate = list.substr(start, semi - start) + "\\" + name;
+    const FakeWorld::Entry* e = semi > start ? find(candidate.c_str()) : nullptr;
     if (e && !e->folder) return writeResult(candidate, out, size);
+    start = semi + 1;
   }
   return 0;
 }
 
 bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
   if (world->unreadable.count(keyOf(path))) return false;
-  const FakeEntry* e = find(path);
-  if (e) {
-    if (e->folder) return false;
+  if (const FakeWorld::Entry* e = find(path)) {
     *text = e->content;
-    return true;
+    return !e->folder;
   }
-  std::string parent = parentKey(keyOf(path));
-  if (mode != kOpenAlways || !world->entries.count(parent)) return false;
+  if (mode != kOpenAlways || !world->entries.count(parentKey(keyOf(path)))) return false;
   addFile(path, "");
   text->clear();
   return true;
@@ -200,29 +192,22 @@ bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
 bool listFolder(const char* pattern, std::vector<std::string>* names) {
   checkUnmarked(pattern);
   std::string p = pattern;
-  size_t slash = p.find_last_of("\\/");
-  if (slash == std::string::npos) return false;
-  std::string folderKey = keyOf(p.substr(0, slash + 1));
+  std::string folderKey = keyOf(p.substr(0, p.find_last_of("\\/") + 1));
   auto it = world->entries.find(folderKey);
   if (it == world->entries.end() || !it->second.folder) return false;
-  std::vector<const FakeEntry*> children;
-  for (auto& kv : world->entries)
-    if (parentKey(kv.first) == folderKey) children.push_back(&kv.second);
-  std::sort(children.begin(), children.end(),
-            [](const FakeEntry* a, const FakeEntry* b) { return a->order < b->order; });
-  names->push_back(".");
-  names->push_back("..");
-  for (const FakeEntry* c : children)
-    names->push_back(c->path.substr(c->path.find_last_of("\\/") + 1));
+  *names = {".", ".."};
+  for (const std::string& key : world->order) {
+    auto entry = world->entries.find(key);
+    const std::string& path = entry->second.path;
+    if (parentKey(key) == folderKey) names->push_back(path.substr(path.find_last_of("\\/") + 1));
+  }
   return true;
 }
 
 bool specialFolderPath(PlatWindow, int csidl, char* out) {
   auto it = world->specialFolders.find(csidl);
   if (it == world->specialFolders.end()) return false;
-  strncpy(out, it->second.c_str(), 259);
-  out[259] = '\0';
-  return true;
+  return writeResult(it->second, out, 260) < 260;
 }
 
 void localDate(int* year, int* month, int* day) {
@@ -245,91 +230,82 @@ std::string ansiFromUtf16(const std::u16string& text) {
     auto it = kHeld.find(unit);
     if (unit > 0 && unit < 0x80) out += static_cast<char>(unit);
     else if (it != kHeld.end()) out += it->second;
-    else out += kUnheldMark + std::string(markHex(unit));
+    else out += kUnheldMark + hex(unit, 4);
   }
   return out;
 }
 
 int shellFileOperation(const FileOperation& op, bool* aborted) {
-  FakeFileOp rec;
-  rec.func = op.func;
-  for (const char* p = op.from; *p; p += strlen(p) + 1) checkUnmarked(p);
+  std::string line = std::string(op.func == kFileOpMove ? "move " : "copy ") + hex(op.flags, 2) + " ";
+  for (const char* p = op.from; *p; p += strlen(p) + 1) {
+    checkUnmarked(p);
+    line += std::string(p != op.from ? ";" : "") + p;
+  }
   checkUnmarked(op.to);
-  for (const char* p = op.from; *p; p += strlen(p) + 1) rec.from.push_back(p);
-  rec.to = op.to;
-  if (op.to[strlen(op.to) + 1] != '\0') rec.to += "<not double-NUL>";
-  rec.flags = op.flags;
-  world->fileOps.push_back(rec);
-  int call = static_cast<int>(world->fileOps.size());
-  *aborted = call == world->abortAtCall;
-  return call == world->failAtCall ? 0x7C : 0;
+  line += std::string(" > ") + op.to + (op.to[strlen(op.to) + 1] ? "<not double-NUL>" : "");
+  note(line);
+  int call = static_cast<int>(std::count_if(world->log.begin(), world->log.end(), [](const std::string& l) {
+    return l.compare(0, 5, "copy ") == 0 || l.compare(0, 5, "move ") == 0;
+  }));
+  *aborted = call == world->abortAtOp;
+  return call == world->failAtOp ? 0x7C : 0;
 }
 
 std::string browseForFolder(PlatWindow, UiText title, const char* start) {
-  world->browseTitles.push_back(title);
-  world->browseStarts.push_back(start);
+  note(std::string("browse ") + kTextNames[title] + " " + start);
   return world->browseAnswer;
 }
 
 void shellExecute(const char* file, const char* parameters, const char* folder) {
   checkUnmarked(file);
   checkUnmarked(parameters);
-  world->launches.push_back({file, parameters ? parameters : "",
-                             folder ? folder : "", parameters != nullptr,
-                             folder != nullptr});
+  note(std::string("run ") + file + "|" + (parameters ? parameters : "(none)") + "|" +
+       (folder ? folder : "(none)"));
 }
 
-void informationBeep() { world->beeps++; }
+void informationBeep() { note("beep"); }
 void messageBox(PlatWindow owner, UiText text, UiText title) {
   messageBoxWithSections(owner, {{text, {}, 0}}, title);
 }
-void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections,
-                            UiText title) {
-  world->boxes.push_back({sections[0].text, title});
-  world->boxLines.push_back(sections[0].lines);
-  world->boxMore.push_back(sections[0].moreCount);
-  world->boxSections.push_back(sections);
+void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections, UiText title) {
+  std::string line = std::string("box ") + kTextNames[title] + ":";
+  for (const BoxSection& s : sections) {
+    line += std::string(" ") + kTextNames[s.text];
+    for (const std::string& name : s.lines) line += " " + name;
+    if (s.moreCount) line += " +" + std::to_string(s.moreCount);
+  }
+  note(line);
 }
-void setForegroundWindow(PlatWindow w) { world->foregroundCalls.push_back(w); }
+void setForegroundWindow(PlatWindow) { note("front"); }
 
 bool isKeyDown(int vk) { return world->keysDown.count(vk) > 0; }
 bool isKeyDownAsync(int vk) {
-  auto it = world->asyncPollsDown.find(vk);
-  if (it == world->asyncPollsDown.end() || it->second == 0) return false;
-  it->second--;
-  return true;
+  int& polls = world->asyncPollsDown[vk];
+  return polls > 0 && polls-- > 0;
 }
-void sleepMs(int ms) { world->sleptMs += ms; }
+void sleepMs(int ms) { note("sleep " + std::to_string(ms)); }
 
 bool windowRect(PlatWindow w, int* l, int* t, int* r, int* b) {
   auto it = world->windowRects.find(w);
   if (it == world->windowRects.end()) return false;
-  *l = it->second[0];
-  *t = it->second[1];
-  *r = it->second[2];
-  *b = it->second[3];
+  *l = it->second[0], *t = it->second[1], *r = it->second[2], *b = it->second[3];
   return true;
 }
-void cursorPos(int* x, int* y) {
-  *x = world->cursorX;
-  *y = world->cursorY;
-}
-void postNullMessage(PlatWindow) { world->nullMessages++; }
+void cursorPos(int* x, int* y) { *x = world->cursorX, *y = world->cursorY; }
+void postNullMessage(PlatWindow) { note("null"); }
 
 bool clipboardHasFileList() { return world->hasFileList; }
 bool clipboardHasText() { return world->hasText; }
 bool openClipboard(PlatWindow) {
-  if (world->clipboardOpenFails) return false;
-  world->clipboardOpens++;
+  note("clip");
   return true;
 }
-void closeClipboard() { world->clipboardCloses++; }
+void closeClipboard() { note("unclip"); }
 bool clipboardFileList(std::vector<std::string>* names) {
   *names = world->fileList;
   return true;
 }
 bool clipboardText(std::string* text) {
-  if (!world->textHandle) return false;
   *text = world->clipboard;
   return true;
 }
@@ -346,22 +322,18 @@ void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
 void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu) {
   if (FakeMenuItem* item = asMenu(menu)->byId(id)) item->submenu = asMenu(submenu);
 }
-int menuItemCount(PlatMenu menu) {
-  return static_cast<int>(asMenu(menu)->items.size());
-}
+int menuItemCount(PlatMenu menu) { return static_cast<int>(asMenu(menu)->items.size()); }
 void deleteMenuItemAt(PlatMenu menu, int position) {
   auto& items = asMenu(menu)->items;
   destroyTree(items[position].submenu);  // as DeleteMenu does
   items.erase(items.begin() + position);
 }
-PlatMenu subMenuAt(PlatMenu menu, int position) {
-  return asMenu(menu)->items[position].submenu;
-}
+PlatMenu subMenuAt(PlatMenu menu, int position) { return asMenu(menu)->items[position].submenu; }
 int trackPopupMenu(PlatMenu menu, unsigned flags, int x, int y, PlatWindow) {
-  world->tracks.push_back({flags, x, y});
+  note("track " + std::to_string(x) + "," + std::to_string(y) + " " + hex(flags, 3));
   return world->onTrack ? world->onTrack(asMenu(menu)) : 0;
 }
-void installMenuHooks(PlatWindow) { world->hooksInstalled++; }
-void removeMenuHooks() { world->hooksRemoved++; }
+void installMenuHooks(PlatWindow) { note("hooks"); }
+void removeMenuHooks() { note("unhooks"); }
 
 }  // namespace plat

@@ -1,59 +1,54 @@
 #include "tools/sendto_request.h"
 
-#include <gtest/gtest.h>
+#include "tests/test_support.h"
 
-#include "tests/fake_platform.h"
+using SendToRequestTest = FalvexTest;
 
-class SendToRequestTest : public ::testing::Test {
- protected:
-  void SetUp() override { resetFake(); }
-};
-
-TEST_F(SendToRequestTest, NameAndOptionsAsTyped) {
-  SendToRequest plain = parseSendToRequest("");
-  EXPECT_EQ(plain.action, SendToRequest::kCreate);
-  EXPECT_EQ(plain.name, "Falvex");
-  EXPECT_EQ(plain.options, "");
-  EXPECT_EQ(plain.error, "");
-
-  SendToRequest move = parseSendToRequest(
-      " \"Falvex (move)\"  /#d=move /#0=\"D:\\My Dest\" /#w  ");
-  EXPECT_EQ(move.name, "Falvex (move)");
-  EXPECT_EQ(move.options, "/#d=move /#0=\"D:\\My Dest\" /#w");
-  EXPECT_FALSE(move.force);
-
-  SendToRequest remove = parseSendToRequest("--force --remove \"Falvex (move)\"");
-  EXPECT_EQ(remove.action, SendToRequest::kRemove);
-  EXPECT_TRUE(remove.force);
-  EXPECT_EQ(remove.name, "Falvex (move)");
-  EXPECT_EQ(remove.error, "");
-
-  EXPECT_NE(parseSendToRequest("--remove").error, "");
-  EXPECT_NE(parseSendToRequest("--remove Falvex /#w").error, "");
-  EXPECT_NE(parseSendToRequest("a/b /#w").error, "");
-}
-
-TEST_F(SendToRequestTest, NamesAFileCannotHold) {
+TEST_F(SendToRequestTest, ArgumentsNamesAndSteps) {
+  struct Case {
+    std::string arguments, parsed;  // action force name|options, or the error
+  } cases[] = {
+      {"", "create 0 Falvex|"},
+      {" \"Falvex (move)\"  /#d=move /#0=\"D:\\My Dest\" /#w  ", "create 0 Falvex (move)|/#d=move /#0=\"D:\\My Dest\" /#w"},
+      {"--force --remove \"Falvex (move)\"", "remove 1 Falvex (move)|"},
+      {"NAME --force /#d=move --force", "create 1 NAME|/#d=move --force"},
+      {"\"T\xE9\" /#w", "create 0 T\xE9|/#w"},
+      {unheld("\"Tn #\" /#d=move"), "create 0 " + unheld("Tn #|/#d=move")},
+      {"--remove", "--remove needs the name of the shortcut"},
+      {"--remove Falvex /#w", "--remove takes only the name of the shortcut"},
+      {"\"\" /#d=move", "\"\" cannot be a shortcut name: it is empty"},
+      {"\"  \" /#d=move", "\"  \" cannot be a shortcut name: it is empty"},
+      {"a/b /#w", "\"a/b\" cannot be a shortcut name: a file name cannot hold \\ / : * ? \" < > | or control characters"},
+  };
+  for (const Case& c : cases) {
+    SendToRequest r = parseSendToRequest(c.arguments.c_str());
+    std::string parsed = r.error.empty() ? std::string(r.action == SendToRequest::kCreate ? "create " : "remove ") +
+                                               (r.force ? "1 " : "0 ") + r.name + "|" + r.options
+                                         : r.error;
+    EXPECT_EQ(parsed, c.parsed) << c.arguments;
+  }
   std::string why;
-  for (const char* bad : {"", "a\\b", "a:b", "a*", "a?", "a\"b", "a<b", "a>b", "a|b",
-                          "tab\there", "dot.", "blank ", "CON", "nul.txt", "com1", "LPT9"})
+  for (const char* bad : {"a\\b", "a:b", "a*", "a?", "a\"b", "a<b", "a>b", "a|b", "tab\there", "dot.",
+                          "blank ", "CON", "nul.txt", "com1", "LPT9", "CONOUT$"})
     EXPECT_FALSE(isShortcutName(bad, &why)) << bad;
   EXPECT_FALSE(isShortcutName(std::string(201, 'x'), &why));
-  // 表 is 95 5C and ソ 83 5C in CP932: the trail byte is no backslash.
-  for (const char* good : {"Falvex", "Falvex (move)", "\x95\x5C", "\x83\x5C" "x", "COM0",
-                           "console", ".hidden"})
+  EXPECT_EQ(why, "it is longer than 200 characters");
+  // 表 95 5C and ソ 83 5C: the trail byte is no backslash; a marked
+  // character is one character of the 200.
+  for (std::string good : List{"Falvex", "\x95\x5C", "\x83\x5C" "x", "COM0", "console", ".hidden",
+                           std::string(199, 'x') + unheld("#")})
     EXPECT_TRUE(isShortcutName(good, &why)) << good;
-}
 
-TEST_F(SendToRequestTest, OtherProgramsShortcutsAreLeftAlone) {
-  SendToRequest create = parseSendToRequest("Falvex");
-  SendToRequest remove = parseSendToRequest("--remove Falvex");
-  SendToRequest forced = parseSendToRequest("--force Falvex");
-  EXPECT_EQ(decideSendToStep(create, false, false), kWriteShortcut);
-  EXPECT_EQ(decideSendToStep(create, true, true), kWriteShortcut);
-  EXPECT_EQ(decideSendToStep(create, true, false), kLeaveAlone);
-  EXPECT_EQ(decideSendToStep(forced, true, false), kWriteShortcut);
-  EXPECT_EQ(decideSendToStep(remove, false, false), kNothingToDo);
-  EXPECT_EQ(decideSendToStep(remove, true, true), kDeleteShortcut);
-  EXPECT_EQ(decideSendToStep(remove, true, false), kLeaveAlone);
+  SendToRequest create = parseSendToRequest("Falvex"), remove = parseSendToRequest("--remove Falvex"),
+                forced = parseSendToRequest("--force Falvex");
+  EXPECT_EQ(std::to_string(decideSendToStep(create, false, false)) +
+                std::to_string(decideSendToStep(create, true, true)) +
+                std::to_string(decideSendToStep(create, true, false)) +
+                std::to_string(decideSendToStep(forced, true, false)) +
+                std::to_string(decideSendToStep(remove, false, false)) +
+                std::to_string(decideSendToStep(remove, true, true)) +
+                std::to_string(decideSendToStep(remove, true, false)),
+            std::to_string(kWriteShortcut) + std::to_string(kWriteShortcut) + std::to_string(kLeaveAlone) +
+                std::to_string(kWriteShortcut) + std::to_string(kNothingToDo) +
+                std::to_string(kDeleteShortcut) + std::to_string(kLeaveAlone));
 }

@@ -1,6 +1,9 @@
-#include "fileops/transfer.h"
-
 #include "fileops/browse.h"
+#include "fileops/transfer.h"
+#include "launch/command_line.h"
+#include "launch/launcher.h"
+#include "launch/placeholders.h"
+#include "state/left_out_names.h"
 #include "tests/test_support.h"
 
 class TransferTest : public FalvexTest {
@@ -9,150 +12,162 @@ class TransferTest : public FalvexTest {
     FalvexTest::SetUp();
     addFile("C:\\a\\b\\x.txt");
     addFile("C:\\y.txt");
-    for (const char* f : {"D:\\One", "D:\\Two", "D:\\Three"}) addFolder(f);
-    RunState.transferMode = 1;
-    RunState.confirm = 1;
-    addSource("C:\\a\\b\\x.txt");
-    addSource("C:\\y.txt");
+    for (const char* f : {"D:\\One", "D:\\Two", "D:\\Three", "E:\\"}) addFolder(f);
+    RunState.transferMode = kTransferMove;
+    RunState.confirm = kConfirmOn;
+    setSources({"C:\\a\\b\\x.txt", "C:\\y.txt"});
+    group({"D:\\One", "D:\\Two", "D:\\Three"});
   }
-  void makeGroup(std::initializer_list<const char*> members) {
+  void group(const List& members) {
     Groups.count = 1;
-    for (const char* m : members)
-      copyText(Groups.member[0][Groups.memberCount[0]++], kPathSize, m);
-  }
-  std::string funcs() {
-    std::string s;
-    for (auto& op : fake().fileOps) s += op.func == kFileOpMove ? 'M' : 'C';
-    return s;
+    Groups.memberCount[0] = 0;
+    for (const std::string& m : members)
+      copyText(Groups.member[0][Groups.memberCount[0]++], kPathSize, m.c_str());
   }
 };
 
-TEST_F(TransferTest, GroupCopiesToAllButMovesToTheLast) {
-  makeGroup({"D:\\One", "D:\\Two", "D:\\Three"});
+TEST_F(TransferTest, GroupsMarkedEntriesFailuresAndVanishedFolders) {
+  const std::string items = "C:\\a\\b\\x.txt;C:\\y.txt";
   transferSourceList(nullptr, 0);
-  EXPECT_EQ(funcs(), "CCM");
-  EXPECT_EQ(fake().fileOps[2].to, "D:\\Three");
-  EXPECT_EQ(fake().fileOps[0].from, (std::vector<std::string>{"C:\\a\\b\\x.txt", "C:\\y.txt"}));
-  EXPECT_EQ(fake().fileOps[0].flags, kFofAllowUndo);
-  EXPECT_EQ(fake().beeps, 1);
-}
-
-TEST_F(TransferTest, FailureOrPartialCancelStopsBeforeTheRest) {
-  makeGroup({"D:\\One", "D:\\Two", "D:\\Three"});
-  fake().failAtCall = 2;
+  EXPECT_EQ(takeLog(), "copy 40 " + items + " > D:\\One\ncopy 40 " + items + " > D:\\Two\nmove 40 " +
+                           items + " > D:\\Three\nbeep\n");
+  fake().failAtOp = 2;  // an error stops the rest: no move, no beep
   transferSourceList(nullptr, 0);
-  EXPECT_EQ(funcs(), "CC");  // the move to the third never happens
-  EXPECT_EQ(fake().beeps, 0);
-
-  fake().fileOps.clear();
-  fake().failAtCall = 0;
-  fake().abortAtCall = 1;
-  RunState.confirm = 0;
+  EXPECT_EQ(takeLog(), "copy 40 " + items + " > D:\\One\ncopy 40 " + items + " > D:\\Two\n");
+  fake().failAtOp = 0;
+  fake().abortAtOp = 1;  // so does a partial cancel
+  RunState.confirm = kConfirmOff;
   transferSourceList(nullptr, 0);
-  EXPECT_EQ(funcs(), "C");
-  EXPECT_EQ(fake().fileOps[0].flags, kFofAllowUndo | kFofNoConfirmation);
-  EXPECT_EQ(fake().beeps, 0);
-}
+  EXPECT_EQ(takeLog(), "copy 50 " + items + " > D:\\One\n");
+  fake().abortAtOp = 0;
 
-TEST_F(TransferTest, MarkedEntriesInTableOrderMoveToTheHighest) {
-  addFolder("E:\\");
+  // Marked entries in table order; the last one moves; a bare drive is its root.
   DirEntries.count = 4;
   const char* folders[] = {"D:\\One", "D:\\Two", "D:\\Three", "E:"};
   for (int i = 0; i < 4; ++i) copyText(DirEntries.folder[i], kPathSize, folders[i]);
   DirEntries.marked[3] = DirEntries.marked[0] = DirEntries.marked[2] = 1;
   DirEntries.markedCount = 3;
-  transferSourceList(nullptr, 10);
-  EXPECT_EQ(funcs(), "CCM");
-  EXPECT_EQ(fake().fileOps[0].to, "D:\\One");
-  EXPECT_EQ(fake().fileOps[2].to, "E:\\");  // a bare drive means its root
+  setSources({"E:", "\\"});
+  transferSourceList(nullptr, kMarkedEntriesTarget);
+  EXPECT_EQ(takeLog(), "copy 50 E:\\;\\ > D:\\One\ncopy 50 E:\\;\\ > D:\\Three\nmove 50 E:\\;\\ > E:\\\nbeep\n");
   EXPECT_EQ(DirEntries.markedCount, 0);
-}
 
-TEST_F(TransferTest, NothingToSendMeansNoBeep) {
-  makeGroup({});
+  // A destination that vanished stops the run before it: a move would have
+  // renamed the sources into a file of that name.
+  removeEntry("D:\\Three");
+  setSources({"C:\\y.txt"});
+  transferSourceList(nullptr, 0);
+  EXPECT_EQ(takeLog(), "copy 50 C:\\y.txt > D:\\One\ncopy 50 C:\\y.txt > D:\\Two\nfront\n"
+                       "box Notice: FolderMissing D:\\Three\n");
+  group({});
   EXPECT_EQ(performTransfer(nullptr, std::string("C:\\y.txt\0", 9), 0), 1);
-  EXPECT_EQ(fake().fileOps.size(), 0u);
-  EXPECT_EQ(fake().beeps, 0);
+  EXPECT_EQ(takeLog(), "");  // nothing to send: no beep
 }
 
-TEST_F(TransferTest, LevelsWalk) {
-  RunState.transferMode = 0;
+TEST_F(TransferTest, LevelsFolderContentsAndTheBrowser) {
+  RunState.transferMode = kTransferCopy;
   RunState.presetDestination = 1;
   transferSourceList(nullptr, 3);
-  ASSERT_EQ(fake().fileOps.size(), 1u);
-  EXPECT_EQ(fake().fileOps[0].to, "C:\\a");
-  EXPECT_EQ(fake().fileOps[0].from.size(), 2u);
-  EXPECT_EQ(funcs(), "C");
-
+  EXPECT_EQ(takeLog(), "copy 40 C:\\a\\b\\x.txt;C:\\y.txt > C:\\a\nbeep\n");
   EXPECT_TRUE(walkUpLevels(2));
   EXPECT_STREQ(RunState.resolvedDestination, "C:\\");
   EXPECT_FALSE(walkUpLevels(3));  // never above the root
-  copyText(RunState.sourceList[0], kLongPathSize, "D:");
-  EXPECT_FALSE(walkUpLevels(0));
-  copyText(RunState.sourceList[0], kLongPathSize, "C:\\gone\\x.txt");
-  EXPECT_FALSE(walkUpLevels(1));
-  copyText(RunState.sourceList[0], kLongPathSize, "D:\\One");
+  for (const char* first : {"D:", "C:\\gone\\x.txt"}) {
+    setSources({first});
+    EXPECT_FALSE(walkUpLevels(1)) << first;
+  }
+  setSources({"D:\\One"});
   EXPECT_TRUE(walkUpLevels(0));
   EXPECT_STREQ(RunState.resolvedDestination, "D:\\");
-}
+  RunState.presetDestination = kPresetNone;
 
-TEST_F(TransferTest, FolderContentsAreTheItems) {
+  // A folder's entries, hidden ones too, not recursive; names the code page
+  // cannot hold are left out and told first.
   addFile("C:\\src\\a.txt");
   addFile("C:\\src\\.hidden");
+  addFile(unheld("C:\\src\\#.txt"));
   addFile("C:\\src\\sub\\deep.txt");
   addFolder("C:\\empty");
-  copyText(RunState.sourceList[0], kLongPathSize, "C:\\src");
-  makeGroup({"D:\\One"});
+  setSources({"C:\\src"});
+  group({"D:\\One"});
   transferFolderContents(nullptr, 0);
-  ASSERT_EQ(fake().fileOps.size(), 1u);
-  EXPECT_EQ(fake().fileOps[0].from,
-            (std::vector<std::string>{"C:\\src\\a.txt", "C:\\src\\.hidden", "C:\\src\\sub"}));
-  copyText(RunState.sourceList[0], kLongPathSize, "C:\\empty");
+  EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("C:\\src\\#.txt") +
+                           "\ncopy 40 C:\\src\\a.txt;C:\\src\\.hidden;C:\\src\\sub > D:\\One\nbeep\n");
+  setSources({"C:\\empty"});
   transferFolderContents(nullptr, 0);
-  EXPECT_EQ(fake().fileOps.size(), 1u);
-  EXPECT_EQ(fake().beeps, 1);
-}
+  EXPECT_EQ(takeLog(), "");
 
-TEST_F(TransferTest, BrowserTitleAndStartFolder) {
-  addFolder("C:\\dir");
-  copyText(RunState.sourceList[0], kLongPathSize, "C:\\dir");
   RunState.folderInternal = 1;
-  RunState.transferMode = 0;
   fake().browseAnswer = "D:\\One";
   EXPECT_EQ(browseForDestination(nullptr, "C:"), "D:\\One");
-  EXPECT_EQ(fake().browseStarts[0], "C:\\");
-  EXPECT_EQ(fake().browseTitles[0], kTextBrowseCopyInternal);
-  copyText(RunState.sourceList[0], kLongPathSize, "C:\\y.txt");
-  RunState.transferMode = 1;
+  setSources({"C:\\y.txt"});
+  RunState.transferMode = kTransferMove;
   browseForDestination(nullptr, "C:\\a");
-  EXPECT_EQ(fake().browseStarts[1], "C:\\a");
-  EXPECT_EQ(fake().browseTitles[1], kTextBrowseMove);
+  RunState.folderInternal = 0;
+  browseForDestination(nullptr, "C:\\a");
+  EXPECT_EQ(takeLog(), "browse BrowseCopyInternal C:\\\nbrowse BrowseMove C:\\a\nbrowse BrowseMove C:\\a\n");
 }
 
-TEST_F(TransferTest, VanishedDestinationStopsTheRunAndSaysSo) {
-  makeGroup({"D:\\One", "D:\\Two", "D:\\Three"});
-  removeEntry("D:\\Three");
-  transferSourceList(nullptr, 0);
-  EXPECT_EQ(funcs(), "CC");  // the move would have renamed the sources
-  EXPECT_EQ(fake().beeps, 0);
-  ASSERT_EQ(fake().boxes.size(), 1u);
-  EXPECT_EQ(fake().boxes[0], std::make_pair(kTextFolderMissing, kTextNoticeTitle));
-  EXPECT_EQ(fake().boxLines[0], std::vector<std::string>{"D:\\Three"});
+TEST_F(TransferTest, CommandLinesForPrograms) {
+  addFolder("D:\\dir");
+  addFile("C:\\Tools\\rec.exe");
+  copyText(RunState.execProgram, kPathSize, "C:\\Tools\\rec.exe");
+  setSources({"C:\\y.txt", "D:\\dir"});
+  std::pair<const char*, const char*> forms[] = {
+      {"/x \"%M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\\\" /y"},
+      {"/x \"%-M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\" /y"},
+      {"/x %M /y", "/x C:\\y.txt D:\\dir\\ /y"},
+      {"/x %-m /y", "/x C:\\y.txt D:\\dir /y"},
+      {"%M then \"%m\"", "%M then \"C:\\y.txt\" \"D:\\dir\\\""},
+      {"%M|%M", "C:\\y.txt D:\\dir\\|%M"},
+      {"%My Documents% %-M", "C:\\y.txt D:\\dir\\y Documents% %-M"},
+  };
+  for (auto& f : forms) {
+    launchWithSources(f.first);
+    EXPECT_EQ(takeLog(), std::string("run C:\\Tools\\rec.exe|") + f.second + "|C:\\Tools\\\n") << f.first;
+  }
+  launchWithSources("no placeholder");
+  EXPECT_EQ(takeLog(), "");
+  addFolder("C:\\");
+  setSources({"C:"});
+  launchWithSources("\"%M\" %-M");
+  launchWithSources("%-M");
+  EXPECT_EQ(takeLog(), "run C:\\Tools\\rec.exe|\"C:\\\" %-M|C:\\Tools\\\nrun C:\\Tools\\rec.exe|C:|C:\\Tools\\\n");
 
-  fake().fileOps.clear();
-  removeEntry("D:\\One");
-  EXPECT_EQ(performTransfer(nullptr, std::string("C:\\y.txt\0", 9), 0), 0);
-  EXPECT_TRUE(fake().fileOps.empty());
-}
+  // Folder contents, of any length: growable, never cut.
+  std::string longName(250, 'n');
+  addFile("D:\\dir\\" + longName);
+  addFolder("D:\\dir\\sub");
+  addFile(unheld("D:\\dir\\#"));
+  setSources({"D:\\dir"});
+  launchWithFolderContents("\"%M\"");
+  EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("D:\\dir\\#") + "\nrun C:\\Tools\\rec.exe|\"D:\\dir\\" +
+                           longName + "\" \"D:\\dir\\sub\\\"|C:\\Tools\\\n");
+  std::vector<std::string> items(1000, std::string(200, 'p'));
+  EXPECT_EQ(buildCommandLine(kFormQuoted, "a ", items, " z").size(), 2 + 1000 * 202 + 999 + 2);
 
-TEST_F(TransferTest, DriveRootsReachTheShellAsRoots) {
-  addFolder("E:\\");
-  RunState.sourceCount = 0;
-  addSource("E:");  // a root as the sources store it
-  addSource("\\");
-  makeGroup({"\\"});
-  transferSourceList(nullptr, 0);
-  ASSERT_EQ(fake().fileOps.size(), 1u);
-  EXPECT_EQ(fake().fileOps[0].from, (std::vector<std::string>{"E:\\", "\\"}));
-  EXPECT_EQ(fake().fileOps[0].to, "\\");
+  // Destination placeholders, bounded, each occurrence once.
+  addFolder("D:\\100%p");
+  std::pair<const char*, const char*> places[] = {
+      {"/path=%P", "D:\\dir\\"}, {"/path=%-p", "D:\\dir"}, {"%P|%-P", "C:\\"},
+      {"%p|%-P", "D:\\gone"}, {"%Programs%", "D:\\dir"}, {"%P %P", "D:\\100%p"}};
+  std::string filled;
+  for (auto& p : places) filled += fillDestinationPlaceholders(p.first, p.second) + "\n";
+  EXPECT_EQ(filled, "/path=D:\\dir\\\n/path=D:\\dir\nC:\\|C:\\\nD:\\gone|D:\\gone\nD:\\dir\\rograms%\n"
+                    "D:\\100%p\\ D:\\100%p\\\n");
+  std::string many;
+  for (int i = 0; i < 600; ++i) many += "%P";
+  EXPECT_EQ(fillDestinationPlaceholders(many.c_str(), "D:\\dir").size(), kParameterTextLimit);
+  Config.expandMacros = 1;
+  copyText(UserMacros.name[0], kMacroNameSize, "%dst%");
+  copyText(UserMacros.value[0], kPathSize, "[%P]");
+  UserMacros.count = 1;
+  EXPECT_EQ(fillDestinationPlaceholders("%dst%", "D:\\dir"), "[D:\\dir\\]");
+
+  addFile("\\\\server\\share\\tools\\v.exe");
+  launchProgram("\\\\server\\share\\tools\\v.exe", "x");
+  launchProgram("", "\"C:\\a b\"");
+  launchProgram("D:\\dir", "p");
+  EXPECT_EQ(takeLog(), "run \\\\server\\share\\tools\\v.exe|x|\\\\server\\share\\tools\\\n"
+                       "run \"C:\\a b\"|(none)|(none)\nrun D:\\dir|p|D:\\\n");
 }

@@ -1,0 +1,189 @@
+#include "app/host_messages.h"
+#include "app/options.h"
+#include "app/program_arguments.h"
+#include "app/sources.h"
+#include "app/startup.h"
+#include "menu/menu_build.h"
+#include "state/left_out_names.h"
+#include "tests/test_support.h"
+
+class IntakeTest : public FalvexTest {
+ protected:
+  void SetUp() override {
+    FalvexTest::SetUp();
+    for (const char* f : {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Work\\sub\\r.txt",
+                          "C:\\Desktop\\a.txt", "C:\\Prog\\my.ini", "C:\\Prog\\sub\\x.ini"})
+      addFile(f);
+    addFolder("D:\\Dest");
+    addFolder("C:\\Data");
+    fake().specialFolders[0x00] = "C:\\Desktop";
+  }
+  // The run state an option text leaves, from a fresh start.
+  std::string optionsOf(const std::string& commandLine) {
+    resetRunState();
+    resetConfigModel();
+    copyText(RunState.programFolder, kPathSize, "C:\\Prog\\");
+    copyText(RunState.defaultConfigName, kPathSize, "Falvex.ini");
+    parseOptions(commandLine.c_str());
+    auto n = [](int v) { return std::to_string(v); };
+    return std::string(RunState.configPath).substr(8) + " g=" + RunState.groupName + " w" +
+           n(RunState.confirm) + " e" + n(RunState.openAfter) + " p" + n(RunState.presetDestination) +
+           "=" + RunState.baseFolder + " d" + n(RunState.transferMode) + " a" + n(RunState.execMode) +
+           "=" + RunState.execName + " m" + n(Config.menuPosition) + "=" + n(Config.menuX) + "," +
+           n(Config.menuY);
+  }
+};
+
+TEST_F(IntakeTest, OptionsTable) {
+  std::pair<std::string, std::string> cases[] = {
+      {"", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"/#s=my.ini a.txt /#w/#e /#D=MOVE", "my.ini g= w0 e1 p0= d1 a0= m9=0,0"},
+      {"/#S=sub\\x.ini /#d=move /#d=copy", "sub\\x.ini g= w9 e0 p0= d0 a0= m9=0,0"},
+      {"/#s=C:\\Prog\\my.ini", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"/#s=missing.ini", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"/#s= x", " g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"/#s=" + std::string(259, 'n'), "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"/#s=" + unheld("#.ini") + " /#0=\"" + unheld("D:\\#") + "\"", "Falvex.ini g= w9 e0 p10= d9 a0= m9=0,0"},
+      {"/#a= x", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"/#A", "Falvex.ini g= w9 e0 p0= d9 a1= m9=0,0"},
+      {"/#a=Viewer a.txt /#g=A", "Falvex.ini g=A w9 e0 p0= d9 a2=Viewer m9=0,0"},
+      {"/#3 /#1", "Falvex.ini g= w9 e0 p1= d9 a0= m9=0,0"},
+      {"/#9 /#0", "Falvex.ini g= w9 e0 p10= d9 a0= m9=0,0"},
+      {"/#9", "Falvex.ini g= w9 e0 p9= d9 a0= m9=0,0"},
+      {"/#g=Photos /#0=\"D:\\Dest\\\" /#2", "Falvex.ini g=Photos w9 e0 p10=D:\\Dest d9 a0= m9=0,0"},
+      {"/#0=\"D:\\No where\"", "Falvex.ini g= w9 e0 p10= d9 a0= m9=0,0"},
+      {"/#m=1920,1080 a.txt", "Falvex.ini g= w9 e0 p0= d9 a0= m1=1920,1080"},
+      {"/#m=center", "Falvex.ini g= w9 e0 p0= d9 a0= m4=0,0"},
+      {"/#m=", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"/#m=" + std::string(259, '1'), "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+  };
+  for (auto& c : cases) EXPECT_EQ(optionsOf(c.first), c.second) << c.first;
+  optionsOf("/#g=" + std::string(300, 'g'));
+  EXPECT_EQ(strlen(RunState.groupName), 259u);
+  // Program folder plus name beyond a path: the default, never a cut path.
+  std::string folder = "C:\\" + std::string(200, 'p') + "\\";
+  addFile(folder + std::string(100, 'n'));
+  copyText(RunState.programFolder, kPathSize, folder.c_str());
+  parseOptions(("/#s=" + std::string(100, 'n')).c_str());
+  EXPECT_EQ(RunState.configPath, folder + "Falvex.ini");
+  // The option wins over the file.
+  parseOptions("/#m=40,50");
+  ASSERT_EQ(load("[system]\n@menu=center\n%end\n"), 1);
+  EXPECT_EQ(Config.menuX * 1000 + Config.menuY, 40050);
+}
+
+TEST_F(IntakeTest, SourcesFromTheCommandLineAndLines) {
+  struct Case {
+    std::string text;
+    int mode;
+    List sources;
+  } cases[] = {
+      {"\"C:\\My Files\\a.txt\" C:\\b.txt /#d=move", kCommandLineText, {"C:\\My Files\\a.txt", "C:\\b.txt"}},
+      {"/#0=\"D:\\Dest \" \"C:\\b.txt\"", kCommandLineText, {"C:\\b.txt"}},
+      {"C:\\My Files\\a.txt", kCommandLineText, {}},
+      {"abc\"C:\\b.txt\" C:\\Da\tta\\ D:\\ C:\\b.txt\r\n \\ sub\\r.txt", kCommandLineText,
+       {"C:\\b.txt", "C:\\Data", "D:", "C:\\b.txt", "C:", "C:\\Work\\sub\\r.txt"}},
+      {"C:\\My Files\\a.txt\r\n  C:\\b.txt  \r\n\"C:\\Data\\\"\n", kLineText,
+       {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Data"}},
+      {"%Desktop%\\a.txt", kCommandLineText, {}},
+      {"C:\\" + std::string(300, 'x') + " \"" + std::string(5000, 'q') + "\" C:\\b.txt", kCommandLineText, {"C:\\b.txt"}},
+      {std::string(10 * 1024 * 1024, 'y'), kLineText, {}},
+  };
+  addFile("C:\\" + std::string(300, 'x'));
+  for (const Case& c : cases) {
+    collectSources(c.text.c_str(), c.mode);
+    EXPECT_EQ(sources(), c.sources) << c.text.substr(0, 80);
+  }
+  Config.expandMacros = 1;
+  for (const char* text : {"%Desktop%\\a.txt", "/#0=\"%Falvex%\" C:\\Desktop\\a.txt",
+                           "/#0=\"%Desktop%\\a.txt\" C:\\Desktop\\a.txt"}) {
+    collectSources(text, kCommandLineText);
+    EXPECT_EQ(sources(), List{"C:\\Desktop\\a.txt"}) << text;
+  }
+  std::string many;
+  for (int i = 0; i < 1100; ++i) many += "C:\\b.txt ";
+  collectSources(many.c_str(), kCommandLineText);
+  EXPECT_EQ(RunState.sourceCount, 1000);
+}
+
+TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
+  fake().hasFileList = fake().hasText = true;
+  fake().clipboard = "C:\\b.txt\r\n";
+  for (int i = 0; i < 1205; ++i) fake().fileList.push_back("C:\\f" + std::to_string(i));
+  fake().fileList[0] = "D:\\Dest\\";
+  fake().fileList[1] = "C:\\" + std::string(300, 'l');  // does not fit a path
+  fake().fileList[2] = "C:\\src\\x*";                  // the shell would expand it
+  fake().fileList[3] = unheld("C:\\x#.txt");
+  fake().fileList[4] = "C:\\a?.txt";
+  EXPECT_EQ(collectClipboardSources(nullptr), 1);
+  ASSERT_EQ(RunState.sourceCount, 1000);
+  EXPECT_EQ(sources()[0] + sources()[1] + sources()[999], "D:\\DestC:\\f5C:\\f1003");
+  EXPECT_TRUE(tellLeftOutNames(nullptr));
+  EXPECT_EQ(takeLog(), "clip\nunclip\nfront\nbox Notice: UnheldNames " + unheld("C:\\x#.txt") +
+                           " InvalidNames C:\\src\\x* C:\\a?.txt\n");
+  EXPECT_FALSE(tellLeftOutNames(nullptr));  // told once
+  fake().hasFileList = false;
+  fake().clipboard = unheld("C:\\#.txt") + "\r\nC:\\b.txt\r\n";
+  EXPECT_EQ(collectClipboardSources(nullptr), 1);
+  EXPECT_EQ(sources(), List{"C:\\b.txt"});
+  fake().clipboard = "";
+  EXPECT_EQ(collectClipboardSources(nullptr), 0);
+  fake().hasText = false;
+  EXPECT_EQ(collectClipboardSources(nullptr), 0);
+  EXPECT_EQ(takeLog(), "clip\nunclip\nclip\nunclip\n");
+  // Many names make one box: the first twenty and the number of the rest.
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += unheld("C:\\#" + std::to_string(i) + ".txt") + " ";
+  collectSources(text.c_str(), kCommandLineText);
+  tellLeftOutNames(nullptr);
+  std::string box = takeLog();
+  // After the one left from the clipboard text: 0 to 18, and 981 more.
+  EXPECT_NE(box.find(unheld("C:\\#.txt C:\\#0.txt")), std::string::npos);
+  EXPECT_NE(box.find(unheld("C:\\#18.txt") + " +981\n"), std::string::npos);
+}
+
+TEST_F(IntakeTest, StartupSteps) {
+  EXPECT_EQ(deriveProgramNames("\"C:\\My Tools\\tool.exe\""), "tool");
+  EXPECT_STREQ(RunState.defaultConfigName, "tool.ini");
+  initPathsAndMetrics(800, 570, 2);
+  EXPECT_EQ(std::string(RunState.programFolder) + "|" + RunState.readmePath,
+            "C:\\My Tools\\|C:\\My Tools\\Falvex.txt");
+  EXPECT_EQ(RunState.screenWidth * RunState.mouseButtons + RunState.maximizedHeight, 2170);
+  EXPECT_EQ(folderInternalFor(false, "") + 2 * folderInternalFor(true, "a.txt") +
+                4 * folderInternalFor(false, "/#k=SFT a") + 8 * folderInternalFor(true, "/#K=sft"),
+            6);
+  EXPECT_STREQ(argumentsAfterProgramName("\"C:\\My Tools\\F.exe\"  a b"), "a b");
+  EXPECT_STREQ(argumentsAfterProgramName("F.exe\t\"x y\""), "\"x y\"");
+  EXPECT_STREQ(argumentsAfterProgramName("\"unclosed"), "");
+
+  // A missing configuration is created empty; the defaults follow.
+  deriveProgramNames("C:\\Prog\\Falvex.exe");
+  initPathsAndMetrics(800, 600, 3);
+  RunState.commandLine = "/#w";
+  ASSERT_TRUE(runStartupSteps(nullptr, false));
+  EXPECT_EQ(RunState.configPath + std::string("|") + fileContent("C:\\Prog\\Falvex.ini"), "C:\\Prog\\Falvex.ini|");
+  EXPECT_TRUE(plat::pathFileExists("C:\\Prog\\Falvex.ini"));
+  EXPECT_EQ(RunState.confirm * 10 + Config.menuPosition, 0);
+  RunState.commandLine = "/#s= x";  // the program folder itself: unopenable
+  EXPECT_FALSE(runStartupSteps(nullptr, false));
+  EXPECT_EQ(takeLog(), "front\nbox Error: ConfigError\n");
+
+  // A program folder too long, or one the code page cannot hold: no path
+  // forms, nothing is read or created, not another Falvex.ini nor a cut one.
+  addFile("C:\\Work\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
+  addFile("C:\\Cafe\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
+  for (std::string module : {"C:\\" + std::string(248, 'f') + "\\Falvex.exe",
+                             "C:\\" + std::string(263, 'f') + "\\Falvex.exe", unheld("C:\\Caf#\\Falvex.exe")}) {
+    std::string folder = module.substr(0, module.size() - 10);
+    addFolder(folder.find(kUnheldMark) == std::string::npos ? folder : "C:\\Cafe");
+    addFile((folder + "Falvex.ini").substr(0, 259), "[group]\n{S\nC:\\Work\n}\n%end\n");
+    size_t entries = fake().entries.size();
+    deriveProgramNames(module.c_str());
+    initPathsAndMetrics(800, 600, 3);
+    RunState.commandLine = "";
+    EXPECT_FALSE(runStartupSteps(nullptr, false)) << module.size();
+    EXPECT_EQ(Groups.count, 0);
+    EXPECT_EQ(fake().entries.size(), entries);
+    EXPECT_EQ(takeLog(), "front\nbox Error: ConfigError\n");
+  }
+}

@@ -1,0 +1,108 @@
+#include "text/ansi_text.h"
+#include "text/text_encoding.h"
+#include "tests/test_support.h"
+
+// CP932 pairs whose trail bytes differ only by 0x20, as an upper and a lower
+// case ASCII letter would: カ 83 4A / ニ 83 6A, 雨 89 4A / 泳 89 6A; ソ 83 5C
+// and 表 95 5C end in the byte of a backslash; ｱ B1 is a half-width katakana.
+#define KA "\x83\x4A"
+#define NI "\x83\x6A"
+#define SO "\x83\x5C"
+
+using TextTest = FalvexTest;
+
+TEST_F(TextTest, DoubleByteCharactersStayWhole) {
+  EXPECT_EQ(findTextI("%" NI "%", "%" KA "%"), nullptr);
+  EXPECT_FALSE(equalsI("\x89\x4A", "\x89\x6A"));
+  EXPECT_FALSE(keyMatches(KA "abc", NI "abc", 5));
+  EXPECT_TRUE(equalsI("Grp" KA, "gRP" KA));
+  const char text[] = "a%" KA "%%" NI "%";
+  EXPECT_EQ(findTextI(text, "%" NI "%"), text + 5);
+  EXPECT_EQ(findTextI(std::string(text), "%", 2), 4u);
+  EXPECT_EQ(findTextI(KA, "J"), nullptr);  // a trail byte is no letter
+  const char kana[] = "\xB1J";  // half-width katakana are single bytes
+  EXPECT_EQ(findTextI(kana, "j"), kana + 1);
+  EXPECT_EQ(nextCharLength("\xB1" "a"), 1u);
+  EXPECT_EQ(nextCharLength("\x83"), 1u);  // a lone lead byte at the end
+  EXPECT_EQ(nextCharLength(SO), 2u);
+  EXPECT_FALSE(endsWithBackslash("C:\\" SO));
+  EXPECT_TRUE(endsWithBackslash("C:\\\xB1\\"));
+  EXPECT_EQ(fileNameOf("C:\\" SO "\\a.b.txt"), "a.b.txt");
+  PathParts p = splitPath("C:\\d" SO ".x\\n" SO);
+  EXPECT_EQ(p.drive + "|" + p.folder + "|" + p.name + "|" + p.ext, "C:|\\d" SO ".x\\|n" SO "|");
+  EXPECT_EQ(splitPath("a.txt").ext, ".txt");
+}
+
+TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
+  char out[5];
+  EXPECT_FALSE(copyText(out, sizeof out, "abc" KA));  // 5 bytes do not fit in 4
+  EXPECT_STREQ(out, "abc");
+  EXPECT_TRUE(copyText(out, sizeof out, "ab" KA));
+  EXPECT_FALSE(appendText(out, sizeof out, "x"));
+  EXPECT_TRUE(copyTextN(out, sizeof out, "xyz", 2) && std::string(out) == "xy");
+  std::string cut = "ab" SO SO;
+  cutText(&cut, 5);
+  EXPECT_EQ(cut, "ab" SO);
+  char path[8] = "C:\\x";
+  EXPECT_TRUE(addBackslash(path, sizeof path));
+  EXPECT_TRUE(addBackslash(path, sizeof path));  // once only
+  EXPECT_STREQ(path, "C:\\x\\");
+  char full[] = "C:\\xy";
+  EXPECT_FALSE(addBackslash(full, sizeof full));
+  char root[] = "\\", drive[] = "D:\\", quoted[] = "\"  a b  \"", blanks[] = "  a b  ";
+  normaliseFolder(root, sizeof root);
+  normaliseFolder(drive, sizeof drive);
+  unquoteSpaces(quoted);
+  removeBlanks(quoted);
+  removeBlanks(blanks);
+  EXPECT_EQ(std::string(root) + drive + "|" + quoted + "|" + blanks, "\\D:|a b|a b");
+  EXPECT_EQ(quoteSpaces("C:\\a b") + quoteSpaces("C:\\ab") + quoteSpaces("\"x y\""),
+            "\"C:\\a b\"C:\\ab\"x y\"");
+  EXPECT_EQ(withDriveRoot("D:") + withDriveRoot("D:\\x") + withDriveRoot(":"), "D:\\D:\\x:");
+  EXPECT_EQ(textToInt("-12x") + textToInt("99999999999") + textToInt("x"), 2147483647 - 12);
+  EXPECT_TRUE(beginsWithKey("@PATH=" KA, "@path=") && !beginsWithKey("@pat", "@path="));
+}
+
+TEST_F(TextTest, ReplaceIsBoundedAndNeverLoops) {
+  std::string text = "%A%%a%";
+  replaceAllI(&text, "%a%", "<%A%>", 100);  // holds itself: resumes behind
+  EXPECT_EQ(text, "<%A%><%A%>");
+  text = "%x%";
+  replaceAllI(&text, "%X%", "%x%%x%", 20);
+  EXPECT_LE(text.size(), 20u);
+  text = "aXb";
+  replaceAllI(&text, "x", "", 10);
+  EXPECT_EQ(text, "ab");
+}
+
+TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
+  struct Case {
+    std::string bytes;
+    TextEncoding encoding;
+  } cases[] = {
+      {"\xEF\xBB\xBF[dir]", kEncodingUtf8Bom},
+      {"\xFF\xFE[\0", kEncodingUtf16Le},
+      {"\xFE\xFF\0[", kEncodingUtf16Be},
+      {"[dir]\nD:\\\xE5\x86\x99\n", kEncodingUtf8},
+      {"[dir]\nC:\\Work\n", kEncodingAnsi},                 // ASCII only
+      {"[dir]\nD:\\\x8E\xCA\x90\x5E\n", kEncodingAnsi},     // 写真 in CP932
+      {"\xB1\xB2\xB3", kEncodingAnsi},                      // half-width kana alone
+      {"\xC3\xB1\xC3\xB2", kEncodingUtf8},                  // kana pairs that pass as UTF-8
+      {"\xC0\xAF", kEncodingAnsi},                          // overlong
+      {"\xED\xA0\x80", kEncodingAnsi},                      // a surrogate
+      {"\xF4\x90\x80\x80", kEncodingAnsi},                  // above U+10FFFF
+      {"\xE5\x86", kEncodingAnsi},                          // cut short
+      {"\xF0\x9F\x98\x80", kEncodingUtf8},                  // an emoji
+  };
+  for (const Case& c : cases) EXPECT_EQ(detectTextEncoding(c.bytes), c.encoding) << c.bytes;
+  EXPECT_STREQ(encodingName(kEncodingUtf8), "UTF-8 (no BOM)");
+  EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9", kEncodingUtf8), u"\U0001F600\u00E9");
+  EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00", 8), kEncodingUtf16Be),
+            std::u16string({kUnreadableUnit, u'A', kUnreadableUnit}));
+  TextEncoding e;
+  EXPECT_EQ(ansiFromFileBytes("\xEF\xBB\xBF" "a\xFF" "b\nc\xE5\x86\x99\n", &e),
+            "\x02" "ab\nc\x8E\xCA\n");
+  EXPECT_EQ(ansiFromFileBytes(std::string("\xFF\xFE" "a\0\xE9\0", 6), &e), "a" + unheld("#"));
+  EXPECT_EQ(ansiFromFileBytes("\x8E\xCA", &e), "\x8E\xCA");
+  EXPECT_EQ(e, kEncodingAnsi);
+}
