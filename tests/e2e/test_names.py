@@ -1,0 +1,89 @@
+"""Names the ANSI code page cannot hold and names no file can have, from the
+command line, the clipboard's formats, a folder listing and the program's
+own folder: left out and told in a box titled 注意, never altered (best fit
+would turn é into e, ¥ into a backslash, an emoji into wildcards)."""
+import shutil
+import subprocess
+
+from harness import E2ETest
+
+NOTICE = "注意"
+
+
+class NamesTest(E2ETest):
+    def group_program(self):
+        prog = self.program()
+        (prog.dir / "Falvex.ini").write_text("[group]\n{G\n" + prog.folder("dest") + "\n}\n%end\n")
+        return prog
+
+    def told(self, proc):
+        self.desktop.dismiss_box(NOTICE)
+        self.assertEqual(proc.wait(30), 0)
+
+    def test_command_line_names_stay_where_they_are(self):
+        prog = self.program(ini="")
+        for name, content in (("é.txt", "accent"), ("e.txt", "plain"), ("x¥a.txt", "yen"), ("x/a.txt", "nested")):
+            prog.make("tree/sub/" + name, content)
+        for name in ("é.txt", "x¥a.txt"):
+            self.told(prog.start_exact(f'/#1 /#w /#d=move "{prog.winpath("tree/sub/" + name)}"'))
+        self.assertEqual(prog.names("tree"), ["sub"])
+        self.assertEqual(prog.names("tree/sub"), ["e.txt", "x", "x¥a.txt", "é.txt"])
+
+    def clipboard_run(self, prog, mode, text, *args, notice=True):
+        """Runs Falvex with /#c while the helper offers text (UTF-8 here) as a
+        file list (files, wfiles) or Unicode text (wtext)."""
+        (prog.dir / "clip.txt").write_text(text, encoding="utf-8")
+        prog.path("ready.txt").unlink(missing_ok=True)
+        names = text.split() if mode == "files" else [prog.winpath("clip.txt")]  # ANSI: as arguments
+        helper = prog.start(prog.winpath("ready.txt"), mode, *names, exe=prog.tool("set_clipboard.exe"))
+        try:
+            self.poll(lambda: prog.path("ready.txt").exists(), what="the clipboard helper")
+            proc = prog.start("/#c", *args)
+            self.told(proc) if notice else self.assertEqual(proc.wait(30), 0)
+        finally:
+            helper.kill()
+
+    def test_clipboard_lists_and_text_copy_only_what_they_name(self):
+        prog = self.group_program()
+        good, emoji = prog.make("clip/good.txt", "G"), prog.make("clip/x😀.txt", "E")
+        for name in ("xab.txt", "x12.txt", "é.txt", "e.txt"):
+            prog.make("clip/" + name)
+        self.clipboard_run(prog, "wfiles", f"{emoji}\n{good}\n", "/#w", "/#g=G")
+        self.assertEqual(prog.names("dest"), ["good.txt"])
+        shutil.rmtree(prog.path("dest"))
+        prog.folder("dest")
+        self.clipboard_run(prog, "wtext", prog.winpath("clip/é.txt") + "\r\n" + good + "\r\n",
+                           "/#w", "/#g=G")
+        self.assertEqual(prog.names("dest"), ["good.txt"])
+        # A wildcard in a file list would make the shell move what it matches.
+        self.clipboard_run(prog, "wfiles", good + "\n" + prog.winpath("clip/x*") + "\n",
+                           "/#w", "/#d=move", "/#g=G")
+        self.assertEqual(prog.names("clip"), ["e.txt", "x12.txt", "xab.txt", "x😀.txt", "é.txt"])
+        # The ANSI file list, without a box.
+        self.clipboard_run(prog, "files", prog.winpath("clip/xab.txt") + "\n", "/#w", "/#1", notice=False)
+        self.assertTrue(prog.path("xab.txt").exists())
+
+    def test_program_folder_the_code_page_cannot_hold_reads_no_look_alike(self):
+        base = self.program()
+        (base.path("cafe")).mkdir()  # what best fit makes of café
+        (base.path("cafe") / "Falvex.ini").write_text("[group]\n{G\n" + base.folder("wrong") + "\n}\n%end\n")
+        base.path("café").mkdir()
+        shutil.copy(base.exe, base.path("café") / "Falvex.exe")
+        proc = base.start("/#w", "/#g=G", base.make("src/a.txt"), exe=base.path("café") / "Falvex.exe",
+                          cwd=base.path("café"))
+        self.desktop.dismiss_box("エラー")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(base.names("wrong") + base.names("café"), ["Falvex.exe"])
+
+    def test_folder_contents_leave_out_what_the_code_page_cannot_hold(self):
+        prog = self.group_program()
+        prog.make("box/a.txt", "A")
+        prog.make("box/é.txt", "accent")
+        self.told(prog.start("/#K=sft", "/#d=move", "/#w", "/#g=G", prog.winpath("box")))
+        self.assertEqual(prog.names("dest") + prog.names("box"), ["a.txt", "é.txt"])
+        # The program's own texts read right under code page 1252 too.
+        prog.path("Falvex.ini").unlink()
+        prog.folder("Falvex.ini")
+        proc = prog.start(env=dict(self.desktop.env, LC_ALL="C.UTF-8"))
+        self.desktop.dismiss_box("エラー")
+        self.assertEqual(proc.wait(30), 0)

@@ -1,0 +1,63 @@
+"""What the shell and the file system do with what Falvex hands them: each
+configuration encoding an editor saves, relative sources, drive roots, a
+program's command line and the configuration created on first start."""
+import os
+import shutil
+
+from harness import E2ETest
+
+
+class ShellTest(E2ETest):
+    def test_a_group_run_reads_each_encoding(self):
+        prog = self.program()
+        src = prog.make("src/a.txt")
+        prog.folder("cafe")  # what best fit would make of café
+        text = "[group]\r\n{G\r\n" + prog.winpath("写真") + "\r\n" + prog.winpath("café") + "\r\n}\r\n%end\r\n"
+        for name, data in (("ANSI", text.replace("é", "e").encode("cp932")),
+                           ("UTF-8", text.encode("utf-8")), ("UTF-8 BOM", text.encode("utf-8-sig")),
+                           ("UTF-16 LE", b"\xff\xfe" + text.encode("utf-16-le")),
+                           ("UTF-16 BE", b"\xfe\xff" + text.encode("utf-16-be"))):
+            with self.subTest(name):
+                for folder in ("写真", "cafe"):
+                    shutil.rmtree(prog.path(folder), ignore_errors=True)
+                    prog.folder(folder)
+                (prog.dir / "Falvex.ini").write_bytes(data)
+                self.assertEqual(prog.run("/#w", "/#g=G", src), 0)
+                self.assertEqual(prog.names("写真") + prog.names("cafe"), ["a.txt"] * (2 if name == "ANSI" else 1))
+
+    def test_relative_sources_and_drive_roots(self):
+        prog = self.program(ini="[group]\n{Root\n\\\n}\n%end\n")
+        prog.make("top/mid/sub/r.txt", "R")
+        self.assertEqual(prog.run(exact="/#1 /#w /#d=move sub\\r.txt", folder=prog.winpath("top/mid")), 0)
+        self.assertEqual(prog.names("top/mid"), ["r.txt", "sub"])
+        scratch = prog.path("scratch")
+        (scratch / "sub").mkdir(parents=True)
+        link = self.desktop.prefix / "dosdevices" / "r:"
+        link.unlink(missing_ok=True)
+        link.symlink_to(scratch)
+        try:  # "\" as a member: the root of the current drive, not its folder
+            a = prog.make("src/a.txt", "A")
+            self.assertEqual(prog.run(exact=f'/#w /#g=Root "{a}"', folder="R:\\sub"), 0)
+            self.assertEqual(sorted(os.listdir(scratch)), ["a.txt", "sub"])
+            self.assertEqual(os.listdir(scratch / "sub"), [])
+        finally:
+            link.unlink()
+
+    def test_a_program_receives_sources_and_destination(self):
+        prog = self.program()
+        shutil.copy(prog.tool("record_args.exe"), prog.dir / "rec.exe")
+        target, a, d = prog.folder("target"), prog.make("a.txt"), prog.folder("d")
+        (prog.dir / "Falvex.ini").write_text(
+            f"[group]\n{{G\n{target}\n}}\n%end\n[exec]\n{prog.winpath('rec.exe')}\n>/x \"%M\" /y=%-P\n%end\n")
+        self.assertEqual(prog.run("/#a", "/#g=G", a, d), 0)
+        out = self.poll(lambda: prog.path("args.txt").exists() and prog.path("args.txt").read_text())
+        self.assertEqual(out, f'/x "{a}" "{d}\\" /y={target}\n')
+        self.assertEqual(prog.names("target"), [])
+
+    def test_a_missing_configuration_is_created_empty_named_after_the_program(self):
+        prog = self.program(exe_name="tool.exe")
+        proc, menu = prog.menu()  # the no-source menu
+        self.desktop.keys(menu[0], "Escape")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual((prog.dir / "tool.ini").read_bytes(), b"")
+        self.assertEqual(prog.names("."), ["tool.exe", "tool.ini"])
