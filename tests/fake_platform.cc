@@ -118,6 +118,20 @@ int FakeWorld::liveMenus() const {
 
 FakeWorld& fake() { return *world; }
 
+std::string describeMenu(FakeMenu* menu) {
+  std::string s;
+  for (auto& item : menu->items) {
+    if (!s.empty()) s += "|";
+    if (item.flags & kMenuSeparator) {
+      s += "-";
+      continue;
+    }
+    s += std::string(item.flags & kMenuBarBreak ? "/" : "") + (item.checked ? "*" : "") + item.text +
+         (item.submenu ? ">" : "") + " " + std::to_string(item.id);
+  }
+  return "[" + s + "]";
+}
+
 std::string takeLog() {
   std::string text;
   for (const std::string& line : world->log) text += line + "\n";
@@ -330,7 +344,8 @@ void deleteMenuItemAt(PlatMenu menu, int position) {
 }
 PlatMenu subMenuAt(PlatMenu menu, int position) { return asMenu(menu)->items[position].submenu; }
 int trackPopupMenu(PlatMenu menu, unsigned flags, int x, int y, PlatWindow) {
-  note("track " + std::to_string(x) + "," + std::to_string(y) + " " + hex(flags, 3));
+  note("track " + std::to_string(x) + "," + std::to_string(y) + " " + hex(flags, 3) + " " +
+       describeMenu(asMenu(menu)));
   return world->onTrack ? world->onTrack(asMenu(menu)) : 0;
 }
 void installMenuHooks(PlatWindow) { note("hooks"); }

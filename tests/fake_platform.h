@@ -61,6 +61,8 @@ struct FakeWorld {
 };
 
 FakeWorld& fake();
+// "[Caption id|-|/column start|*checked|submenu> id]"
+std::string describeMenu(FakeMenu* menu);
 // The log as one text, a line per call, and emptied.
 std::string takeLog();
 // A fresh world and fresh program records (RunState, configuration tables).

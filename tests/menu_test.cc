@@ -60,11 +60,6 @@ class MenuTest : public FalvexTest {
     runMenu(nullptr, 0);
     return takeLog();
   }
-  void useProgram(const char* params) {
-    RunState.execMode = kExecFirst;
-    copyText(RunState.execProgram, kPathSize, "C:\\Tools\\rec.exe");
-    copyText(RunState.execParams, kPathSize, params);
-  }
 };
 
 TEST_F(MenuTest, ItemsLevelsGroupsAndClosingItems) {
@@ -156,109 +151,27 @@ class MenuRunTest : public MenuTest {
  protected:
   void SetUp() override {
     MenuTest::SetUp();
-    ASSERT_EQ(load("[system]\n@filer=C:\\Tools\\filer.exe\n>/o %P\n%end\n"
-                   "[dir]\nC:\\Work\nD:\\Alpha\nD:\\Beta\n%end\n[group]\n{Both\nD:\\G1\nD:\\G2\n}\n%end\n"), 1);
+    ASSERT_EQ(load("[dir]\nC:\\Work\nD:\\Alpha\n%end\n"), 1);
     takeLog();
   }
 };
 
-const char kShow[] = "hooks\nfront\ntrack 512,370 116\nnull\nunhooks\n";
-
-// What each choice sends where; "M" marks move mode, "S" Shift held, "R"
-// the right button, "C" Ctrl, "E" /#e, "I" folder contents, "X" a program.
-TEST_F(MenuRunTest, ChoicesAndWhatTheyDo) {
-  addFile("C:\\box\\b.txt");
-  addFolder("C:\\box\\sub");
-  struct Case {
-    int id;
-    std::vector<int> marks;
-    const char* flags;
-    std::string log;
-  } cases[] = {
-      {2001, {2, 1}, "M", "copy 40 C:\\in\\a.txt > D:\\Alpha\nmove 40 C:\\in\\a.txt > D:\\Beta\nbeep\n"},
-      {2000, {}, "SC", "move 40 C:\\in\\a.txt > C:\\Work\nbeep\nrun C:\\Tools\\filer.exe|/o C:\\Work\\|C:\\Tools\\\n"},
-      {2000, {}, "MSR", "copy 40 C:\\in\\a.txt > C:\\Work\nbeep\n"},  // one swap
-      {3200, {0}, "R", "copy 40 C:\\in\\a.txt > D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\nbeep\n"},
-      {3200, {}, "MSE", "copy 40 C:\\in\\a.txt > D:\\G1\ncopy 40 C:\\in\\a.txt > D:\\G2\nbeep\n"
-                        "run C:\\Tools\\filer.exe|/o D:\\G1\\|C:\\Tools\\\n"},
-      {3200, {}, "XE", "run C:\\Tools\\rec.exe|D:\\G1 C:\\in\\a.txt|C:\\Tools\\\n"
-                       "run C:\\Tools\\rec.exe|D:\\G2 C:\\in\\a.txt|C:\\Tools\\\n"},
-      {2002, {}, "I", "copy 40 C:\\box\\b.txt;C:\\box\\sub > D:\\Beta\nbeep\n"},
-      {2002, {}, "IX", "run C:\\Tools\\rec.exe|D:\\Beta C:\\box\\b.txt C:\\box\\sub\\|C:\\Tools\\\n"},
-      {kSourceItemId, {0, 1}, "MRC", "browse BrowseCopy C:\\in\n"},  // browsed folder gone
-      {kHelpItemId, {}, "", "run C:\\Tools\\filer.exe|C:\\Prog\\Falvex.txt|C:\\Tools\\\n"},
-      {kVersionItemId, {}, "", "front\nbox VersionTitle: Version\n"},
-      {0, {}, "C", ""},
-      {3999, {}, "", ""},
-  };
-  for (const Case& c : cases) {
-    std::string f = c.flags;
-    auto has = [&](char flag) { return f.find(flag) != std::string::npos; };
-    RunState.transferMode = has('M') ? kTransferMove : kTransferCopy;
-    RunState.openAfter = has('E');
-    RunState.invertTransfer = 0;
-    fake().keysDown.clear();
-    if (has('S')) fake().keysDown.insert(kVkShift);
-    if (has('C')) fake().keysDown.insert(kVkControl);
-    RunState.folderInternal = has('I');
-    setSources({has('I') ? "C:\\box" : "C:\\in\\a.txt"});
-    fake().browseAnswer = "D:\\Gone";
-    ASSERT_EQ(load("[system]\n@filer=C:\\Tools\\filer.exe\n>/o %P\n%end\n"
-                   "[dir]\nC:\\Work\nD:\\Alpha\nD:\\Beta\n%end\n[group]\n{Both\nD:\\G1\nD:\\G2\n}\n%end\n"), 1);
-    copyText(Config.editorPath, kPathSize, "C:\\Tools\\filer.exe");
-    if (has('X')) useProgram("%-P %M");
-    EXPECT_EQ(choose(c.id, c.marks, has('R')), kShow + c.log) << c.id << " " << f;
-    EXPECT_EQ(fake().liveMenus(), 0);
-    EXPECT_EQ(RunState.menuShowing, 0);
-  }
-}
-
-TEST_F(MenuRunTest, BrowsingMovesNamedGroupsAndKeys) {
-  addFolder("D:\\Base");
-  fake().browseAnswer = "D:\\Beta";
-  RunState.transferMode = kTransferMove;
-  EXPECT_EQ(choose(kSourceItemId, {0, 1}), std::string(kShow) +
-            "browse BrowseMove C:\\in\nmove 40 C:\\in\\a.txt > D:\\Beta\nbeep\n");
-  EXPECT_EQ(DirEntries.count, 1);
-  fake().browseAnswer = "";  // cancelled after marking: nothing
-  ASSERT_EQ(load("[dir]\nC:\\Work\nD:\\Alpha\n%end\n"), 1);
-  EXPECT_EQ(choose(kSourceItemId, {0, 1}), std::string(kShow) + "browse BrowseMove C:\\in\n");
+TEST_F(MenuRunTest, BrowsingPresetsKeysAndPlacement) {
+  const std::string show = "hooks\nfront\ntrack 512,370 116 [Work 2000|Alpha 2001|-|a.txt ( &1 ) 3650]\nnull\nunhooks\n";
+  fake().browseAnswer = "";  // cancelled after marking: nothing at all
+  EXPECT_EQ(choose(kSourceItemId, {0, 1}), show + "browse BrowseCopy C:\\in\n");
   fake().browseAnswer = unheld("D:\\Caf#");  // best fit would give D:\Cafe
   addFolder("D:\\Cafe");
-  EXPECT_EQ(choose(kSourceItemId), std::string(kShow) + "browse BrowseMove C:\\in\nfront\nbox Notice: UnheldNames " +
+  DirEntries.marked[0] = DirEntries.marked[1] = 0;  // one run per process
+  EXPECT_EQ(choose(kSourceItemId), show + "browse BrowseCopy C:\\in\nfront\nbox Notice: UnheldNames " +
                                        unheld("D:\\Caf#") + "\n");
-
-  // Preset runs: the browser opens on the base folder, "up" never passes a root.
-  copyText(RunState.baseFolder, kPathSize, "D:\\Base");
-  RunState.presetDestination = kPresetBrowse;
+  RunState.presetDestination = 5;  // above the root: nothing, not even the opening
   RunState.openAfter = 1;
-  RunState.folderInternal = 1;
-  addFile("C:\\box\\b.txt");
-  setSources({"C:\\box"});
-  fake().browseAnswer = "D:\\Alpha";
-  runPresetDestination(nullptr);
-  EXPECT_EQ(takeLog(), "browse BrowseMoveInternal D:\\Base\nmove 40 C:\\box\\b.txt > D:\\Alpha\nbeep\n"
-                       "run D:\\Alpha|(none)|(none)\n");  // no file manager: the shell's
-  RunState.presetDestination = 5;
   runPresetDestination(nullptr);
   EXPECT_EQ(takeLog(), "");
 
-  // /#g= runs its group at once: no menu, Ctrl not asked, 50 ms before opening.
-  copyText(RunState.groupName, kPathSize, "BOTH");
-  RunState.presetDestination = kPresetNone;
-  RunState.folderInternal = 0;
-  setSources({"C:\\in\\a.txt"});
-  fake().keysDown = {kVkControl};
-  ASSERT_EQ(load("[system]\n@filer=C:\\Tools\\filer.exe\n>/o %P\n%end\n[group]\n{Both\nD:\\G1\nD:\\G2\n}\n%end\n"), 1);
-  EXPECT_EQ(choose(2000), "copy 40 C:\\in\\a.txt > D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\nbeep\n"
-                          "sleep 50\nrun C:\\Tools\\filer.exe|/o D:\\G1\\|C:\\Tools\\\n");
-  EXPECT_EQ(fake().liveMenus(), 0);
-  copyText(RunState.groupName, kPathSize, "Bot");
-  EXPECT_EQ(choose(0).substr(0, 6), "hooks\n");
-
   // Keys still down when the menu closes: a warning at poll 300, then one per
   // poll from 500.
-  RunState.groupName[0] = '\0';
   fake().asyncPollsDown[kVkControl] = 502;
   fake().asyncPollsDown[kVkShift] = 299;
   std::string log = choose(0);
@@ -269,9 +182,7 @@ TEST_F(MenuRunTest, BrowsingMovesNamedGroupsAndKeys) {
   };
   EXPECT_EQ(count(log, "sleep 10\n") * 10 + count(log, "box Notice: ReleaseKeys\n"), 8014u);
   EXPECT_EQ(count(log.substr(0, log.find("box")), "sleep 10\n"), 300u);
-}
 
-TEST_F(MenuRunTest, PlacementDispatchAndLeftOutNames) {
   PlatWindow active = reinterpret_cast<PlatWindow>(7);
   RunState.previousForeground = active;
   fake().windowRects[active] = {100, 100, 301, 401};
@@ -286,39 +197,4 @@ TEST_F(MenuRunTest, PlacementDispatchAndLeftOutNames) {
   EXPECT_EQ(p.x * 100 + p.y * 10 + p.flags, 500 + 60 + 0x0112);
   Config.menuPosition = kMenuAtMouse;
   EXPECT_EQ(menuPlacement().flags, 0x0102u);
-  Config.menuPosition = kMenuAtCoordinates;
-  Config.menuX = 1920;
-  EXPECT_EQ(menuPlacement().x, 1920);
-
-  // The single run: sources give the menu, none the short one, a preset no
-  // menu, /#c the clipboard only without sources.
-  Config.menuPosition = kMenuAtScreenCentre;
-  addFile(unheld("C:\\in\\#.txt"));
-  fake().hasText = true;
-  fake().clipboard = "C:\\in\\a.txt\r\n";
-  std::string holder = unheld("C:\\in\\#.txt");
-  std::pair<std::string, std::string> runs[] = {
-      {"C:\\in\\a.txt", "hooks\nfront\ntrack 512,370 116\n"},
-      {"/#c C:\\in\\a.txt", "hooks\nfront\ntrack 512,370 116\n"},
-      {"/#c", "clip\nunclip\nhooks\nfront\ntrack 512,370 116\n"},
-      {"", "hooks\nfront\ntrack 512,370 116\n"},
-      {holder + " C:\\in\\a.txt", "front\nbox Notice: UnheldNames " + holder + "\nhooks\nfront\ntrack 512,370 116\n"},
-      {holder, "front\nbox Notice: UnheldNames " + holder + "\n"},
-      {"/#1 C:\\in\\a.txt", "copy 40 C:\\in\\a.txt > C:\\\nbeep\n"},
-      {"/#1 C:\\in\\missing.txt", "hooks\nfront\ntrack 512,370 116\n"},
-  };
-  std::string firstItem;
-  fake().onTrack = [&](FakeMenu* menu) {
-    firstItem = menu->items[0].text;
-    return 0;
-  };
-  for (auto& r : runs) {
-    resetLeftOutNames();
-    RunState.commandLine = r.first.c_str();
-    RunState.presetDestination = r.first.compare(0, 3, "/#1") == 0 ? 1 : kPresetNone;
-    dispatchRun(nullptr);
-    std::string log = takeLog();
-    EXPECT_EQ(log.substr(0, log.find("null\n")), r.second) << r.first;
-  }
-  EXPECT_EQ(firstItem, "Falvex.ini ( &1 )");
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <set>
+#include <sstream>
 #include <vector>
 
 #include "config/config_model.h"

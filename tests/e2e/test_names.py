@@ -34,8 +34,8 @@ class NamesTest(E2ETest):
         file list (files, wfiles) or Unicode text (wtext)."""
         (prog.dir / "clip.txt").write_text(text, encoding="utf-8")
         prog.path("ready.txt").unlink(missing_ok=True)
-        names = text.split() if mode == "files" else [prog.winpath("clip.txt")]  # ANSI: as arguments
-        helper = prog.start(prog.winpath("ready.txt"), mode, *names, exe=prog.tool("set_clipboard.exe"))
+        helper = prog.start(prog.winpath("ready.txt"), mode, prog.winpath("clip.txt"),
+                            exe=prog.tool("set_clipboard.exe"))
         try:
             self.poll(lambda: prog.path("ready.txt").exists(), what="the clipboard helper")
             proc = prog.start("/#c", *args)

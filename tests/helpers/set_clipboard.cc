@@ -1,8 +1,6 @@
-// Test helper: puts a file list (set_clipboard files A B ...) or the text of
-// a file (set_clipboard text FILE) on the clipboard, writes "ready" to the
-// file named by the first argument, and keeps the clipboard for a while.
-// "wfiles FILE" and "wtext FILE" read UTF-8 (one name per line for wfiles)
-// and offer a Unicode file list or Unicode text.
+// Test helper: set_clipboard READY MODE FILE offers the UTF-8 text of FILE
+// as a file list, one name per line (files: ANSI, wfiles: Unicode) or as
+// Unicode text (wtext), writes "ready" to READY and keeps the clipboard.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -10,94 +8,54 @@
 #include <cstring>
 #include <string>
 
-static HGLOBAL fileList(int count, char** names) {
-  std::string list;
-  for (int i = 0; i < count; ++i) list.append(names[i]).push_back('\0');
-  list.push_back('\0');
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-  DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(block));
-  drop->pFiles = sizeof(DROPFILES);
-  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-  GlobalUnlock(block);
-  return block;
-}
-
-static std::string contentOf(const char* file) {
-  std::string text;
-  if (FILE* in = fopen(file, "rb")) {
-    char buffer[65536];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, n);
-    fclose(in);
-  }
-  return text;
-}
-
 static std::wstring wideOf(const std::string& utf8) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  if (n > 0)
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
+  std::wstring wide(utf8.size() + 1, L'\0');
+  wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                  &wide[0], static_cast<int>(wide.size())));
   return wide;
 }
 
-static HGLOBAL blockOf(const void* data, size_t size, size_t header = 0) {
+static HGLOBAL blockOf(const void* data, size_t size, size_t header) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, header + size);
-  memcpy(static_cast<char*>(GlobalLock(block)) + header, data, size);
+  char* bytes = static_cast<char*>(GlobalLock(block));
+  memcpy(bytes + header, data, size);
+  if (header) reinterpret_cast<DROPFILES*>(bytes)->pFiles = sizeof(DROPFILES);
   GlobalUnlock(block);
   return block;
-}
-
-static HGLOBAL wideFileList(const char* file) {
-  std::wstring list;
-  std::string all = contentOf(file), line;
-  for (size_t i = 0; i <= all.size(); ++i) {
-    if (i == all.size() || all[i] == '\n') {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (!line.empty()) list += wideOf(line) + L'\0';
-      line.clear();
-    } else {
-      line += all[i];
-    }
-  }
-  list += L'\0';
-  HGLOBAL block = blockOf(list.data(), list.size() * sizeof(wchar_t), sizeof(DROPFILES));
-  DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(block));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  GlobalUnlock(block);
-  return block;
-}
-
-static HGLOBAL wideText(const char* file) {
-  std::wstring text = wideOf(contentOf(file));
-  return blockOf(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-}
-
-static HGLOBAL textBlock(const char* file) {
-  std::string text = contentOf(file);
-  return blockOf(text.c_str(), text.size() + 1);
 }
 
 int main(int argc, char** argv) {
   if (argc < 4) return 2;
-  HWND owner = CreateWindowExA(0, "STATIC", "clip", 0, 0, 0, 0, 0, nullptr,
-                               nullptr, nullptr, nullptr);
+  std::string text;
+  if (FILE* in = fopen(argv[3], "rb")) {
+    for (int c; (c = fgetc(in)) != EOF;) text += static_cast<char>(c);
+    fclose(in);
+  }
+  std::wstring wide = wideOf(text), list;
+  for (wchar_t c : wide) list += c == L'\n' ? L'\0' : c == L'\r' ? L'\0' : c;
+  while (list.find(std::wstring(2, L'\0')) != std::wstring::npos)
+    list.erase(list.find(std::wstring(2, L'\0')), 1);
+  if (list.empty() || list.back() != L'\0') list += L'\0';
+  list += L'\0';  // the list ends with an empty name
+  HWND owner = CreateWindowExA(0, "STATIC", "clip", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   if (!OpenClipboard(owner)) return 1;
   EmptyClipboard();
-  if (strcmp(argv[2], "files") == 0)
-    SetClipboardData(CF_HDROP, fileList(argc - 3, argv + 3));
-  else if (strcmp(argv[2], "wfiles") == 0)
-    SetClipboardData(CF_HDROP, wideFileList(argv[3]));
-  else if (strcmp(argv[2], "wtext") == 0)
-    SetClipboardData(CF_UNICODETEXT, wideText(argv[3]));
-  else
-    SetClipboardData(CF_TEXT, textBlock(argv[3]));
-  CloseClipboard();
-  if (FILE* ready = fopen(argv[1], "wb")) {
-    fputs("ready", ready);
-    fclose(ready);
+  std::string mode = argv[2];
+  if (mode == "wtext") {
+    SetClipboardData(CF_UNICODETEXT, blockOf(wide.c_str(), (wide.size() + 1) * 2, 0));
+  } else if (mode == "wfiles") {
+    HGLOBAL block = blockOf(list.data(), list.size() * 2, sizeof(DROPFILES));
+    static_cast<DROPFILES*>(GlobalLock(block))->fWide = TRUE;
+    GlobalUnlock(block);
+    SetClipboardData(CF_HDROP, block);
+  } else {
+    std::string ansi(list.size() * 2, '\0');
+    ansi.resize(WideCharToMultiByte(CP_ACP, 0, list.data(), static_cast<int>(list.size()), &ansi[0],
+                                    static_cast<int>(ansi.size()), nullptr, nullptr));
+    SetClipboardData(CF_HDROP, blockOf(ansi.data(), ansi.size(), sizeof(DROPFILES)));
   }
+  CloseClipboard();
+  if (FILE* ready = fopen(argv[1], "wb")) fclose(ready);
   // Stay the clipboard's owner until the test is done with it.
   for (int i = 0; i < 600; ++i) {
     MSG message;
