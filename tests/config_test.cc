@@ -37,15 +37,15 @@ class ConfigTest : public FalvexTest {
 
 // Every kind of line, what it becomes and the reason the checker prints.
 TEST_F(ConfigTest, EachLineAndItsReason) {
-  RunState.baseFolder[0] = '\0';
+  addFile("C:\\Work\\" + std::string(300, 'x'));  // exists, but no path holds it
   ASSERT_EQ(load("; settings\n[system]\n@mode=move\n@check=0\n@param\n%pj% | D:\\Proj\n"
                  "; after the macros\n@path=C:\\Tools;C:\\Bin\n@path=\n@menu=1920,1080\n"
-                 "@menu=center\n@filer=view\n; between\n>/open=%P\n@editor=notepad\n"
-                 "@base=%Desktop%\n@base=C:\\Work\n@unknown=1\n%end\n"
+                 "@menu=center\n>stray\n@filer=view\n; between\n>/open=%P\n@editor=notepad\n"
+                 "@base=D:\\Nowhere\n@base=%Desktop%\n@base=C:\\Work\n@unknown=1\n%end\n"
                  "[dir]\n  C:\\Work | &Work\n+\n\n{Pro&jects\n%pj%\\Alpha\n%pj%\\Beta.old\n"
-                 "D:\\Nowhere\n}\n-\n | Caption\nE:\\\n;note\n%end\n"
-                 "[group]\n@direct\n{A\nD:\\Photos\nD:\\Gone\n}\nD:\\Backup\n@break\n%end\n"
-                 "[exec]\nview | Viewer\n>/files %M\nD:\\Backup\nmissing\nnotepad\n"),
+                 "D:\\Nowhere\n}\n-\n | Caption\n{\nE:\\\n;note\n%end\n"
+                 "[group]\n}\n@direct\n{A\nD:\\Photos\nD:\\Gone\n}\nD:\\Backup\n@break\n%end\n"
+                 "[exec]\nview | Viewer\n>/files %M\nD:\\Backup\nmissing\n" + std::string(300, 'x') + "\nnotepad\n"),
             1);
   EXPECT_EQ(reports,
             "system 3 ok move mode: @mode=move\n"
@@ -56,40 +56,45 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
             "system 9 DROP empty value: @path=\n"
             "system 10 ok menu position: @menu=1920,1080\n"
             "system 11 skip menu position already set or too short: @menu=center\n"
-            "system 12 ok file manager: @filer=view\n"
-            "system 13 skip comment: ; between\n"
-            "system 14 ok file manager parameters: >/open=%P\n"
-            "system 15 ok editor: @editor=notepad\n"
-            "system 16 ok browser start folder: @base=%Desktop%\n"
-            "system 17 skip start folder already set: @base=C:\\Work\n"
-            "system 18 DROP unknown key: @unknown=1\n"
-            "system 19 skip end of section: %end\n"
-            "dir 21 ok folder: C:\\Work | &Work\n"
-            "dir 22 ok separator: +\n"
-            "dir 23 DROP folder does not exist: \n"
-            "dir 24 ok submenu: {Pro&jects\n"
-            "dir 25 ok folder: %pj%\\Alpha\n"
-            "dir 26 ok folder: %pj%\\Beta.old\n"
-            "dir 27 DROP folder does not exist: D:\\Nowhere\n"
-            "dir 28 ok end of submenu: }\n"
-            "dir 29 ok new column: -\n"
-            "dir 30 DROP folder does not exist: | Caption\n"
-            "dir 31 ok folder: E:\\\n"
-            "dir 32 skip comment: ;note\n"
-            "dir 33 skip end of section: %end\n"
-            "group 35 ok groups in the main menu: @direct\n"
-            "group 36 ok group: {A\n"
-            "group 37 ok member: D:\\Photos\n"
-            "group 38 DROP folder does not exist: D:\\Gone\n"
-            "group 39 ok end of group: }\n"
-            "group 40 DROP outside any group: D:\\Backup\n"
-            "group 41 ok groups in a new column: @break\n"
-            "group 42 skip end of section: %end\n"
-            "exec 44 ok program: view | Viewer\n"
-            "exec 45 ok program parameters: >/files %M\n"
-            "exec 46 DROP program not found: D:\\Backup\n"
-            "exec 47 DROP program not found: missing\n"
-            "exec 48 ok program: notepad\n");
+            "system 12 DROP unknown key: >stray\n"
+            "system 13 ok file manager: @filer=view\n"
+            "system 14 skip comment: ; between\n"
+            "system 15 ok file manager parameters: >/open=%P\n"
+            "system 16 ok editor: @editor=notepad\n"
+            "system 17 DROP folder does not exist: @base=D:\\Nowhere\n"
+            "system 18 ok browser start folder: @base=%Desktop%\n"
+            "system 19 skip start folder already set: @base=C:\\Work\n"
+            "system 20 DROP unknown key: @unknown=1\n"
+            "system 21 skip end of section: %end\n"
+            "dir 23 ok folder: C:\\Work | &Work\n"
+            "dir 24 ok separator: +\n"
+            "dir 25 DROP folder does not exist: \n"
+            "dir 26 ok submenu: {Pro&jects\n"
+            "dir 27 ok folder: %pj%\\Alpha\n"
+            "dir 28 ok folder: %pj%\\Beta.old\n"
+            "dir 29 DROP folder does not exist: D:\\Nowhere\n"
+            "dir 30 ok end of submenu: }\n"
+            "dir 31 ok new column: -\n"
+            "dir 32 DROP folder does not exist: | Caption\n"
+            "dir 33 DROP folder does not exist: {\n"
+            "dir 34 ok folder: E:\\\n"
+            "dir 35 skip comment: ;note\n"
+            "dir 36 skip end of section: %end\n"
+            "group 38 ok end of group: }\n"
+            "group 39 ok groups in the main menu: @direct\n"
+            "group 40 ok group: {A\n"
+            "group 41 ok member: D:\\Photos\n"
+            "group 42 DROP folder does not exist: D:\\Gone\n"
+            "group 43 ok end of group: }\n"
+            "group 44 DROP outside any group: D:\\Backup\n"
+            "group 45 ok groups in a new column: @break\n"
+            "group 46 skip end of section: %end\n"
+            "exec 48 ok program: view | Viewer\n"
+            "exec 49 ok program parameters: >/files %M\n"
+            "exec 50 DROP program not found: D:\\Backup\n"
+            "exec 51 DROP program not found: missing\n"
+            "exec 52 DROP program not found: " + std::string(300, 'x') + "\n"
+            "exec 53 ok program: notepad\n");
   EXPECT_EQ(RunState.transferMode, kTransferMove);
   EXPECT_EQ(RunState.confirm, kConfirmOff);
   EXPECT_STREQ(UserMacros.value[0], "D:\\Proj");
@@ -106,9 +111,9 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
            DirEntries.folder[i] + "|" + DirEntries.caption[i] + "\n";
   EXPECT_EQ(dir, "0/0 C:\\Work|&Work\n2/0 |\n8/0 |Pro&jects\n0/1 D:\\Proj\\Alpha|Alpha\n"
                  "0/1 D:\\Proj\\Beta.old|Beta\n9/1 |\n3/0 |\n0/0 E:|E:\\\n");
-  EXPECT_EQ(Groups.count * 100 + Groups.direct * 10 + Groups.columnBreak, 111);
-  EXPECT_STREQ(Groups.plainName[0], "A");
-  EXPECT_EQ(Groups.memberCount[0], 1);
+  EXPECT_EQ(Groups.count * 100 + Groups.direct * 10 + Groups.columnBreak, 211);
+  EXPECT_EQ(Groups.plainName[0] + std::string("|") + Groups.plainName[1], "|A");
+  EXPECT_EQ(Groups.memberCount[0] * 10 + Groups.memberCount[1], 1);
   ASSERT_EQ(ExecEntries.count, 2);
   EXPECT_STREQ(ExecEntries.params[0], "/files %M");
   EXPECT_STREQ(ExecEntries.caption[1], "notepad");
@@ -184,7 +189,7 @@ TEST_F(ConfigTest, MenuPositionValues) {
       {"mouse", 0, kMenuAtActiveWindow, 0, 0}, {"10,max", 3, kMenuAtCoordinates, 10, 0},
       {"max,MAX", 3, kMenuAtCoordinates, 1024, 740}, {"-5,20,99", 3, kMenuAtCoordinates, -5, 20},
       {"300", 3, kMenuAtActiveWindow, 0, 0}, {"CENTER", 3, kMenuAtScreenCentre, 0, 0},
-      {"1234567,2", 3, kMenuAtCoordinates, 123456, 2}, {"active", 3, kMenuAtActiveWindow, 0, 0},
+      {"1234567,2", 3, kMenuAtCoordinates, 123456, 2}, {"active", 3, kMenuAtActiveWindow, 0, 0}, {"mous2", 0, kMenuAtActiveWindow, 0, 0},
   };
   for (const Case& c : cases) {
     Config.menuX = Config.menuY = 0;
@@ -323,6 +328,8 @@ TEST_F(ConfigTest, ProgramLocatorAndSearchPathFile) {
   Config.searchPathSet = 1;
   readSearchPathFile("C:\\missing.txt");
   EXPECT_EQ(Config.searchPathSet, 0);
-  ASSERT_EQ(load("[system]\n@path=C:\\p.txt\n@editor=local\n%end\n"), 1);
-  EXPECT_STREQ(Config.editorPath, "C:\\Work\\local.exe");
+  addFile("C:\\p.txt", "path=D:\\Bin");
+  Config.searchPathSet = 0;
+  ASSERT_EQ(load("[system]\n@path=C:\\p.txt\n@editor=tool\n%end\n"), 1);
+  EXPECT_STREQ(Config.editorPath, "D:\\Bin\\tool.exe");
 }

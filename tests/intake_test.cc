@@ -58,6 +58,9 @@ TEST_F(IntakeTest, OptionsTable) {
       {"/#m=" + std::string(259, '1'), "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
   };
   for (auto& c : cases) EXPECT_EQ(optionsOf(c.first), c.second) << c.first;
+  optionsOf("/#a=Viewer");
+  parseOptions("");  // emptied by every call
+  EXPECT_STREQ(RunState.execName, "");
   optionsOf("/#g=" + std::string(300, 'g'));
   EXPECT_EQ(strlen(RunState.groupName), 259u);
   // Program folder plus name beyond a path: the default, never a cut path.
@@ -131,15 +134,18 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   fake().hasText = false;
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   EXPECT_EQ(takeLog(), "clip\nunclip\nclip\nunclip\n");
+  collectSources(("\"" + unheld("C:\\q #.txt") + "\" C:\\b.txt").c_str(), kCommandLineText);
+  EXPECT_EQ(sources(), List{"C:\\b.txt"});
+  tellLeftOutNames(nullptr);
+  EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("C:\\#.txt C:\\q #.txt") + "\n");
   // Many names make one box: the first twenty and the number of the rest.
   std::string text;
   for (int i = 0; i < 1000; ++i) text += unheld("C:\\#" + std::to_string(i) + ".txt") + " ";
   collectSources(text.c_str(), kCommandLineText);
   tellLeftOutNames(nullptr);
   std::string box = takeLog();
-  // After the one left from the clipboard text: 0 to 18, and 981 more.
-  EXPECT_NE(box.find(unheld("C:\\#.txt C:\\#0.txt")), std::string::npos);
-  EXPECT_NE(box.find(unheld("C:\\#18.txt") + " +981\n"), std::string::npos);
+  EXPECT_NE(box.find(unheld("UnheldNames C:\\#0.txt")), std::string::npos);
+  EXPECT_NE(box.find(unheld("C:\\#18.txt C:\\#19.txt") + " +980\n"), std::string::npos);
 }
 
 TEST_F(IntakeTest, StartupSteps) {

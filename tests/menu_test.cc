@@ -9,19 +9,12 @@
 
 namespace {
 
-// One line per item: "-" separators, "|" column starts, "*" check marks,
+// One line per item: "-" separators, "/" column starts, "*" check marks,
 // ">" submenus.
 std::string describe(FakeMenu* menu) {
-  std::string s;
-  for (auto& item : menu->items) {
-    if (item.flags & kMenuSeparator) {
-      s += "-\n";
-      continue;
-    }
-    s += std::string(item.flags & kMenuBarBreak ? "|" : "") + (item.checked ? "*" : "") + item.text +
-         (item.submenu ? ">" : "") + " " + std::to_string(item.id) + "\n";
-  }
-  return s;
+  std::string s = describeMenu(menu);
+  std::replace(s.begin(), s.end(), '|', '\n');
+  return s.substr(1, s.size() - 2) + "\n";
 }
 
 }  // namespace
@@ -68,14 +61,14 @@ TEST_F(MenuTest, ItemsLevelsGroupsAndClosingItems) {
   setSources({"C:\\in\\a.txt", "C:\\in\\a.txt"});
   RunState.transferMode = kTransferMove;
   FakeMenu* top = topMenu();
-  EXPECT_EQ(describe(top), "Work 2000\n-\nProjects> 2003\n|E:\\ 2012\n-\n&@ Group> 3250\n-\n"
+  EXPECT_EQ(describe(top), "Work 2000\n-\nProjects> 2003\n/E:\\ 2012\n-\n&@ Group> 3250\n-\n"
                            "*a.txt [ +1 ] ( &1 ) 3650\n");
   EXPECT_EQ(describe(top->items[5].submenu), "&One 3200\nTwo 3201\n");
   FakeMenu* sub = top->items[2].submenu;
   EXPECT_TRUE(sub->items.empty());  // filled when it opens
   onMenuSelect(2, 0x8010, top);     // opened with the mouse: Down follows
   EXPECT_TRUE(onInitMenuPopup(sub));
-  onMenuSelect(1, 0x0010, top);     // with the keyboard: no Down
+  onMenuSelect(1, 0x0011, top);     // with the keyboard, grayed: no Down
   EXPECT_FALSE(onInitMenuPopup(sub));  // reopening rebuilds, never doubles
   EXPECT_EQ(describe(sub), "Alpha 2004\nDeep> 2005\n");
   FakeMenu* deep = sub->items[1].submenu;
@@ -95,7 +88,7 @@ TEST_F(MenuTest, ItemsLevelsGroupsAndClosingItems) {
   RunState.folderInternal = 1;
   addFolder("C:\\in\\dir");
   setSources({"C:\\in\\dir", "C:\\in\\a.txt"});
-  EXPECT_EQ(describe(topMenu()), "Work 2000\n|&One 3200\nTwo 3201\n-\n! dir [ +1 ] ( &1 ) 3650\n");
+  EXPECT_EQ(describe(topMenu()), "Work 2000\n/&One 3200\nTwo 3201\n-\n! dir [ +1 ] ( &1 ) 3650\n");
   ASSERT_EQ(load("[group]\n@direct\n{A\n}\n%end\n"), 1);
   RunState.folderInternal = 0;
   setSources({"C:\\in\\dir"});

@@ -10,7 +10,7 @@ namespace {
 const char kConfig[] =
     "[system]\n@filer=C:\\Tools\\filer.exe\n>/o %P\n@editor=C:\\Tools\\filer.exe\n%end\n"
     "[dir]\nC:\\Work\nD:\\Alpha\n+\n{Sub\nD:\\Beta\n}\n%end\n"
-    "[group]\n{Both\nD:\\G1\nD:\\G2\n}\n%end\n[exec]\nC:\\Tools\\rec.exe | Rec\n>%-P %M\n%end\n";
+    "[group]\n{A\nD:\\G1\nD:\\G2\n}\n%end\n[exec]\nC:\\Tools\\rec.exe | Rec\n>%-P %M\n%end\n";
 
 const char kMenu[] = "[Work 2000|Alpha 2001|-|Sub> 2003|-|&@ Group> 3250|-|";
 
@@ -95,9 +95,13 @@ TEST_F(RunTest, WholeRuns) {
        "\nrun C:\\Tools\\rec.exe|C:\\Work C:\\box\\b.txt|C:\\Tools\\\n"},
       {"/#d=move C:\\in\\a.txt", "m2000 m2001 3650", {}, show + kMenu + "*" + item + after +
        "browse BrowseMove C:\\in\nmove 40 C:\\in\\a.txt > D:\\Beta\nbeep\n"},
-      {"/#g=BOTH /#e C:\\in\\a.txt", "", ctrl, copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\nsleep 50\n"
+      {"/#g=a /#e C:\\in\\a.txt", "", ctrl, copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\nsleep 50\n"
        "run C:\\Tools\\filer.exe|/o D:\\G1\\|C:\\Tools\\\n"},
-      {"/#g=Bot C:\\in\\a.txt", "", {}, show + kMenu + item + after},
+      {"/#g=Ab C:\\in\\a.txt", "", {}, show + kMenu + item + after},
+      {"/#d=move C:\\in\\a.txt", "r 3650", {}, show + kMenu + "*" + item + after +
+       "browse BrowseCopy C:\\in\n" + copyA + "D:\\Beta\nbeep\n"},
+      {"/#0 /#K=sft C:\\box", "", {}, "browse BrowseCopyInternal C:\\\n" + told + marked +
+       "\ncopy 40 C:\\box\\b.txt > D:\\Beta\nbeep\n"},
       {"/#1 C:\\in\\a.txt", "", {}, copyA + "C:\\\nbeep\n"},
       {"/#1 C:\\in\\missing.txt", "3670", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" +
        after + "run C:\\Tools\\filer.exe|C:\\Prog\\Falvex.txt|C:\\Tools\\\n"},
@@ -108,11 +112,15 @@ TEST_F(RunTest, WholeRuns) {
        "D:\\Beta\nbeep\nrun C:\\Tools\\filer.exe|/o D:\\Beta\\|C:\\Tools\\\n"},
       {"/#m=100,200 " + marked + " C:\\in\\a.txt", "", {}, told + marked +
        "\nhooks\nfront\ntrack 100,200 102 " + kMenu + item + after},
-      {marked, "", {}, told + marked + "\n"},
+      {"/#g=" + unheld("Caf#") + " " + marked, "", {}, told + marked + "\n"},
       {"/#s=gone.ini C:\\box", "", shift, show + kMenu + "! box ( &1 ) 3650]\n" + after},
   };
   for (const Case& c : cases) {
     fake().browseAnswer = "D:\\Beta";
     EXPECT_EQ(run(c.commandLine, c.user, c.keys), c.log) << c.commandLine << " | " << c.user;
+    EXPECT_EQ(fake().liveMenus(), 0);
   }
+  // Without a file manager the shell opens the folder itself.
+  EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", "", {}, "[group]\n{A\nD:\\G1\n}\n%end\n"),
+            "copy 40 C:\\in\\a.txt > D:\\G1\nbeep\nsleep 50\nrun D:\\G1|(none)|(none)\n");
 }

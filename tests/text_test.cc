@@ -59,20 +59,13 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
   EXPECT_EQ(quoteSpaces("C:\\a b") + quoteSpaces("C:\\ab") + quoteSpaces("\"x y\""),
             "\"C:\\a b\"C:\\ab\"x y\"");
   EXPECT_EQ(withDriveRoot("D:") + withDriveRoot("D:\\x") + withDriveRoot(":"), "D:\\D:\\x:");
-  EXPECT_EQ(textToInt("-12x") + textToInt("99999999999") + textToInt("x"), 2147483647 - 12);
+  EXPECT_EQ(textToInt("-12x") + textToInt("21474836461") + textToInt("x"), 2147483647 - 12);
+  char none[4] = "", empty[] = "\"\"";
+  EXPECT_FALSE(copyText(none, 0, "x"));
+  normaliseFolder(none, sizeof none);
+  unquoteSpaces(empty);
+  EXPECT_EQ(std::string(none) + "|" + empty, "\\|");
   EXPECT_TRUE(beginsWithKey("@PATH=" KA, "@path=") && !beginsWithKey("@pat", "@path="));
-}
-
-TEST_F(TextTest, ReplaceIsBoundedAndNeverLoops) {
-  std::string text = "%A%%a%";
-  replaceAllI(&text, "%a%", "<%A%>", 100);  // holds itself: resumes behind
-  EXPECT_EQ(text, "<%A%><%A%>");
-  text = "%x%";
-  replaceAllI(&text, "%X%", "%x%%x%", 20);
-  EXPECT_LE(text.size(), 20u);
-  text = "aXb";
-  replaceAllI(&text, "x", "", 10);
-  EXPECT_EQ(text, "ab");
 }
 
 TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
@@ -93,10 +86,15 @@ TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
       {"\xF4\x90\x80\x80", kEncodingAnsi},                  // above U+10FFFF
       {"\xE5\x86", kEncodingAnsi},                          // cut short
       {"\xF0\x9F\x98\x80", kEncodingUtf8},                  // an emoji
+      {"\xE0\xA0\x80\xEF\xBF\xBD\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", kEncodingUtf8},  // edges
+      {"\xE0\x9F\xBF", kEncodingAnsi}, {"\xF0\x8F\xBF\xBF", kEncodingAnsi}, {"\xFF", kEncodingAnsi},
   };
   for (const Case& c : cases) EXPECT_EQ(detectTextEncoding(c.bytes), c.encoding) << c.bytes;
   EXPECT_STREQ(encodingName(kEncodingUtf8), "UTF-8 (no BOM)");
-  EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9", kEncodingUtf8), u"\U0001F600\u00E9");
+  EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF", kEncodingUtf8),
+            u"\U0001F600\u00E9\uFFFD\U0010FFFF");
+  EXPECT_EQ(utf16FromBytes(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x00\xDC\x41", 9), kEncodingUtf16Le),
+            std::u16string({0xD83D, 0xDE00, kUnreadableUnit, kUnreadableUnit}));
   EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00", 8), kEncodingUtf16Be),
             std::u16string({kUnreadableUnit, u'A', kUnreadableUnit}));
   TextEncoding e;
