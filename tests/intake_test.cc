@@ -82,7 +82,8 @@ TEST_F(IntakeTest, SourcesFromTheCommandLineAndLines) {
     List sources;
   } cases[] = {
       {"\"C:\\My Files\\a.txt\" C:\\b.txt /#d=move", kCommandLineText, {"C:\\My Files\\a.txt", "C:\\b.txt"}},
-      {"/#0=\"D:\\Dest \" \"C:\\b.txt\"", kCommandLineText, {"C:\\b.txt"}},
+      {"/#0=\"D:\\Dest \" \"C:\\b.txt\"\"C:\\My Files\\a.txt\"C:\\b.txt", kCommandLineText,
+       {"C:\\b.txt", "C:\\My Files\\a.txt", "C:\\b.txt"}},
       {"C:\\My Files\\a.txt", kCommandLineText, {}},
       {"abc\"C:\\b.txt\" C:\\Da\tta\\ D:\\ C:\\b.txt\r\n \\ sub\\r.txt", kCommandLineText,
        {"C:\\b.txt", "C:\\Data", "D:", "C:\\b.txt", "C:", "C:\\Work\\sub\\r.txt"}},

@@ -79,9 +79,13 @@ TEST_F(MenuTest, ItemsLevelsGroupsAndClosingItems) {
   onInitMenuPopup(sub);
   EXPECT_EQ(fake().liveMenus(), live);  // the old Deep submenu is gone
   EXPECT_EQ(dirEntryOfSubmenu(sub) * 10 + dirEntryOfSubmenu(top), 30 - 1);
+  EXPECT_EQ(dirEntryOfSubmenu(deep), -1);  // a destroyed handle names no entry
+  deep = sub->items[1].submenu;
+  EXPECT_EQ(dirEntryOfSubmenu(deep), 5);
   destroySubmenus(top);
   plat::destroyMenu(top);
   EXPECT_EQ(fake().liveMenus(), 0);
+  EXPECT_EQ(dirEntryOfSubmenu(sub) + dirEntryOfSubmenu(deep), -2);
 
   ASSERT_EQ(load("[dir]\nC:\\Work\n%end\n[group]\n@direct\n@break\n{&One\n}\n{Two\n}\n%end\n"), 1);
   RunState.transferMode = kTransferCopy;

@@ -41,14 +41,10 @@ TEST_F(SendToRequestTest, ArgumentsNamesAndSteps) {
 
   SendToRequest create = parseSendToRequest("Falvex"), remove = parseSendToRequest("--remove Falvex"),
                 forced = parseSendToRequest("--force Falvex");
-  EXPECT_EQ(std::to_string(decideSendToStep(create, false, false)) +
-                std::to_string(decideSendToStep(create, true, true)) +
-                std::to_string(decideSendToStep(create, true, false)) +
-                std::to_string(decideSendToStep(forced, true, false)) +
-                std::to_string(decideSendToStep(remove, false, false)) +
-                std::to_string(decideSendToStep(remove, true, true)) +
-                std::to_string(decideSendToStep(remove, true, false)),
-            std::to_string(kWriteShortcut) + std::to_string(kWriteShortcut) + std::to_string(kLeaveAlone) +
-                std::to_string(kWriteShortcut) + std::to_string(kNothingToDo) +
-                std::to_string(kDeleteShortcut) + std::to_string(kLeaveAlone));
+  std::vector<SendToStep> steps = {kWriteShortcut, kWriteShortcut, kLeaveAlone, kWriteShortcut,
+                                   kNothingToDo, kDeleteShortcut, kLeaveAlone};
+  EXPECT_EQ(steps, (std::vector<SendToStep>{decideSendToStep(create, false, false), decideSendToStep(create, true, true),
+                                            decideSendToStep(create, true, false), decideSendToStep(forced, true, false),
+                                            decideSendToStep(remove, false, false), decideSendToStep(remove, true, true),
+                                            decideSendToStep(remove, true, false)}));
 }
