@@ -192,7 +192,6 @@ unsigned searchPath(const char* folders, const char* name, char* out, unsigned s
 }
 
 bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
-  if (world->unreadable.count(keyOf(path))) return false;
   if (const FakeWorld::Entry* e = find(path)) {
     *text = e->content;
     return !e->folder;
@@ -240,11 +239,14 @@ std::string ansiFromUtf16(const std::u16string& text) {
       {u'\u5199', "\x8E\xCA"}, {u'\u771F', "\x90\x5E"},  // 写真
       {u'\u30BD', "\x83\x5C"}, {u'\uFF71', "\xB1"}};       // ソ, half-width ｱ
   std::string out;
+  out.reserve(text.size());
   for (char16_t unit : text) {
+    if (unit > 0 && unit < 0x80) {
+      out += static_cast<char>(unit);
+      continue;
+    }
     auto it = kHeld.find(unit);
-    if (unit > 0 && unit < 0x80) out += static_cast<char>(unit);
-    else if (it != kHeld.end()) out += it->second;
-    else out += kUnheldMark + hex(unit, 4);
+    out += it != kHeld.end() ? it->second : kUnheldMark + hex(unit, 4);
   }
   return out;
 }

@@ -35,7 +35,6 @@ struct FakeWorld {
   };
   std::map<std::string, Entry> entries;  // by folded full path
   std::vector<std::string> order;        // folded paths, listing order
-  std::set<std::string> unreadable;      // folded paths that cannot open
   std::string currentFolder = "C:\\Work";
   std::map<int, std::string> specialFolders;
   int year = 2008, month = 3, day = 5;

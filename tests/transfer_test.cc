@@ -26,7 +26,7 @@ class TransferTest : public FalvexTest {
   }
 };
 
-TEST_F(TransferTest, GroupsMarkedEntriesFailuresAndVanishedFolders) {
+TEST_F(TransferTest, GroupsMarksFailuresVanishedFoldersAndLevels) {
   const std::string items = "C:\\a\\b\\x.txt;C:\\y.txt";
   transferSourceList(nullptr, 0);
   EXPECT_EQ(takeLog(), "copy 40 " + items + " > D:\\One\ncopy 40 " + items + " > D:\\Two\nmove 40 " +
@@ -62,16 +62,12 @@ TEST_F(TransferTest, GroupsMarkedEntriesFailuresAndVanishedFolders) {
   group({});
   EXPECT_EQ(performTransfer(nullptr, std::string("C:\\y.txt\0", 9), 0), 1);
   EXPECT_EQ(takeLog(), "");  // nothing to send: no beep
-}
 
-TEST_F(TransferTest, LevelsFolderContentsAndTheBrowser) {
-  RunState.transferMode = kTransferCopy;
-  RunState.presetDestination = 1;
-  transferSourceList(nullptr, 3);
-  EXPECT_EQ(takeLog(), "copy 40 C:\\a\\b\\x.txt;C:\\y.txt > C:\\a\nbeep\n");
+  // Levels up from the first source's folder, never above a root.
+  setSources({"C:\\a\\b\\x.txt"});
   EXPECT_TRUE(walkUpLevels(2));
   EXPECT_STREQ(RunState.resolvedDestination, "C:\\");
-  EXPECT_FALSE(walkUpLevels(3));  // never above the root
+  EXPECT_FALSE(walkUpLevels(3));
   for (const char* first : {"D:", "C:\\gone\\x.txt"}) {
     setSources({first});
     EXPECT_FALSE(walkUpLevels(1)) << first;
@@ -79,33 +75,16 @@ TEST_F(TransferTest, LevelsFolderContentsAndTheBrowser) {
   setSources({"D:\\One"});
   EXPECT_TRUE(walkUpLevels(0));
   EXPECT_STREQ(RunState.resolvedDestination, "D:\\");
-  RunState.presetDestination = kPresetNone;
 
-  // A folder's entries, hidden ones too, not recursive; names the code page
-  // cannot hold are left out and told first.
-  addFile("C:\\src\\a.txt");
-  addFile("C:\\src\\.hidden");
-  addFile(unheld("C:\\src\\#.txt"));
-  addFile("C:\\src\\sub\\deep.txt");
+  // A folder's entries, hidden ones too, not recursive; an empty one sends nothing.
+  for (const char* f : {"C:\\src\\.hidden", "C:\\src\\sub\\deep.txt"}) addFile(f);
   addFolder("C:\\empty");
-  setSources({"C:\\src"});
   group({"D:\\One"});
-  transferFolderContents(nullptr, 0);
-  EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("C:\\src\\#.txt") +
-                           "\ncopy 40 C:\\src\\a.txt;C:\\src\\.hidden;C:\\src\\sub > D:\\One\nbeep\n");
-  setSources({"C:\\empty"});
-  transferFolderContents(nullptr, 0);
-  EXPECT_EQ(takeLog(), "");
-
-  RunState.folderInternal = 1;
-  fake().browseAnswer = "D:\\One";
-  EXPECT_EQ(browseForDestination(nullptr, "C:"), "D:\\One");
-  setSources({"C:\\y.txt"});
-  RunState.transferMode = kTransferMove;
-  browseForDestination(nullptr, "C:\\a");
-  RunState.folderInternal = 0;
-  browseForDestination(nullptr, "C:\\a");
-  EXPECT_EQ(takeLog(), "browse BrowseCopyInternal C:\\\nbrowse BrowseMove C:\\a\nbrowse BrowseMove C:\\a\n");
+  for (const char* folder : {"C:\\src", "C:\\empty"}) {
+    setSources({folder});
+    transferFolderContents(nullptr, 0);
+  }
+  EXPECT_EQ(takeLog(), "move 50 C:\\src\\.hidden;C:\\src\\sub > D:\\One\nbeep\n");
 }
 
 TEST_F(TransferTest, CommandLinesForPrograms) {
