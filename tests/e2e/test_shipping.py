@@ -86,5 +86,9 @@ class ShippingTest(E2ETest):
         self.assertEqual(run.returncode, 0, run.stdout)
         self.assertIn("encoding: ANSI (system code page)", run.stdout)
         self.assertIn("9 folder entries, 1 groups, 1 programs, 1 macros; 0 problem(s)", run.stdout)
+        for last, code in (("%end", 0), ("; a note", 0), ("C:\\Windows", 1)):  # no line feed after it
+            (self.prog.dir / "Falvex.ini").write_text("[dir]\nC:\\Windows\n%end\n" + last)
+            run = self.wine(self.prog.dir, "falvex-check.exe", "Falvex.ini")
+            self.assertEqual((run.returncode, "has no line feed" in run.stdout), (code, code == 1), last)
         run = self.wine(self.prog.dir, "falvex-check.exe", ".")  # a folder: no box to wait on
         self.assertEqual((run.returncode, "cannot open" in run.stderr), (2, True))
