@@ -37,8 +37,8 @@ bool isReservedDeviceName(const std::string& name) {
   static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
   for (const char* device : kDevices)
     if (equalsI(base.c_str(), device)) return true;
-  if (base.size() == 4 && (keyMatches(base.c_str(), "COM", 3) ||
-                           keyMatches(base.c_str(), "LPT", 3)))
+  if (base.size() == 4 && (beginsWithKey(base.c_str(), "COM") ||
+                           beginsWithKey(base.c_str(), "LPT")))
     return base[3] >= '1' && base[3] <= '9';
   return false;
 }
