@@ -1,9 +1,7 @@
-#include "app/host_messages.h"
 #include "app/options.h"
 #include "app/program_arguments.h"
 #include "app/sources.h"
 #include "app/startup.h"
-#include "menu/menu_build.h"
 #include "state/left_out_names.h"
 #include "tests/test_support.h"
 
