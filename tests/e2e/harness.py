@@ -12,6 +12,7 @@ or any other outcome, is the test's result."""
 import os
 import shutil
 import subprocess
+import sys
 import time
 import unittest
 from pathlib import Path
@@ -175,6 +176,7 @@ class Program:
             code = proc.wait(60)
             if code != WINE_DIED or attempt == 2:
                 return code
+            print(f"\n  Wine died starting {self.exe.name}; started once more", file=sys.stderr)
 
     def menu(self, *args):
         """Starts a run that shows a menu: (process, menu window); started once
@@ -186,6 +188,7 @@ class Program:
             if found is not True:
                 time.sleep(0.5)
                 return proc, found[0]
+            print(f"\n  {self.exe.name} ended before its menu showed; started once more", file=sys.stderr)
         raise AssertionError("Falvex ended twice before its menu showed")
 
 
