@@ -133,7 +133,7 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   fake().hasText = false;
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   EXPECT_EQ(takeLog(), "clip\nunclip\nclip\nunclip\n");
-  collectSources(("\"" + unheld("C:\\q #.txt") + "\" C:\\b.txt").c_str(), kCommandLineText);
+  collectSources(("\"  " + unheld("C:\\q #.txt") + " \" C:\\b.txt").c_str(), kCommandLineText);
   EXPECT_EQ(sources(), List{"C:\\b.txt"});
   tellLeftOutNames(nullptr);
   EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("C:\\#.txt C:\\q #.txt") + "\n");
@@ -183,6 +183,7 @@ TEST_F(IntakeTest, StartupSteps) {
     addFolder(folder.find(kUnheldMark) == std::string::npos ? folder : "C:\\Cafe");
     addFile((folder + "Falvex.ini").substr(0, 259), "[group]\n{S\nC:\\Work\n}\n%end\n");
     size_t entries = fake().entries.size();
+    copyText(RunState.configPath, kPathSize, "C:\\Work\\Falvex.ini");  // never read instead
     deriveProgramNames(module.c_str());
     initPathsAndMetrics(800, 600, 3);
     RunState.commandLine = "";

@@ -43,6 +43,7 @@ class MenuTest : public FalvexTest {
   // the given [dir] entries, and the right button is pressed when asked.
   std::string choose(int id, std::vector<int> marks = {}, bool right = false) {
     fake().onTrack = [=](FakeMenu* menu) {
+      EXPECT_EQ(RunState.menuShowing, 1);
       for (int k : marks) {
         onMenuSelect(kDirItemBaseId + k, 0, menu);
         onMenuMouseDown(true, false);
@@ -93,10 +94,15 @@ TEST_F(MenuTest, ItemsLevelsGroupsAndClosingItems) {
   addFolder("C:\\in\\dir");
   setSources({"C:\\in\\dir", "C:\\in\\a.txt"});
   EXPECT_EQ(describe(topMenu()), "Work 2000\n/&One 3200\nTwo 3201\n-\n! dir [ +1 ] ( &1 ) 3650\n");
-  ASSERT_EQ(load("[group]\n@direct\n{A\n}\n%end\n"), 1);
+  ASSERT_EQ(load("[dir]\n{S\nD:\\X\n}\n%end\n[group]\n@direct\n{A\n}\n%end\n"), 1);
+  FakeMenu* first = topMenu();  // a submenu first of all: known, then forgotten
+  sub = first->items[0].submenu;
+  EXPECT_EQ(dirEntryOfSubmenu(sub), 0);
+  destroySubmenus(first);
+  EXPECT_EQ(dirEntryOfSubmenu(sub) * 10 + sub->destroyed, -9);
   RunState.folderInternal = 0;
   setSources({"C:\\in\\dir"});
-  EXPECT_EQ(describe(topMenu()), "A 3200\n-\ndir ( &1 ) 3650\n");
+  EXPECT_EQ(describe(topMenu()), "S> 2000\n-\nA 3200\n-\ndir ( &1 ) 3650\n");
   setSources({"C:\\" + std::string(258, 'n')});
   EXPECT_EQ(sourceItemText().size(), 259u);
   PlatMenu menu = plat::createPopupMenu();
@@ -132,6 +138,8 @@ TEST_F(MenuTest, HooksMarkOnlyVisibleFolderItems) {
   EXPECT_EQ(RunState.invertTransfer, 1);
   onMenuSelect(kSourceItemId, 0, top);
   EXPECT_FALSE(onMenuKey(kVkSpace, true));
+  onMenuSelect(kDirItemBaseId + kMaxDirEntries, 0, top);  // past the [dir] ids
+  EXPECT_FALSE(onMenuMouseDown(true, false));
   onMenuSelect(0, 0xFFFF, nullptr);  // the menu closed
   EXPECT_FALSE(onMenuMouseDown(true, false));
   EXPECT_EQ(DirEntries.markedCount, 1);
@@ -187,6 +195,8 @@ TEST_F(MenuRunTest, BrowsingPresetsKeysAndPlacement) {
   EXPECT_EQ(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.flags), "200,250 278");
   fake().windowRects[active] = {100, 100, 100, 401};
   EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 512370);
+  fake().windowRects[active] = {100, 100, 101, 102};  // one pixel is a window
+  EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 100101);
   Config.menuPosition = kMenuAtMouseCentred;
   fake().cursorX = 5;
   fake().cursorY = 6;

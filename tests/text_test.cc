@@ -26,7 +26,7 @@ TEST_F(TextTest, DoubleByteCharactersStayWhole) {
   EXPECT_EQ(nextCharLength("\x83"), 1u);  // a lone lead byte at the end
   EXPECT_EQ(nextCharLength(SO), 2u);
   EXPECT_FALSE(endsWithBackslash("C:\\" SO));
-  EXPECT_TRUE(endsWithBackslash("C:\\\xB1\\"));
+  EXPECT_TRUE(endsWithBackslash("C:\\\xB1\\") && endsWithBackslash("\\"));
   EXPECT_EQ(fileNameOf("C:\\" SO "\\a.b.txt"), "a.b.txt");
   PathParts p = splitPath("C:\\d" SO ".x\\n" SO);
   EXPECT_EQ(p.drive + "|" + p.folder + "|" + p.name + "|" + p.ext, "C:|\\d" SO ".x\\|n" SO "|");
@@ -88,11 +88,14 @@ TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
       {"\xF0\x9F\x98\x80", kEncodingUtf8},                  // an emoji
       {"\xE0\xA0\x80\xEF\xBF\xBD\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", kEncodingUtf8},  // edges
       {"\xE0\x9F\xBF", kEncodingAnsi}, {"\xF0\x8F\xBF\xBF", kEncodingAnsi}, {"\xFF", kEncodingAnsi},
+      {"\xF5\x80\x80\x80", kEncodingAnsi}, {"\xED\xBF\xBF", kEncodingAnsi}, {"\x7F\xDF\xBF", kEncodingUtf8},
   };
   for (const Case& c : cases) EXPECT_EQ(detectTextEncoding(c.bytes), c.encoding) << c.bytes;
   EXPECT_STREQ(encodingName(kEncodingUtf8), "UTF-8 (no BOM)");
   EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF", kEncodingUtf8),
             u"\U0001F600\u00E9\uFFFD\U0010FFFF");
+  EXPECT_EQ(utf16FromBytes("\xEF\xBB\xBF\xED\xA0\x80\xEF\xBF\xBF" "a\xC3", kEncodingUtf8Bom),
+            std::u16string({kUnreadableUnit, kUnreadableUnit, kUnreadableUnit, 0xFFFF, u'a', kUnreadableUnit}));
   EXPECT_EQ(utf16FromBytes(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x00\xDC\x41", 9), kEncodingUtf16Le),
             std::u16string({0xD83D, 0xDE00, kUnreadableUnit, kUnreadableUnit}));
   EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00", 8), kEncodingUtf16Be),

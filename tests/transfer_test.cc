@@ -68,6 +68,7 @@ TEST_F(TransferTest, GroupsMarksFailuresVanishedFoldersAndLevels) {
   EXPECT_TRUE(walkUpLevels(2));
   EXPECT_STREQ(RunState.resolvedDestination, "C:\\");
   EXPECT_FALSE(walkUpLevels(3));
+  EXPECT_STREQ(RunState.resolvedDestination, "");
   for (const char* first : {"D:", "C:\\gone\\x.txt"}) {
     setSources({first});
     EXPECT_FALSE(walkUpLevels(1)) << first;
@@ -122,6 +123,10 @@ TEST_F(TransferTest, CommandLinesForPrograms) {
   launchWithFolderContents("\"%M\"");
   EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("D:\\dir\\#") + "\nrun C:\\Tools\\rec.exe|\"D:\\dir\\" +
                            longName + "\" \"D:\\dir\\sub\\\"|C:\\Tools\\\n");
+  addFolder("D:\\empty");
+  setSources({"D:\\empty"});
+  launchWithFolderContents("%M");  // nothing to hand over: no launch
+  EXPECT_EQ(takeLog(), "");
   std::vector<std::string> items(1000, std::string(200, 'p'));
   EXPECT_EQ(buildCommandLine(kFormQuoted, "a ", items, " z").size(), 2 + 1000 * 202 + 999 + 2);
 
