@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "state/run_state.h"
 #include "app/host_messages.h"
 #include "app/program_arguments.h"
 #include "app/startup.h"
 #include "platform/win32/wide_text_win32.h"
+#include "state/run_state.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "app/menu_hooks.h"
 
-#include "state/run_state.h"
 #include "config/config_model.h"
 #include "menu/menu_build.h"
 #include "platform/platform.h"
+#include "state/run_state.h"
 
 bool highlightedItemIsMarkable() {
   // Submenu openers report a position, not an id, and never qualify.

@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "app/menu_hooks.h"
-#include "state/run_state.h"
 #include "platform/platform.h"
+#include "state/run_state.h"
 
 namespace {
 

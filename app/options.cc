@@ -3,12 +3,12 @@
 #include <cstring>
 #include <string>
 
-#include "state/run_state.h"
-#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "config/menu_position.h"
 #include "config/program_folder.h"
 #include "platform/platform.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "state/run_state.h"
-#include "state/left_out_names.h"
 #include "config/config_model.h"
-#include "text/ansi_text.h"
 #include "config/path_macros.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
+#include "text/ansi_text.h"
 
 namespace {
 

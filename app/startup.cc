@@ -3,14 +3,14 @@
 #include <cstring>
 
 #include "app/options.h"
-#include "state/run_state.h"
 #include "app/sources.h"
-#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "config/program_folder.h"
 #include "menu/menu_actions.h"
 #include "menu/menu_run.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 std::string deriveProgramNames(const char* modulePath) {

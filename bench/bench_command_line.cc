@@ -8,9 +8,9 @@
 #include "bench/bench_timer.h"
 #include "config/config_model.h"
 #include "fileops/transfer.h"
+#include "launch/command_line.h"
 #include "tests/fake_platform.h"
 #include "text/ansi_text.h"
-#include "launch/command_line.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "config/config_model.h"
 #include "config/config_sections.h"
 #include "config/menu_position.h"
-#include "config/program_locator.h"
-#include "config/program_folder.h"
-#include "text/ansi_text.h"
 #include "config/path_macros.h"
+#include "config/program_folder.h"
+#include "config/program_locator.h"
+#include "text/ansi_text.h"
 #include "text/text_encoding.h"
 
 LineObserver configLineObserver = nullptr;

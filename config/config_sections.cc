@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "config/config_model.h"
-#include "text/ansi_text.h"
 #include "config/path_macros.h"
+#include "text/ansi_text.h"
 #include "text/text_encoding.h"
 
 SectionReader::SectionReader(const std::string& text, const char* marker,

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "state/run_state.h"
 #include "fileops/folder_listing.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 UiText browseTitle() {

@@ -1,8 +1,8 @@
 #include "fileops/folder_listing.h"
 
-#include "state/run_state.h"
-#include "state/left_out_names.h"
 #include "platform/platform.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 bool listFolderEntries(const char* folder, std::vector<std::string>* paths) {

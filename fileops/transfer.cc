@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "state/run_state.h"
-#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "fileops/folder_listing.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "config/config_model.h"
-#include "fuzz/fuzz_world.h"
-#include "text/ansi_text.h"
 #include "config/path_macros.h"
+#include "fuzz/fuzz_world.h"
 #include "launch/placeholders.h"
+#include "text/ansi_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   resetFuzzWorld();

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "state/run_state.h"
 #include "app/sources.h"
 #include "config/config_model.h"
 #include "fuzz/fuzz_world.h"
+#include "state/run_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "state/run_state.h"
-#include "state/left_out_names.h"
 #include "fileops/folder_listing.h"
-#include "platform/platform.h"
-#include "text/ansi_text.h"
 #include "launch/launcher.h"
+#include "platform/platform.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
+#include "text/ansi_text.h"
 
 namespace {
 

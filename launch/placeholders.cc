@@ -1,9 +1,9 @@
 #include "launch/placeholders.h"
 
 #include "config/config_model.h"
+#include "config/path_macros.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
-#include "config/path_macros.h"
 
 std::string fillDestinationPlaceholders(const char* paramTemplate,
                                         const char* destination) {

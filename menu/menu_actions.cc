@@ -2,18 +2,18 @@
 
 #include <cstring>
 
-#include "state/run_state.h"
-#include "state/left_out_names.h"
 #include "config/config_model.h"
 #include "fileops/browse.h"
 #include "fileops/folder_listing.h"
 #include "fileops/transfer.h"
-#include "menu/menu_build.h"
-#include "menu/menu_run.h"
-#include "text/ansi_text.h"
 #include "launch/command_line.h"
 #include "launch/launcher.h"
 #include "launch/placeholders.h"
+#include "menu/menu_build.h"
+#include "menu/menu_run.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
+#include "text/ansi_text.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "state/run_state.h"
 #include "config/config_model.h"
 #include "fileops/folder_listing.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 MenuBuildState MenuBuild;

@@ -1,9 +1,9 @@
 #include "menu/menu_run.h"
 
-#include "state/run_state.h"
 #include "config/config_model.h"
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 namespace {

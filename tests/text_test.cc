@@ -1,6 +1,6 @@
+#include "tests/test_support.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
-#include "tests/test_support.h"
 
 // CP932 pairs whose trail bytes differ only by 0x20, as an upper and a lower
 // case ASCII letter would: カ 83 4A / ニ 83 6A, 雨 89 4A / 泳 89 6A; ソ 83 5C

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "state/run_state.h"
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "platform/platform.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
 

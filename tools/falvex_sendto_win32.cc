@@ -11,8 +11,8 @@
 #include <string>
 
 #include "app/program_arguments.h"
-#include "state/left_out_names.h"
 #include "platform/win32/wide_text_win32.h"
+#include "state/left_out_names.h"
 #include "tools/sendto_request.h"
 
 namespace {
