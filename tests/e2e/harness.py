@@ -2,13 +2,16 @@
 openbox (a pop-up menu gets keyboard input only with a window manager).
 
 Wine itself sometimes dies while starting a process (measured under load:
-2-5% of starts, mostly in the first seconds after a wine server started).
-The prefix is warmed and one persistent server kept for the whole run, and
-a launch that died before Falvex ran is started once more. It is told by
-what Falvex never does: Falvex returns 0 on every path of its own, so exit
-code 1 is Wine's; and a run that should show a menu ends only after its
-window appeared, so an exit before any window is Wine's too. A second death,
-or any other outcome, is the test's result."""
+2-5% of starts, exit code 1, or 0 having done nothing, mostly in the first
+seconds after a wine server started). The prefix is warmed and one
+persistent server kept for the whole run, and a launch that died before the
+program ran is started once more. It is told by what our programs never do:
+Falvex returns 0 on every path of its own, so exit code 1 is Wine's; a run
+that must show a menu or a box ends only after that window appeared, so an
+exit before it is Wine's; a run whose work is known (done()) and exits 0
+without any of it never ran; our console tools say why whenever they fail,
+so a failure without a word is Wine's. A second death, or any other outcome,
+is the test's result, and every retry is said on standard error."""
 import os
 import shutil
 import subprocess
@@ -106,15 +109,17 @@ class Desktop:
         self.x("xdotool", "click", str(button))
         time.sleep(0.3)
 
-    def dismiss_box(self, title, program="falvex.exe"):
-        """Waits for the box and presses Return in it until it is gone: a key
-        sent before the box has taken focus is lost."""
-        box = self.wait_for(lambda: [w[0] for w in self.windows(program) if w[1] == title],
-                            30, f"the box {title}")[0]
+    def box(self, title, program="falvex.exe"):
+        """The X window id of the program's box with this title, if one shows."""
+        return next((w[0] for w in self.windows(program) if w[1] == title), None)
+
+    def dismiss(self, box, title):
+        """Presses Return in the box until it is gone: a key sent before the
+        box has taken focus is lost."""
         for _ in range(10):
             time.sleep(0.5)
             self.keys(box, "Return")
-            if not any(w[0] == box for w in self.windows(program)):
+            if not any(w[0] == box for w in self.windows()):
                 return
         raise AssertionError(f"the box {title} stays open")
 
@@ -169,14 +174,31 @@ class Program:
         return self.start(self.winpath("line.txt"), *([folder] if folder else []),
                           exe=self.tool("launch_exact.exe"))
 
-    def run(self, *args, exact=None, folder=None, **kw):
-        """Runs a launch to its end, once more if Wine died starting it."""
+    def run(self, *args, exact=None, folder=None, done=None, **kw):
+        """Runs a launch to its end, once more if Wine died starting it: exit
+        code 1, or an exit 0 when done() says none of its work happened."""
         for attempt in (1, 2):
             proc = self.start_exact(exact, folder) if exact is not None else self.start(*args, **kw)
             code = proc.wait(60)
-            if code != WINE_DIED or attempt == 2:
+            died = code == WINE_DIED or (code == 0 and done is not None and not done())
+            if not died or attempt == 2:
                 return code
             print(f"\n  Wine died starting {self.exe.name}; started once more", file=sys.stderr)
+
+    def until_box(self, title, start):
+        """Starts a run that must show a box (start() gives its process),
+        dismisses the box and returns the process; started once more if the
+        process ended before the box appeared, as Falvex waits for the box."""
+        for attempt in (1, 2):
+            proc = start()
+            box = Desktop.wait_for(lambda: self.desktop.box(title) or proc.poll() is not None, 30,
+                                   f"the box {title}")
+            if box is not True:
+                self.desktop.dismiss(box, title)
+                return proc
+            print(f"\n  {self.exe.name} ended before its box {title} showed; started once more",
+                  file=sys.stderr)
+        raise AssertionError(f"Falvex ended twice before its box {title} showed")
 
     def menu(self, *args):
         """Starts a run that shows a menu: (process, menu window); started once
@@ -207,6 +229,12 @@ class E2ETest(unittest.TestCase):
         return Desktop.wait_for(predicate, 20, what)
 
     def wine(self, folder, exe, *args):
-        """A console tool's result; it never shows a window."""
-        return subprocess.run(["wine", str(folder / exe), *args], cwd=folder, env=self.desktop.env,
-                              capture_output=True, text=True, timeout=120)
+        """A console tool's result; it never shows a window. Our tools say why
+        whenever they fail, so a failure without a word is Wine's own death
+        at start-up: started once more."""
+        for attempt in (1, 2):
+            run = subprocess.run(["wine", str(folder / exe), *args], cwd=folder, env=self.desktop.env,
+                                 capture_output=True, text=True, timeout=120)
+            if run.returncode == 0 or run.stdout or run.stderr or attempt == 2:
+                return run
+            print(f"\n  {exe} failed without a word; started once more", file=sys.stderr)

@@ -22,13 +22,14 @@ class ShellTest(E2ETest):
                     shutil.rmtree(prog.path(folder), ignore_errors=True)
                     prog.folder(folder)
                 (prog.dir / "Falvex.ini").write_bytes(data)
-                self.assertEqual(prog.run("/#w", "/#g=G", src), 0)
+                self.assertEqual(prog.run("/#w", "/#g=G", src, done=lambda: prog.names("写真")), 0)
                 self.assertEqual(prog.names("写真") + prog.names("cafe"), ["a.txt"] * (2 if name == "ANSI" else 1))
 
     def test_relative_sources_and_drive_roots(self):
         prog = self.program(ini="[group]\n{Root\n\\\n}\n%end\n")
         prog.make("top/mid/sub/r.txt", "R")
-        self.assertEqual(prog.run(exact="/#1 /#w /#d=move sub\\r.txt", folder=prog.winpath("top/mid")), 0)
+        self.assertEqual(prog.run(exact="/#1 /#w /#d=move sub\\r.txt", folder=prog.winpath("top/mid"),
+                                  done=lambda: prog.path("top/mid/r.txt").exists()), 0)
         self.assertEqual(prog.names("top/mid"), ["r.txt", "sub"])
         scratch = prog.path("scratch")
         (scratch / "sub").mkdir(parents=True)
@@ -37,7 +38,8 @@ class ShellTest(E2ETest):
         link.symlink_to(scratch)
         try:  # "\" as a member: the root of the current drive, not its folder
             a = prog.make("src/a.txt", "A")
-            self.assertEqual(prog.run(exact=f'/#w /#g=Root "{a}"', folder="R:\\sub"), 0)
+            self.assertEqual(prog.run(exact=f'/#w /#g=Root "{a}"', folder="R:\\sub",
+                                      done=lambda: (scratch / "a.txt").exists()), 0)
             self.assertEqual(sorted(os.listdir(scratch)), ["a.txt", "sub"])
             self.assertEqual(os.listdir(scratch / "sub"), [])
         finally:
