@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "platform/platform.h"
 
@@ -42,21 +43,34 @@ int hexValue(char c) {
   return -1;
 }
 
+// Converts text[0..length), which did not convert whole: halves convert
+// on their own where they can, so a long text with one character the code
+// page cannot hold costs a few calls per such character, not two per
+// character. A single character (a surrogate pair is one) that does not
+// convert, or a NUL, is marked.
+void appendPartly(const wchar_t* text, size_t length, std::string* out) {
+  bool pair = length == 2 && IS_HIGH_SURROGATE(text[0]) && IS_LOW_SURROGATE(text[1]);
+  if (length == 1 || pair) {
+    if (text[0] == 0 || !convertExactly(text, static_cast<int>(length), out))
+      for (size_t k = 0; k < length; ++k) appendMark(out, text[k]);
+    return;
+  }
+  size_t half = length / 2;
+  if (IS_LOW_SURROGATE(text[half]) && IS_HIGH_SURROGATE(text[half - 1])) --half;
+  if (half == 0) half = 2;  // a pair followed by more
+  for (const auto& part : {std::make_pair(text, half), std::make_pair(text + half, length - half)}) {
+    bool hasNul = wmemchr(part.first, 0, part.second) != nullptr;
+    if (hasNul || !convertExactly(part.first, static_cast<int>(part.second), out))
+      appendPartly(part.first, part.second, out);
+  }
+}
+
 }  // namespace
 
 std::string markedFromWide(const wchar_t* text, size_t length) {
   std::string out;
   if (length == 0) return out;
-  int whole = static_cast<int>(length);
-  if (convertExactly(text, whole, &out)) return out;
-  // Character by character; a surrogate pair is one character.
-  for (size_t i = 0; i < length;) {
-    size_t n = (IS_HIGH_SURROGATE(text[i]) && i + 1 < length &&
-                IS_LOW_SURROGATE(text[i + 1])) ? 2 : 1;
-    if (text[i] == 0 || !convertExactly(text + i, static_cast<int>(n), &out))
-      for (size_t k = 0; k < n; ++k) appendMark(&out, text[i + k]);
-    i += n;
-  }
+  if (!convertExactly(text, static_cast<int>(length), &out)) appendPartly(text, length, &out);
   return out;
 }
 
