@@ -16,17 +16,6 @@ namespace {
 
 int problems = 0;
 
-std::string printable(const char* line);
-
-void printLine(const LineReport& r) {
-  const char* outcome = r.outcome == kLineTaken     ? "ok     "
-                        : r.outcome == kLineSkipped ? "skipped"
-                                                    : "DROPPED";
-  if (r.outcome == kLineDropped) ++problems;
-  printf("%-6s %4d  %s  %-28s %s\n", r.section, r.lineNumber, outcome, r.what,
-         printable(r.line).c_str());
-}
-
 // A line as written: a character the code page cannot hold as U+XXXX.
 std::string printable(const char* line) {
   std::string out;
@@ -39,6 +28,15 @@ std::string printable(const char* line) {
     }
   }
   return out;
+}
+
+void printLine(const LineReport& r) {
+  const char* outcome = r.outcome == kLineTaken     ? "ok     "
+                        : r.outcome == kLineSkipped ? "skipped"
+                                                    : "DROPPED";
+  if (r.outcome == kLineDropped) ++problems;
+  printf("%-6s %4d  %s  %-28s %s\n", r.section, r.lineNumber, outcome, r.what,
+         printable(r.line).c_str());
 }
 
 // A last line without a line feed is never read; worth a word only when it
