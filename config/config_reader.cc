@@ -167,8 +167,7 @@ int loadConfiguration(PlatWindow hostWindow) {
     plat::messageBox(hostWindow, kTextConfigError, kTextErrorTitle);
     return 0;
   }
-  TextEncoding encoding;
-  std::string text = ansiFromFileBytes(bytes, &encoding);
+  std::string text = ansiFromFileBytes(bytes);
   Config.expandMacros = 0;
   Config.searchPathSet = 0;
   Config.filerPath[0] = Config.editorPath[0] = Config.filerParams[0] = '\0';

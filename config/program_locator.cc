@@ -56,8 +56,7 @@ void readSearchPathFile(const char* fileName) {
   std::string bytes;
   if (!plat::readWholeFile(fileName, plat::kOpenExisting, &bytes)) return;
   Config.searchPath[0] = '\0';
-  TextEncoding encoding;
-  std::string text = ansiFromFileBytes(bytes, &encoding);
+  std::string text = ansiFromFileBytes(bytes);
 
   // The text is a C string to the searches, as the file's first NUL ends it.
   const char* start = text.c_str();

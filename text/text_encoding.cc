@@ -138,10 +138,11 @@ std::u16string utf16FromBytes(const std::string& bytes, TextEncoding encoding) {
   return std::u16string();
 }
 
-std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* encoding) {
-  *encoding = detectTextEncoding(bytes);
-  if (*encoding == kEncodingAnsi) return bytes;
-  std::u16string text = utf16FromBytes(bytes, *encoding);
+std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* detected) {
+  TextEncoding encoding = detectTextEncoding(bytes);
+  if (detected) *detected = encoding;
+  if (encoding == kEncodingAnsi) return bytes;
+  std::u16string text = utf16FromBytes(bytes, encoding);
   if (text.find(kUnreadableUnit) == std::u16string::npos)
     return plat::ansiFromUtf16(text);
   std::string out;

@@ -31,5 +31,6 @@ const char kUnreadableLine = '\x02';
 
 // The file's text as the reader takes it: ANSI bytes as they are, UTF-8 and
 // UTF-16 converted through the platform without best fit, so a character
-// the code page cannot hold arrives marked (kUnheldMark).
-std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* encoding);
+// the code page cannot hold arrives marked (kUnheldMark). The encoding found
+// goes to *detected when asked for.
+std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* detected = nullptr);
