@@ -5,13 +5,14 @@ Wine itself sometimes dies while starting a process (measured under load:
 2-5% of starts, exit code 1, or 0 having done nothing, mostly in the first
 seconds after a wine server started). The prefix is warmed and one
 persistent server kept for the whole run, and a launch that died before the
-program ran is started once more. It is told by what our programs never do:
-Falvex returns 0 on every path of its own, so exit code 1 is Wine's; a run
-that must show a menu or a box ends only after that window appeared, so an
-exit before it is Wine's; a run whose work is known (done()) and exits 0
-without any of it never ran; our console tools say why whenever they fail,
-so a failure without a word is Wine's. A second death, or any other outcome,
-is the test's result, and every retry is said on standard error."""
+program ran is started once more (twice()). It is told by what our programs
+never do: Falvex returns 0 on every path of its own, so exit code 1 is
+Wine's; a run that must show a menu or a box ends only after that window
+appeared, so an exit before it is Wine's; a run whose work is known (done())
+and exits 0 without any of it never ran; our console tools say why whenever
+they fail, so a failure without a word is Wine's. A second death, or any
+other outcome, is the test's result, and every retry is said on standard
+error."""
 import os
 import shutil
 import subprocess
@@ -22,51 +23,52 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 BUILD = Path(os.environ.get("FALVEX_BUILD", ROOT / "build"))
-EXE = BUILD / "win" / "Falvex.exe"
-TOOLS = BUILD / "win" / "tools"
+EXE, TOOLS = BUILD / "win" / "Falvex.exe", BUILD / "win" / "tools"
 WINE_DIED = 1
+
+
+def twice(what, launch, died):
+    """launch() once more when died(its result) tells Wine died starting it."""
+    result = launch()
+    if died(result):
+        print(f"\n  Wine died starting {what}; started once more", file=sys.stderr)
+        result = launch()
+    return result
+
+
+def wait_for(predicate, what, timeout=30):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError(f"timed out waiting for {what}")
 
 
 class Desktop:
     """One X display, window manager, Wine prefix and server for the run."""
 
     def __init__(self):
-        self.prefix = BUILD / "e2e" / "prefix"
-        self.procs = []
-        self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
-                        LC_ALL="ja_JP.UTF-8", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.prefix, self.procs = BUILD / "e2e" / "prefix", []
+        self.drive_c = self.prefix / "drive_c"
         display = next(n for n in range(90, 200) if not Path(f"/tmp/.X11-unix/X{n}").exists()
                        and not Path(f"/tmp/.X{n}-lock").exists())
-        self.env["DISPLAY"] = f":{display}"
-        self.spawn(["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
-        self.wait_for(lambda: Path(f"/tmp/.X11-unix/X{display}").exists(), 20, "Xvfb")
-        self.spawn(["openbox"])
+        self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", DISPLAY=f":{display}",
+                        LC_ALL="ja_JP.UTF-8", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.spawn("Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp")
+        wait_for(lambda: Path(f"/tmp/.X11-unix/X{display}").exists(), "Xvfb")
+        self.spawn("openbox")
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.prefix.parent.mkdir(parents=True, exist_ok=True)
-        self.quiet(["wineboot", "-i"], timeout=300)
-        self.quiet(["wineserver", "-w"], timeout=300)
-        self.spawn(["wineserver", "-p", "-f"])
+        for args in (["wineboot", "-i"], ["wineserver", "-w"]):
+            subprocess.run(args, env=self.env, capture_output=True, timeout=300)
+        self.spawn("wineserver", "-p", "-f")
         for _ in range(3):  # warm: the first starts after a server start die most
-            self.quiet(["wine", "cmd", "/c", "exit", "0"], timeout=120)
-        self.drive_c = self.prefix / "drive_c"
+            subprocess.run(["wine", "cmd", "/c", "exit", "0"], env=self.env, capture_output=True, timeout=120)
 
-    def spawn(self, args):
-        self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL,
-                                           stderr=subprocess.DEVNULL))
-
-    def quiet(self, args, timeout):
-        subprocess.run(args, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                       timeout=timeout)
-
-    @staticmethod
-    def wait_for(predicate, timeout, what):
-        end = time.time() + timeout
-        while time.time() < end:
-            value = predicate()
-            if value:
-                return value
-            time.sleep(0.1)
-        raise AssertionError(f"timed out waiting for {what}")
+    def spawn(self, *args):
+        self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
@@ -78,23 +80,21 @@ class Desktop:
                 p.kill()
 
     def x(self, *args):
-        return subprocess.run(list(args), env=self.env, capture_output=True, text=True).stdout
+        return subprocess.run(args, env=self.env, capture_output=True, text=True).stdout
 
     def windows(self, program="falvex.exe"):
         """(id, name, width, height) of the program's X windows."""
         found = []
         for line in self.x("xwininfo", "-root", "-tree").splitlines():
-            if f'"{program}"' not in line.lower():
-                continue
-            parts = line.split()
-            name = "" if "(has no name)" in line else line.split('"')[1]
-            w, h = (int(v) for v in next(p for p in parts if "x" in p and "+" in p).split("+")[0].split("x"))
-            found.append((parts[0], name, w, h))
+            if f'"{program.lower()}"' in line.lower():
+                size = next(p for p in line.split() if "x" in p and "+" in p).split("+")[0]
+                name = "" if "(has no name)" in line else line.split('"')[1]
+                found.append((line.split()[0], name, *(int(v) for v in size.split("x"))))
         return found
 
     def menu_windows(self, program="falvex.exe"):
         """Unnamed windows larger than the hidden host window: the menus."""
-        return [w for w in self.windows(program.lower()) if w[1] == "" and w[2] > 40 and w[3] > 16
+        return [w for w in self.windows(program) if w[1] == "" and w[2] > 40 and w[3] > 16
                 and "IsViewable" in self.x("xwininfo", "-id", w[0])]
 
     def keys(self, window, *keys):
@@ -103,19 +103,13 @@ class Desktop:
             self.x("xdotool", "key", "--clearmodifiers", k)
             time.sleep(0.25)
 
-    def click_at(self, x, y, button):
-        self.x("xdotool", "mousemove", str(x), str(y))
-        time.sleep(0.3)
-        self.x("xdotool", "click", str(button))
-        time.sleep(0.3)
-
-    def box(self, title, program="falvex.exe"):
-        """The X window id of the program's box with this title, if one shows."""
-        return next((w[0] for w in self.windows(program) if w[1] == title), None)
+    def box(self, title):
+        """The X window id of Falvex's box with this title, if one shows."""
+        return next((w[0] for w in self.windows() if w[1] == title), None)
 
     def dismiss(self, box, title):
-        """Presses Return in the box until it is gone: a key sent before the
-        box has taken focus is lost."""
+        """Presses Return until the box is gone: a key sent before it has
+        taken focus is lost."""
         for _ in range(10):
             time.sleep(0.5)
             self.keys(box, "Return")
@@ -128,13 +122,10 @@ class Program:
     """A program folder C:\\e2e\\<name> with Falvex.exe (or another name) in it."""
 
     def __init__(self, desktop, name, exe_name="Falvex.exe", ini=None):
-        self.desktop = desktop
-        self.dir = desktop.drive_c / "e2e" / name
+        self.desktop, self.dir, self.win = desktop, desktop.drive_c / "e2e" / name, "C:\\e2e\\" + name
         shutil.rmtree(self.dir, ignore_errors=True)
         self.dir.mkdir(parents=True)
-        self.win = "C:\\e2e\\" + name
-        self.exe = self.dir / exe_name
-        shutil.copy(EXE, self.exe)
+        self.exe = Path(shutil.copy(EXE, self.dir / exe_name))
         if ini is not None:
             (self.dir / (self.exe.stem + ".ini")).write_text(ini)
 
@@ -157,8 +148,7 @@ class Program:
         return sorted(p.name for p in self.path(relative).iterdir())
 
     def tool(self, name):
-        shutil.copy(TOOLS / name, self.dir)
-        return str(self.dir / name)
+        return shutil.copy(TOOLS / name, self.dir)
 
     def start(self, *args, exe=None, cwd=None, env=None):
         # Wine's own complaints go to a log beside the program, for a failure.
@@ -167,51 +157,43 @@ class Program:
                                     env=env or self.desktop.env, stdout=log, stderr=log)
 
     def start_exact(self, arguments, folder=None):
-        """Starts Falvex with exactly this argument text through a CreateProcessW
-        launcher, in the Windows folder given: Wine's own command line would turn
-        a quote inside an argument into \\"."""
+        """Starts Falvex with exactly this argument text, in the Windows folder
+        given, through a CreateProcessW launcher: Wine's own command line would
+        turn a quote inside an argument into \\"."""
         (self.dir / "line.txt").write_text(f'"{self.win}\\{self.exe.name}" {arguments}', encoding="utf-8")
-        return self.start(self.winpath("line.txt"), *([folder] if folder else []),
-                          exe=self.tool("launch_exact.exe"))
+        return self.start(self.winpath("line.txt"), *([folder] if folder else []), exe=self.tool("launch_exact.exe"))
 
     def run(self, *args, exact=None, folder=None, done=None, **kw):
-        """Runs a launch to its end, once more if Wine died starting it: exit
-        code 1, or an exit 0 when done() says none of its work happened."""
-        for attempt in (1, 2):
-            proc = self.start_exact(exact, folder) if exact is not None else self.start(*args, **kw)
-            code = proc.wait(60)
-            died = code == WINE_DIED or (code == 0 and done is not None and not done())
-            if not died or attempt == 2:
-                return code
-            print(f"\n  Wine died starting {self.exe.name}; started once more", file=sys.stderr)
+        """Runs a launch to its end: exit code 1, or 0 when done() says none
+        of its work happened, is Wine's death."""
+        start = (lambda: self.start_exact(exact, folder)) if exact is not None else (lambda: self.start(*args, **kw))
+        return twice(self.exe.name, lambda: start().wait(60),
+                     lambda code: code == WINE_DIED or (code == 0 and done is not None and not done()))
+
+    def showing(self, start, window, what):
+        """Starts a run that must show a window (window() finds it): (process,
+        window). An end before it appeared is Wine's death: Falvex waits for
+        its windows."""
+        def launch():
+            proc = start()
+            return proc, wait_for(lambda: window() or proc.poll() is not None, what)
+        proc, found = twice(self.exe.name, launch, lambda result: result[1] is True)
+        if found is True:
+            raise AssertionError(f"Falvex ended twice before {what} showed")
+        return proc, found
 
     def until_box(self, title, start):
-        """Starts a run that must show a box (start() gives its process),
-        dismisses the box and returns the process; started once more if the
-        process ended before the box appeared, as Falvex waits for the box."""
-        for attempt in (1, 2):
-            proc = start()
-            box = Desktop.wait_for(lambda: self.desktop.box(title) or proc.poll() is not None, 30,
-                                   f"the box {title}")
-            if box is not True:
-                self.desktop.dismiss(box, title)
-                return proc
-            print(f"\n  {self.exe.name} ended before its box {title} showed; started once more",
-                  file=sys.stderr)
-        raise AssertionError(f"Falvex ended twice before its box {title} showed")
+        """Starts a run that must show a box, dismisses it, returns the process."""
+        proc, box = self.showing(start, lambda: self.desktop.box(title), f"the box {title}")
+        self.desktop.dismiss(box, title)
+        return proc
 
     def menu(self, *args):
-        """Starts a run that shows a menu: (process, menu window); started once
-        more if the process ended before any window of it appeared."""
-        for attempt in (1, 2):
-            proc = self.start(*args)
-            found = Desktop.wait_for(lambda: self.desktop.menu_windows(self.exe.name)
-                                     or proc.poll() is not None, 30, "the menu")
-            if found is not True:
-                time.sleep(0.5)
-                return proc, found[0]
-            print(f"\n  {self.exe.name} ended before its menu showed; started once more", file=sys.stderr)
-        raise AssertionError("Falvex ended twice before its menu showed")
+        """Starts a run that shows a menu: (process, menu window)."""
+        proc, found = self.showing(lambda: self.start(*args), lambda: self.desktop.menu_windows(self.exe.name),
+                                   "the menu")
+        time.sleep(0.5)
+        return proc, found[0]
 
 
 class E2ETest(unittest.TestCase):
@@ -226,15 +208,11 @@ class E2ETest(unittest.TestCase):
         return Program(self.desktop, self.id().split(".")[-1], ini=ini, **kw)
 
     def poll(self, predicate, what="a result"):
-        return Desktop.wait_for(predicate, 20, what)
+        return wait_for(predicate, what, 20)
 
     def wine(self, folder, exe, *args):
-        """A console tool's result; it never shows a window. Our tools say why
-        whenever they fail, so a failure without a word is Wine's own death
-        at start-up: started once more."""
-        for attempt in (1, 2):
-            run = subprocess.run(["wine", str(folder / exe), *args], cwd=folder, env=self.desktop.env,
-                                 capture_output=True, text=True, timeout=120)
-            if run.returncode == 0 or run.stdout or run.stderr or attempt == 2:
-                return run
-            print(f"\n  {exe} failed without a word; started once more", file=sys.stderr)
+        """A console tool's result. Our tools say why whenever they fail, so a
+        failure without a word is Wine's death."""
+        return twice(exe, lambda: subprocess.run(["wine", str(folder / exe), *args], cwd=folder, env=self.desktop.env,
+                                                 capture_output=True, text=True, timeout=120),
+                     lambda run: run.returncode != 0 and not run.stdout and not run.stderr)

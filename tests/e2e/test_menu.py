@@ -22,7 +22,10 @@ class MenuTest(E2ETest):
         """Clicks item i of the menu window with a button."""
         geometry = self.desktop.x("xdotool", "getwindowgeometry", window[0])
         x, y = (int(v) for v in geometry.split("Position: ")[1].split()[0].split(","))
-        self.desktop.click_at(x + window[2] // 2, y + 10 + 18 * index, button)
+        self.desktop.x("xdotool", "mousemove", str(x + window[2] // 2), str(y + 10 + 18 * index))
+        time.sleep(0.3)
+        self.desktop.x("xdotool", "click", str(button))
+        time.sleep(0.3)
 
     def test_keyboard_chooses_the_second_folder(self):
         proc, menu = self.prog.menu(self.a, self.b)

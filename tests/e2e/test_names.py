@@ -5,7 +5,7 @@ would turn é into e, ¥ into a backslash, an emoji into wildcards)."""
 import shutil
 import subprocess
 
-from harness import E2ETest
+from harness import E2ETest, twice
 
 NOTICE = "注意"
 
@@ -32,14 +32,15 @@ class NamesTest(E2ETest):
         """Runs Falvex with /#c while the helper offers text (UTF-8 here) as a
         file list (files, wfiles) or Unicode text (wtext)."""
         (prog.dir / "clip.txt").write_text(text, encoding="utf-8")
-        prog.path("ready.txt").unlink(missing_ok=True)
-        for attempt in (1, 2):  # once more if Wine died starting the helper
+        ready = prog.path("ready.txt")
+        ready.unlink(missing_ok=True)
+
+        def offer():
             helper = prog.start(prog.winpath("ready.txt"), mode, prog.winpath("clip.txt"),
                                 exe=prog.tool("set_clipboard.exe"))
-            self.poll(lambda: prog.path("ready.txt").exists() or helper.poll() is not None,
-                      what="the clipboard helper")
-            if prog.path("ready.txt").exists():
-                break
+            self.poll(lambda: ready.exists() or helper.poll() is not None, what="the clipboard helper")
+            return helper
+        helper = twice("the clipboard helper", offer, lambda _: not ready.exists())
         try:
             if notice:
                 self.told(prog, lambda: prog.start("/#c", *args))

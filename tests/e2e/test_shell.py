@@ -47,13 +47,11 @@ class ShellTest(E2ETest):
 
     def test_a_program_receives_sources_and_destination(self):
         prog = self.program()
-        shutil.copy(prog.tool("record_args.exe"), prog.dir / "rec.exe")
-        target, a, d = prog.folder("target"), prog.make("a.txt"), prog.folder("d")
-        (prog.dir / "Falvex.ini").write_text(
-            f"[group]\n{{G\n{target}\n}}\n%end\n[exec]\n{prog.winpath('rec.exe')}\n>/x \"%M\" /y=%-P\n%end\n")
+        target, a, d, out = prog.folder("target"), prog.make("a.txt"), prog.folder("d"), prog.path("args.txt")
+        (prog.dir / "Falvex.ini").write_text(f"[group]\n{{G\n{target}\n}}\n%end\n[exec]\ncmd\n"
+                                             f">/c echo /x \"%M\" /y=%-P>{prog.winpath('args.txt')}\n%end\n")
         self.assertEqual(prog.run("/#a", "/#g=G", a, d), 0)
-        out = self.poll(lambda: prog.path("args.txt").exists() and prog.path("args.txt").read_text())
-        self.assertEqual(out, f'/x "{a}" "{d}\\" /y={target}\n')
+        self.assertEqual(self.poll(lambda: out.exists() and out.read_text()), f'/x "{a}" "{d}\\" /y={target}\n')
         self.assertEqual(prog.names("target"), [])
 
     def test_a_missing_configuration_is_created_empty_named_after_the_program(self):

@@ -1,7 +1,9 @@
 """What ships beside the program: version information and the manifest of
 each program, the Send To set-up with falvex-sendto and falvex-check as a
 console program."""
+import re
 import shutil
+import struct
 
 from harness import ROOT, E2ETest
 
@@ -22,28 +24,31 @@ class ShippingTest(E2ETest):
     def sendto(self, *args, folder=None):
         return self.wine(folder or self.prog.dir, "falvex-sendto.exe", *args)
 
-    def probe(self, what, winpath):
-        out = self.prog.path("probe.txt")
-        out.unlink(missing_ok=True)
-        self.wine(self.prog.dir, "probe.exe", what, winpath, self.prog.winpath("probe.txt"))
-        return out.read_text(encoding="utf-8") if out.exists() else ""
-
     def test_each_program_carries_version_information_and_a_manifest(self):
         for exe, description in SHIPPED.items():
-            report = self.probe("version", self.prog.winpath(exe))
-            for needle in ("fixed=1.15.0.0\n", f"040904e4 FileDescription={description}\n",
-                           "Microsoft.Windows.Common-Controls", 'level="asInvoker"', "PerMonitorV2",
+            data = (self.prog.dir / exe).read_bytes()
+            at = data.find(b"\xbd\x04\xef\xfe")  # VS_FIXEDFILEINFO
+            self.assertEqual(struct.unpack_from("<4H", data, at + 8), (15, 1, 0, 0), exe)
+            tables = re.split(r"(041103A4|040904E4)\x00", data[at - at % 2:].decode("utf-16-le", "replace"))
+            self.assertEqual(tables[1::2], ["041103A4", "040904E4"], exe)
+            for table, body in zip(tables[1::2], tables[2::2]):
+                strings = dict(re.findall(r"(\w+)\x00+([^\x00]+)", body.split("VarFileInfo")[0]))
+                self.assertEqual([strings[k] for k in ("ProductName", "FileVersion", "OriginalFilename")],
+                                 ["Falvex", "1.15.0.0", exe], exe)
+                self.assertRegex(strings["FileDescription"], description if table[3] == "9" else "[ぁ-んァ-ン]")
+            manifest = re.search(rb"<assembly.*</assembly>", data, re.S).group(0).decode()
+            for needle in ("Microsoft.Windows.Common-Controls", 'level="asInvoker"', "PerMonitorV2",
                            ">true</dpiAware>", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"):
-                self.assertIn(needle, report, exe)
-            for table in ("041103a4", "040904e4"):
-                for field in ("ProductName=Falvex", "FileVersion=1.15.0.0", f"OriginalFilename={exe}"):
-                    self.assertIn(f"{table} {field}\n", report, exe)
-            self.assertRegex(report, "041103a4 FileDescription=.*[ぁ-んァ-ン]", exe)
+                self.assertIn(needle, manifest, exe)
 
     def link(self, name):
-        path = self.send_to / (name + ".lnk")
-        return path.exists() and self.probe("link", "C:\\" + str(path.relative_to(
-            self.desktop.drive_c)).replace("/", "\\"))
+        """What Windows reads from the shortcut, or "" when there is none."""
+        path, out = self.send_to / (name + ".lnk"), self.prog.path("probe.txt")
+        out.unlink(missing_ok=True)
+        if path.exists():
+            self.wine(self.prog.dir, "probe.exe", "C:\\" + str(path.relative_to(self.desktop.drive_c)).replace("/", "\\"),
+                      self.prog.winpath("probe.txt"))
+        return out.read_text(encoding="cp932") if out.exists() else ""
 
     def test_send_to_shortcuts_only_ours_and_exactly_as_named(self):
         found = list((self.desktop.drive_c / "users").glob("*/AppData/Roaming/Microsoft/Windows/SendTo"))
