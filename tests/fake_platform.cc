@@ -161,10 +161,6 @@ void removeEntry(const std::string& path) {
   world->entries.erase(key);
   world->order.erase(std::remove(world->order.begin(), world->order.end(), key), world->order.end());
 }
-std::string fileContent(const std::string& path) {
-  const FakeWorld::Entry* e = find(path.c_str());
-  return e ? e->content : "";
-}
 
 namespace plat {
 

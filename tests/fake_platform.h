@@ -69,7 +69,6 @@ void resetFake();
 void addFolder(const std::string& path);
 void addFile(const std::string& path, const std::string& content = "");
 void removeEntry(const std::string& path);
-std::string fileContent(const std::string& path);
 // A name as the platform hands over one the code page cannot hold: each
 // '#' of the text stands for a character written as kUnheldMark + "00E9".
 std::string unheld(const std::string& text);

@@ -152,29 +152,7 @@ TEST_F(MenuTest, HooksMarkOnlyVisibleFolderItems) {
   EXPECT_EQ(onLeftButtonDown() * 10 + onLeftButtonDown(), 10);
 }
 
-class MenuRunTest : public MenuTest {
- protected:
-  void SetUp() override {
-    MenuTest::SetUp();
-    ASSERT_EQ(load("[dir]\nC:\\Work\nD:\\Alpha\n%end\n"), 1);
-    takeLog();
-  }
-};
-
-TEST_F(MenuRunTest, BrowsingPresetsKeysAndPlacement) {
-  const std::string show = "hooks\nfront\ntrack 512,370 116 [Work 2000|Alpha 2001|-|a.txt ( &1 ) 3650]\nnull\nunhooks\n";
-  fake().browseAnswer = "";  // cancelled after marking: nothing at all
-  EXPECT_EQ(choose(kSourceItemId, {0, 1}), show + "browse BrowseCopy C:\\in\n");
-  fake().browseAnswer = unheld("D:\\Caf#");  // best fit would give D:\Cafe
-  addFolder("D:\\Cafe");
-  DirEntries.marked[0] = DirEntries.marked[1] = 0;  // one run per process
-  EXPECT_EQ(choose(kSourceItemId), show + "browse BrowseCopy C:\\in\nfront\nbox Notice: UnheldNames " +
-                                       unheld("D:\\Caf#") + "\n");
-  RunState.presetDestination = 5;  // above the root: nothing, not even the opening
-  RunState.openAfter = 1;
-  runPresetDestination(nullptr);
-  EXPECT_EQ(takeLog(), "");
-
+TEST_F(MenuTest, KeysStillDownAndPlacement) {
   // Keys still down when the menu closes: a warning at poll 300, then one per
   // poll from 500.
   fake().asyncPollsDown[kVkControl] = 502;

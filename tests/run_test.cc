@@ -30,7 +30,8 @@ class RunTest : public FalvexTest {
   // what the user does while the menu shows, a token each: "m2001"
   // highlights item 2001 and marks it with the middle button, "r" presses
   // the right button, "o2003" opens the submenu of item 2003 (its items are
-  // logged), a bare number is the choice.
+  // logged), "x" and "u" have the browser cancelled or answer a name the
+  // code page cannot hold, a bare number is the choice.
   std::string run(const std::string& commandLine, const std::string& user = "",
                   std::set<int> keys = {}, const std::string& config = kConfig) {
     resetRunState();
@@ -45,7 +46,9 @@ class RunTest : public FalvexTest {
       int choice = 0;
       std::istringstream tokens(user);
       for (std::string t; tokens >> t;) {
-        if (t == "r") {
+        if (t == "x" || t == "u") {  // the browser will be cancelled, or answer a marked name
+          fake().browseAnswer = t == "x" ? "" : unheld("D:\\Caf#");
+        } else if (t == "r") {
           onMenuMouseDown(false, true);
         } else if (t[0] == 'm') {
           onMenuSelect(std::stoi(t.substr(1)), 0, menu);
@@ -103,6 +106,10 @@ TEST_F(RunTest, WholeRuns) {
       {"/#0 /#K=sft C:\\box", "", {}, "browse BrowseCopyInternal C:\\\n" + told + marked +
        "\ncopy 40 C:\\box\\b.txt > D:\\Beta\nbeep\n"},
       {"/#1 C:\\in\\a.txt", "", {}, copyA + "C:\\\nbeep\n"},
+      {"/#5 /#e C:\\in\\a.txt", "", {}, ""},  // above the root: nothing, not even the opening
+      {"C:\\in\\a.txt", "m2000 m2001 x 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n"},
+      {"C:\\in\\a.txt", "u 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n" + told +
+       unheld("D:\\Caf#") + "\n"},
       {"/#1 C:\\in\\missing.txt", "3670", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" +
        after + "run C:\\Tools\\filer.exe|C:\\Prog\\Falvex.txt|C:\\Tools\\\n"},
       {"", "3660", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" + after +
