@@ -30,14 +30,10 @@ std::string fold(std::string s) {
   return s;
 }
 
-bool isAbsolute(const std::string& p) {
-  return p.size() >= 2 && (p[1] == ':' || (p[0] == '\\' && p[1] == '\\'));
-}
-
 // The full path: relative names join the current folder, "\x" the current
 // drive's root.
 std::string fullOf(const std::string& p) {
-  if (isAbsolute(p)) return p;
+  if (p.size() >= 2 && (p[1] == ':' || (p[0] == '\\' && p[1] == '\\'))) return p;
   if (!p.empty() && (p[0] == '\\' || p[0] == '/')) return world->currentFolder.substr(0, 2) + p;
   return world->currentFolder + "\\" + p;
 }
@@ -91,11 +87,6 @@ void destroyTree(FakeMenu* menu) {
 
 FakeMenu* asMenu(PlatMenu m) { return static_cast<FakeMenu*>(m); }
 
-PlatMenu newMenu() {
-  world->menus.emplace_back(new FakeMenu);
-  return world->menus.back().get();
-}
-
 std::string hex(unsigned value, int digits) {
   char text[9];
   snprintf(text, sizeof text, "%0*X", digits, value);
@@ -136,6 +127,7 @@ std::string takeLog() {
   std::string text;
   for (const std::string& line : world->log) text += line + "\n";
   world->log.clear();
+  world->fileOps = 0;
   return text;
 }
 
@@ -219,11 +211,7 @@ bool specialFolderPath(PlatWindow, int csidl, char* out) {
   return writeResult(it->second, out, 260) < 260;
 }
 
-void localDate(int* year, int* month, int* day) {
-  *year = world->year;
-  *month = world->month;
-  *day = world->day;
-}
+void localDate(int* year, int* month, int* day) { *year = world->year; *month = world->month; *day = world->day; }
 
 bool isLeadByte(unsigned char c) {  // code page 932
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
@@ -235,14 +223,10 @@ std::string ansiFromUtf16(const std::u16string& text) {
       {u'\u5199', "\x8E\xCA"}, {u'\u771F', "\x90\x5E"},  // 写真
       {u'\u30BD', "\x83\x5C"}, {u'\uFF71', "\xB1"}};       // ソ, half-width ｱ
   std::string out;
-  out.reserve(text.size());
   for (char16_t unit : text) {
-    if (unit > 0 && unit < 0x80) {
-      out += static_cast<char>(unit);
-      continue;
-    }
     auto it = kHeld.find(unit);
-    out += it != kHeld.end() ? it->second : kUnheldMark + hex(unit, 4);
+    out += unit > 0 && unit < 0x80 ? std::string(1, static_cast<char>(unit))
+                                   : it != kHeld.end() ? it->second : kUnheldMark + hex(unit, 4);
   }
   return out;
 }
@@ -256,9 +240,7 @@ int shellFileOperation(const FileOperation& op, bool* aborted) {
   checkUnmarked(op.to);
   line += std::string(" > ") + op.to + (op.to[strlen(op.to) + 1] ? "<not double-NUL>" : "");
   note(line);
-  int call = static_cast<int>(std::count_if(world->log.begin(), world->log.end(), [](const std::string& l) {
-    return l.compare(0, 5, "copy ") == 0 || l.compare(0, 5, "move ") == 0;
-  }));
+  int call = ++world->fileOps;
   *aborted = call == world->abortAtOp;
   return call == world->failAtOp ? 0x7C : 0;
 }
@@ -276,9 +258,7 @@ void shellExecute(const char* file, const char* parameters, const char* folder) 
 }
 
 void informationBeep() { note("beep"); }
-void messageBox(PlatWindow owner, UiText text, UiText title) {
-  messageBoxWithSections(owner, {{text, {}, 0}}, title);
-}
+void messageBox(PlatWindow owner, UiText text, UiText title) { messageBoxWithSections(owner, {{text, {}, 0}}, title); }
 void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections, UiText title) {
   std::string line = std::string("box ") + kTextNames[title] + ":";
   for (const BoxSection& s : sections) {
@@ -306,24 +286,18 @@ bool windowRect(PlatWindow w, int* l, int* t, int* r, int* b) {
 void cursorPos(int* x, int* y) { *x = world->cursorX, *y = world->cursorY; }
 void postNullMessage(PlatWindow) { note("null"); }
 
-bool clipboardHasFileList() { return world->hasFileList; }
+bool clipboardHasFileList() { return !world->fileList.empty(); }
 bool clipboardHasText() { return world->hasText; }
-bool openClipboard(PlatWindow) {
-  note("clip");
-  return true;
-}
+bool openClipboard(PlatWindow) { note("clip"); return true; }
 void closeClipboard() { note("unclip"); }
-bool clipboardFileList(std::vector<std::string>* names) {
-  *names = world->fileList;
-  return true;
-}
-bool clipboardText(std::string* text) {
-  *text = world->clipboard;
-  return true;
-}
+bool clipboardFileList(std::vector<std::string>* names) { *names = world->fileList; return true; }
+bool clipboardText(std::string* text) { *text = world->clipboard; return true; }
 
-PlatMenu createPopupMenu() { return newMenu(); }
-PlatMenu createMenu() { return newMenu(); }
+PlatMenu createPopupMenu() {
+  world->menus.emplace_back(new FakeMenu);
+  return world->menus.back().get();
+}
+PlatMenu createMenu() { return createPopupMenu(); }
 void destroyMenu(PlatMenu menu) { destroyTree(asMenu(menu)); }
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
   asMenu(menu)->items.push_back({flags, id, text, false, nullptr});

@@ -43,14 +43,17 @@ struct FakeWorld {
   // FOLDER", "box TITLE: TEXT LINE.. +N", "browse TITLE START", "front",
   // "track X,Y FLAGS", "hooks", "unhooks", "null", "clip", "unclip", "beep".
   std::vector<std::string> log;
-  int failAtOp = 0;   // 1-based file operation that returns an error
-  int abortAtOp = 0;  // 1-based file operation that reports a partial cancel
+  // File operations counted since the log was last taken, 1-based.
+  int fileOps = 0;
+  int failAtOp = 0;   // the operation that returns an error
+  int abortAtOp = 0;  // the operation that reports a partial cancel
   std::string browseAnswer;
   std::map<PlatWindow, std::vector<int>> windowRects;
   std::set<int> keysDown;
   std::map<int, int> asyncPollsDown;  // polls a key still reads as down
   int cursorX = 0, cursorY = 0;
-  bool hasFileList = false, hasText = false;
+  bool hasText = false;
+  // A file list is offered when it holds a name.
   std::vector<std::string> fileList;
   std::string clipboard;
 
@@ -62,7 +65,8 @@ struct FakeWorld {
 FakeWorld& fake();
 // "[Caption id|-|/column start|*checked|submenu> id]"
 std::string describeMenu(FakeMenu* menu);
-// The log as one text, a line per call, and emptied.
+// The log as one text, a line per call, and emptied; the file operations
+// are counted from one again.
 std::string takeLog();
 // A fresh world and fresh program records (RunState, configuration tables).
 void resetFake();

@@ -97,7 +97,7 @@ TEST_F(IntakeTest, SourcesFromTheCommandLineAndLines) {
 }
 
 TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
-  fake().hasFileList = fake().hasText = true;
+  fake().hasText = true;
   fake().clipboard = "C:\\b.txt\r\n";
   for (int i = 0; i < 1205; ++i) fake().fileList.push_back("C:\\f" + std::to_string(i));
   fake().fileList[0] = "D:\\Dest\\";
@@ -112,7 +112,7 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   EXPECT_EQ(takeLog(), "clip\nunclip\nfront\nbox Notice: UnheldNames " + unheld("C:\\x#.txt") +
                            " InvalidNames C:\\src\\x* C:\\a?.txt\n");
   EXPECT_FALSE(tellLeftOutNames(nullptr));  // told once
-  fake().hasFileList = false;
+  fake().fileList.clear();
   fake().clipboard = unheld("C:\\#.txt") + "\r\nC:\\b.txt\r\n";
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
   EXPECT_EQ(sources(), List{"C:\\b.txt"});
