@@ -102,9 +102,7 @@ FakeMenuItem* FakeMenu::byId(int id) {
 }
 
 int FakeWorld::liveMenus() const {
-  int n = 0;
-  for (auto& m : menus) n += m->destroyed ? 0 : 1;
-  return n;
+  return static_cast<int>(std::count_if(menus.begin(), menus.end(), [](auto& m) { return !m->destroyed; }));
 }
 
 FakeWorld& fake() { return *world; }
@@ -112,13 +110,9 @@ FakeWorld& fake() { return *world; }
 std::string describeMenu(FakeMenu* menu) {
   std::string s;
   for (auto& item : menu->items) {
-    if (!s.empty()) s += "|";
-    if (item.flags & kMenuSeparator) {
-      s += "-";
-      continue;
-    }
-    s += std::string(item.flags & kMenuBarBreak ? "/" : "") + (item.checked ? "*" : "") + item.text +
-         (item.submenu ? ">" : "") + " " + std::to_string(item.id);
+    s += s.empty() ? "" : "|";
+    s += item.flags & kMenuSeparator ? "-" : std::string(item.flags & kMenuBarBreak ? "/" : "") +
+        (item.checked ? "*" : "") + item.text + (item.submenu ? ">" : "") + " " + std::to_string(item.id);
   }
   return "[" + s + "]";
 }

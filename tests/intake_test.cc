@@ -67,35 +67,6 @@ TEST_F(IntakeTest, OptionsTable) {
   EXPECT_EQ(Config.menuX * 1000 + Config.menuY, 40050);
 }
 
-TEST_F(IntakeTest, SourcesFromTheCommandLineAndLines) {
-  struct Case {
-    std::string text;
-    int mode;
-    List sources;
-  } cases[] = {
-      {"\"C:\\My Files\\a.txt\" C:\\b.txt /#d=move", kCommandLineText, {"C:\\My Files\\a.txt", "C:\\b.txt"}},
-      {"/#0=\"D:\\Dest \" \"C:\\b.txt\"\"C:\\My Files\\a.txt\"C:\\b.txt", kCommandLineText,
-       {"C:\\b.txt", "C:\\My Files\\a.txt", "C:\\b.txt"}},
-      {"C:\\My Files\\a.txt", kCommandLineText, {}},
-      {"abc\"C:\\b.txt\" C:\\Da\tta\\ D:\\ C:\\b.txt\r\n \\ sub\\r.txt", kCommandLineText,
-       {"C:\\b.txt", "C:\\Data", "D:", "C:\\b.txt", "C:", "C:\\Work\\sub\\r.txt"}},
-      {"C:\\My Files\\a.txt\r\n  C:\\b.txt  \r\n\"C:\\Data\\\"\n", kLineText,
-       {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Data"}},
-      {"%Desktop%\\a.txt", kCommandLineText, {}},
-      {"C:\\" + std::string(300, 'x') + " \"" + std::string(5000, 'q') + "\" C:\\b.txt", kCommandLineText, {"C:\\b.txt"}},
-      {std::string(10 * 1024 * 1024, 'y'), kLineText, {}},
-  };
-  addFile("C:\\" + std::string(300, 'x'));
-  for (const Case& c : cases) {
-    collectSources(c.text.c_str(), c.mode);
-    EXPECT_EQ(sources(), c.sources) << c.text.substr(0, 80);
-  }
-  std::string many;
-  for (int i = 0; i < 1100; ++i) many += "C:\\b.txt ";
-  collectSources(many.c_str(), kCommandLineText);
-  EXPECT_EQ(RunState.sourceCount, 1000);
-}
-
 TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   fake().hasText = true;
   fake().clipboard = "C:\\b.txt\r\n";
