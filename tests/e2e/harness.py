@@ -61,11 +61,13 @@ class Desktop:
         self.spawn("openbox")
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.prefix.parent.mkdir(parents=True, exist_ok=True)
+        # Never a pipe: a wine server started by the command would hold it open.
+        quiet = dict(env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
         for args in (["wineboot", "-i"], ["wineserver", "-w"]):
-            subprocess.run(args, env=self.env, capture_output=True, timeout=300)
+            subprocess.run(args, **quiet)
         self.spawn("wineserver", "-p", "-f")
         for _ in range(3):  # warm: the first starts after a server start die most
-            subprocess.run(["wine", "cmd", "/c", "exit", "0"], env=self.env, capture_output=True, timeout=120)
+            subprocess.run(["wine", "cmd", "/c", "exit", "0"], **quiet)
 
     def spawn(self, *args):
         self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
