@@ -216,6 +216,14 @@ TEST_F(ConfigTest, MacroExpansion) {
   for (int i = 0; i < 400; ++i) many += "%Windows%";
   EXPECT_EQ(expandPathMacros(many.c_str()).size(), kMacroTextLimit);
   EXPECT_EQ(expandPathMacros((std::string(3898, 'a') + "\x95\x5c").c_str()).size(), 3898u);
+  // Each name is the shell's special folder of its documented CSIDL number.
+  for (int csidl = 0; csidl < 0x40; ++csidl) fake().specialFolders[csidl] = std::to_string(csidl);
+  EXPECT_EQ(expandPathMacros("%Windows%,%Program Files%,%System%,%My Pictures%,%My Music%,%My Video%,%My Documents%,"
+                             "%Favorites%,%Start Menu%,%Programs%,%StartUp%,%SendTo%,%Internet Cache%,%Fonts%,"
+                             "%Cookies%,%History%,%Desktop%,%DesktopDirectory%,%Recent%,%Common Start Menu%,"
+                             "%Common Programs%,%Common StartUp%,%Common Desktop%,%Common Favorites%,"
+                             "%Common My Documents%,%Common My Pictures%,%Common My Music%,%Common My Video%"),
+            "36,38,37,39,13,14,5,6,11,2,7,9,32,20,33,34,0,16,8,22,23,24,25,31,46,54,53,55");
 }
 
 TEST_F(ConfigTest, ProgramLocatorAndSearchPathFile) {
