@@ -136,10 +136,9 @@ TEST_F(ConfigTest, SectionEndsAndFullTables) {
   EXPECT_EQ(loaded(), "0/0 E:|E:\\\n8/0 |S\n9/1 |\n8/0 |G\n0/1 D:\\Backup|Backup\n9/1 |\n{G D:\\Backup\n");
   std::string many = "[dir]\n", groups = "[group]\n";
   for (int i = 0; i < 1005; ++i) many += (i % 2) ? "+\n" : "C:\\Work\n";
-  for (int g = 0; g < 11; ++g) groups += "{G" + std::to_string(g) + "\n" + [] {
-    std::string members;
-    for (int m = 0; m < 12; ++m) members += "D:\\Backup\n";
-    return members; }() + "}\n";
+  std::string members;  // two more than a group holds
+  for (int m = 0; m < 12; ++m) members += "D:\\Backup\n";
+  for (int g = 0; g < 11; ++g) groups += "{G" + std::to_string(g) + "\n" + members + "}\n";
   ASSERT_EQ(load(many + "%end\n" + groups + "@direct\n%end\n"), 1);
   EXPECT_EQ(DirEntries.count * 1000 + Groups.count * 100 + Groups.memberCount[9] * 10 + Groups.direct, 1001100);
   EXPECT_NE(reports.find("DROP table full (1000 entries): C:\\Work"), std::string::npos);
