@@ -162,7 +162,7 @@ class Program:
         """Starts Falvex with exactly this argument text, in the Windows folder
         given, through a CreateProcessW launcher: Wine's own command line would
         turn a quote inside an argument into \\"."""
-        (self.dir / "line.txt").write_text(f'"{self.win}\\{self.exe.name}" {arguments}', encoding="utf-8")
+        (self.dir / "line.txt").write_text(f'"{self.win}\\{self.exe.name}" {arguments}', encoding="utf-16-le")
         return self.start(self.winpath("line.txt"), *([folder] if folder else []), exe=self.tool("launch_exact.exe"))
 
     def run(self, *args, exact=None, folder=None, done=None, **kw):

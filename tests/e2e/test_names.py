@@ -29,9 +29,11 @@ class NamesTest(E2ETest):
         self.assertEqual(prog.names("tree/sub"), ["e.txt", "x", "x¥a.txt", "é.txt"])
 
     def clipboard_run(self, prog, mode, text, *args, notice=True):
-        """Runs Falvex with /#c while the helper offers text (UTF-8 here) as a
-        file list (files, wfiles) or Unicode text (wtext)."""
-        (prog.dir / "clip.txt").write_text(text, encoding="utf-8")
+        """Runs Falvex with /#c while the helper offers the lines of text as a
+        file list (files: ANSI, wfiles: UTF-16) or as UTF-16 text (wtext)."""
+        if mode != "wtext":
+            text = "".join(name + "\0" for name in text.splitlines())
+        (prog.dir / "clip.txt").write_bytes(text.encode("cp932" if mode == "files" else "utf-16-le"))
         ready = prog.path("ready.txt")
         ready.unlink(missing_ok=True)
 
