@@ -105,10 +105,6 @@ class Desktop:
             self.x("xdotool", "key", "--clearmodifiers", k)
             time.sleep(0.25)
 
-    def box(self, title):
-        """The X window id of Falvex's box with this title, if one shows."""
-        return next((w[0] for w in self.windows() if w[1] == title), None)
-
     def dismiss(self, box, title):
         """Presses Return until the box is gone: a key sent before it has
         taken focus is lost."""
@@ -186,7 +182,8 @@ class Program:
 
     def until_box(self, title, start):
         """Starts a run that must show a box, dismisses it, returns the process."""
-        proc, box = self.showing(start, lambda: self.desktop.box(title), f"the box {title}")
+        proc, box = self.showing(start, lambda: next((w[0] for w in self.desktop.windows() if w[1] == title), None),
+                                f"the box {title}")
         self.desktop.dismiss(box, title)
         return proc
 
@@ -208,9 +205,6 @@ class E2ETest(unittest.TestCase):
 
     def program(self, ini=None, **kw):
         return Program(self.desktop, self.id().split(".")[-1], ini=ini, **kw)
-
-    def poll(self, predicate, what="a result"):
-        return wait_for(predicate, what, 20)
 
     def wine(self, folder, exe, *args):
         """A console tool's result. Our tools say why whenever they fail, so a

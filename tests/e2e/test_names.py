@@ -5,7 +5,7 @@ would turn é into e, ¥ into a backslash, an emoji into wildcards)."""
 import shutil
 import subprocess
 
-from harness import E2ETest, twice
+from harness import E2ETest, twice, wait_for
 
 NOTICE = "注意"
 
@@ -40,7 +40,7 @@ class NamesTest(E2ETest):
         def offer():
             helper = prog.start(prog.winpath("ready.txt"), mode, prog.winpath("clip.txt"),
                                 exe=prog.tool("set_clipboard.exe"))
-            self.poll(lambda: ready.exists() or helper.poll() is not None, what="the clipboard helper")
+            wait_for(lambda: ready.exists() or helper.poll() is not None, "the clipboard helper")
             return helper
         helper = twice("the clipboard helper", offer, lambda _: not ready.exists())
         try:

@@ -4,7 +4,7 @@ program's command line and the configuration created on first start."""
 import os
 import shutil
 
-from harness import E2ETest
+from harness import E2ETest, wait_for
 
 
 class ShellTest(E2ETest):
@@ -51,7 +51,7 @@ class ShellTest(E2ETest):
         (prog.dir / "Falvex.ini").write_text(f"[group]\n{{G\n{target}\n}}\n%end\n[exec]\ncmd\n"
                                              f">/c echo /x \"%M\" /y=%-P>{prog.winpath('args.txt')}\n%end\n")
         self.assertEqual(prog.run("/#a", "/#g=G", a, d), 0)
-        self.assertEqual(self.poll(lambda: out.exists() and out.read_text()), f'/x "{a}" "{d}\\" /y={target}\n')
+        self.assertEqual(wait_for(lambda: out.exists() and out.read_text(), "the command line"), f'/x "{a}" "{d}\\" /y={target}\n')
         self.assertEqual(prog.names("target"), [])
 
     def test_a_missing_configuration_is_created_empty_named_after_the_program(self):
