@@ -53,10 +53,10 @@ class ConfigTest : public FalvexTest {
 // Every kind of line, what it becomes and the reason the checker prints.
 TEST_F(ConfigTest, EachLineAndItsReason) {
   addFile("C:\\Work\\" + std::string(300, 'x'));  // exists, but no path holds it
-  ASSERT_EQ(load("; settings\n[system]\n@mode=move\n@check=0\n@param\n%pj% | D:\\Proj\n"
+  ASSERT_EQ(load("; settings\n[system]\n@mode=move\n@check=0\r\n@param\n%pj% | D:\\Proj\n"
                  "; after the macros\n@path=C:\\Tools;C:\\Bin\n@path=\n@menu=ab\n@menu=1920,1080\n"
                  "@menu=center\n>stray\n@filer=view\n; between\n>/open=%P\n@editor=notepad\n"
-                 "@base=D:\\Nowhere\n@base=" + std::string(300, 'b') + "\n@base=%Desktop%\n@base=C:\\Work\n@editor=C:\\Work\n@unknown=1\n%end\n"
+                 "@base=D:\\Nowhere\n@base=" + std::string(600, 'b') + "\n@base=%Desktop%\n@base=C:\\Work\n@editor=C:\\Work\n@unknown=1\n%end\n"
                  "[dir]\n  C:\\Work | &Work\n+\n\n{Pro&jects\n%pj%\\Alpha\n%pj%\\Beta.old\n"
                  "D:\\Nowhere\n}\n-\n | Caption\n{\nE:\\\n;note\n%end\n"
                  "[group]\n}\n@direct\n{A\nD:\\Photos\nD:\\Gone\n}\nD:\\Backup\n@break\n%end\n"
@@ -78,7 +78,7 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
             "system 16 ok file manager parameters: >/open=%P\n"
             "system 17 ok editor: @editor=notepad\n"
             "system 18 DROP folder does not exist: @base=D:\\Nowhere\n"
-            "system 19 DROP folder does not exist: @base=" + std::string(300, 'b') + "\n"
+            "system 19 DROP folder does not exist: @base=" + std::string(511, 'b') + "\n"
             "system 20 ok browser start folder: @base=%Desktop%\n"
             "system 21 skip start folder already set: @base=C:\\Work\n"
             "system 22 DROP program not found: @editor=C:\\Work\n"
@@ -129,8 +129,8 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
 // feed is never read; a section without %end runs into the next one, and the
 // last one to the end of the file. The tables stop when full.
 TEST_F(ConfigTest, SectionEndsAndFullTables) {
-  ASSERT_EQ(load("[system]\n; see [dir]\nC:\\Work\n%END\n[dir]\nE:\\\n%end\n[exec]\nC:\\Tools\\view\n>%M"), 1);
-  EXPECT_EQ(loaded(), "0/0 C:\\Work|Work\nexec C:\\Tools\\view.exe|view|\n");
+  ASSERT_EQ(load("[system]\n; see [dir]\nC:\\Work\n%END\n[dir]\nE:\\\n%end\n[exec]\nnotepad\nC:\\Tools\\view\n>%M"), 1);
+  EXPECT_EQ(loaded(), "0/0 C:\\Work|Work\nexec C:\\Windows\\System32\\notepad.exe|notepad|\nexec C:\\Tools\\view.exe|view|\n");
   // "+" first under "{" is no separator; "}" at level 0 is a folder line.
   ASSERT_EQ(load("[dir]\nE:\\\n{S\n+\n}\n}\n[group]\n{G\nD:\\Backup\n}\n%end\n"), 1);
   EXPECT_EQ(loaded(), "0/0 E:|E:\\\n8/0 |S\n9/1 |\n8/0 |G\n0/1 D:\\Backup|Backup\n9/1 |\n{G D:\\Backup\n");

@@ -67,6 +67,27 @@ TEST_F(IntakeTest, OptionsTable) {
   EXPECT_EQ(Config.menuX * 1000 + Config.menuY, 40050);
 }
 
+// Command lines split at blanks outside quotes, clipboard text at line
+// feeds; only existing names are taken, whole and folders without the last
+// backslash.
+TEST_F(IntakeTest, SourcesFromText) {
+  addFile("C:\\Work\\" + std::string(300, 'x'));  // exists, but no path holds it
+  struct Case {
+    int mode;
+    std::string text, sources;
+  } cases[] = {
+      {kCommandLineText, "\"C:\\My Files\\a.txt\"C:\\b.txt sub\\r.txt C:\\b\t.t\rxt", "C:\\My Files\\a.txt|C:\\b.txt|C:\\Work\\sub\\r.txt|C:\\b.txt|"},
+      {kCommandLineText, "C:\\b.txt\"C:\\My Files\\a.txt\" C:\\Data\\ /#0=\"D:\\Dest\" " + std::string(300, 'x'), "C:\\b.txt|C:\\My Files\\a.txt|C:\\Data|"},
+      {kLineText, "\"C:\\My Files\\a.txt\"\r\n C:\\b.txt \r\nD:\\Dest\\\n\n\"C:\\Data\"", "C:\\My Files\\a.txt|C:\\b.txt|D:\\Dest|C:\\Data|"},
+  };
+  for (const Case& c : cases) {
+    collectSources(c.text.c_str(), c.mode);
+    std::string got;
+    for (const std::string& s : sources()) got += s + "|";
+    EXPECT_EQ(got, c.sources) << c.text;
+  }
+}
+
 TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   fake().hasText = true;
   fake().clipboard = "C:\\b.txt\r\n";
