@@ -4,7 +4,7 @@
 
 using SendToRequestTest = FalvexTest;
 
-TEST_F(SendToRequestTest, ArgumentsNamesAndSteps) {
+TEST_F(SendToRequestTest, ArgumentsAndNames) {
   struct Case {
     std::string arguments, parsed;  // action force name|options, or the error
   } cases[] = {
@@ -38,13 +38,4 @@ TEST_F(SendToRequestTest, ArgumentsNamesAndSteps) {
   for (std::string good : List{"Falvex", "\x95\x5C", "\x83\x5C" "x", "COM0", "console", ".hidden",
                            std::string(199, 'x') + unheld("#")})
     EXPECT_TRUE(isShortcutName(good, &why)) << good;
-
-  SendToRequest create = parseSendToRequest("Falvex"), remove = parseSendToRequest("--remove Falvex"),
-                forced = parseSendToRequest("--force Falvex");
-  std::vector<SendToStep> steps = {kWriteShortcut, kWriteShortcut, kLeaveAlone, kWriteShortcut,
-                                   kNothingToDo, kDeleteShortcut, kLeaveAlone};
-  EXPECT_EQ(steps, (std::vector<SendToStep>{decideSendToStep(create, false, false), decideSendToStep(create, true, true),
-                                            decideSendToStep(create, true, false), decideSendToStep(forced, true, false),
-                                            decideSendToStep(remove, false, false), decideSendToStep(remove, true, true),
-                                            decideSendToStep(remove, true, false)}));
 }

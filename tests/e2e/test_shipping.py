@@ -62,7 +62,7 @@ class ShippingTest(E2ETest):
         steps = [  # arguments, folder, exit code
             ([], None, 0), (["Tn e"], None, 0), (["Tn é", "/#d=move", "/#w"], None, 0),
             (["Foreign", "/#e"], other, 0), (["Foreign", "/#w"], None, 1),
-            (["--remove", "Foreign"], None, 1), (["--remove", "Tn é"], None, 0),
+            (["--remove", "Foreign"], None, 1), (["--remove", "Tn é"], None, 0), (["--remove", "Tn é"], None, 0),
             (["", "/#d=move"], None, 1), (["bad|name"], None, 1)]
         for args, folder, code in steps:
             run = self.sendto(*args, folder=folder)
