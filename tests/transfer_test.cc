@@ -26,7 +26,7 @@ class TransferTest : public FalvexTest {
   }
 };
 
-TEST_F(TransferTest, GroupsMarksFailuresVanishedFoldersAndLevels) {
+TEST_F(TransferTest, GroupsFailuresVanishedFoldersAndLevels) {
   const std::string items = "C:\\a\\b\\x.txt;C:\\y.txt";
   transferSourceList(nullptr, 0);
   EXPECT_EQ(takeLog(), "copy 40 " + items + " > D:\\One\ncopy 40 " + items + " > D:\\Two\nmove 40 " +
@@ -41,16 +41,6 @@ TEST_F(TransferTest, GroupsMarksFailuresVanishedFoldersAndLevels) {
   EXPECT_EQ(takeLog(), "copy 50 " + items + " > D:\\One\n");
   fake().abortAtOp = 0;
 
-  // Marked entries in table order; the last one moves; a bare drive is its root.
-  DirEntries.count = 4;
-  const char* folders[] = {"D:\\One", "D:\\Two", "D:\\Three", "E:"};
-  for (int i = 0; i < 4; ++i) copyText(DirEntries.folder[i], kPathSize, folders[i]);
-  DirEntries.marked[3] = DirEntries.marked[0] = DirEntries.marked[2] = 1;
-  DirEntries.markedCount = 3;
-  setSources({"E:", "\\"});
-  transferSourceList(nullptr, kMarkedEntriesTarget);
-  EXPECT_EQ(takeLog(), "copy 50 E:\\;\\ > D:\\One\ncopy 50 E:\\;\\ > D:\\Three\nmove 50 E:\\;\\ > E:\\\nbeep\n");
-  EXPECT_EQ(DirEntries.markedCount, 0);
 
   // A destination that vanished stops the run before it: a move would have
   // renamed the sources into a file of that name.
@@ -101,11 +91,6 @@ TEST_F(TransferTest, CommandLinesForPrograms) {
   }
   launchWithSources("no placeholder");
   EXPECT_EQ(takeLog(), "");
-  addFolder("C:\\");
-  setSources({"C:"});
-  launchWithSources("\"%M\" %-M");
-  launchWithSources("%-M");
-  EXPECT_EQ(takeLog(), "run C:\\Tools\\rec.exe|\"C:\\\" %-M|C:\\Tools\\\nrun C:\\Tools\\rec.exe|C:|C:\\Tools\\\n");
 
   // Folder contents, of any length: growable, never cut.
   std::string longName(250, 'n');
