@@ -139,11 +139,14 @@ TEST_F(ConfigTest, SectionEndsAndFullTables) {
   std::string members;  // two more than a group holds
   for (int m = 0; m < 12; ++m) members += "D:\\Backup\n";
   for (int g = 0; g < 11; ++g) groups += "{G" + std::to_string(g) + "\n" + members + "}\n";
-  ASSERT_EQ(load(many + "%end\n" + groups + "@direct\n%end\n"), 1);
+  std::string programs = "[exec]\n";
+  for (int i = 0; i < 11; ++i) programs += "notepad\n";
+  ASSERT_EQ(load(many + "%end\n" + groups + "@direct\n%end\n" + programs), 1);
   EXPECT_EQ(DirEntries.count * 1000 + Groups.count * 100 + Groups.memberCount[9] * 10 + Groups.direct, 1001100);
   EXPECT_NE(reports.find("DROP table full (1000 entries): C:\\Work"), std::string::npos);
   EXPECT_NE(reports.find("group full (10 members)"), std::string::npos);
   EXPECT_NE(reports.find("DROP table full (10 groups): @direct"), std::string::npos);
+  EXPECT_NE(reports.find("DROP table full (10 programs), section ends: notepad"), std::string::npos);
 }
 
 TEST_F(ConfigTest, MacrosOnlyWithParamInTheFileRead) {

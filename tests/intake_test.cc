@@ -22,6 +22,9 @@ class IntakeTest : public FalvexTest {
     resetConfigModel();
     copyText(RunState.programFolder, kPathSize, "C:\\Prog\\");
     copyText(RunState.defaultConfigName, kPathSize, "Falvex.ini");
+    RunState.screenWidth = 1024;
+    RunState.maximizedHeight = 740;
+    RunState.mouseButtons = commandLine == "/#m=mouse" ? 0 : 3;  // no mouse, no mouse position
     parseOptions(commandLine.c_str());
     auto n = [](int v) { return std::to_string(v); };
     return std::string(RunState.configPath).substr(8) + " g=" + RunState.groupName + " w" +
@@ -52,6 +55,15 @@ TEST_F(IntakeTest, OptionsTable) {
       {"/#0=\"D:\\No where\"", "Falvex.ini g= w9 e0 p10= d9 a0= m9=0,0"},
       {"/#m=1920,1080 a.txt", "Falvex.ini g= w9 e0 p0= d9 a0= m1=1920,1080"},
       {"/#m=center", "Falvex.ini g= w9 e0 p0= d9 a0= m4=0,0"},
+      {"/#m=mouse", "Falvex.ini g= w9 e0 p0= d9 a0= m0=0,0"},
+      {"/#m=mous2", "Falvex.ini g= w9 e0 p0= d9 a0= m3=0,0"},
+      {"/#m=MAXIMUM,MAX", "Falvex.ini g= w9 e0 p0= d9 a0= m1=1024,740"},
+      {"/#m=MAX,MAXX", "Falvex.ini g= w9 e0 p0= d9 a0= m1=1024,0"},
+      {"/#m=12345678,7", "Falvex.ini g= w9 e0 p0= d9 a0= m1=123456,7"},
+      {"/#m=active,9", "Falvex.ini g= w9 e0 p0= d9 a0= m0=0,0"},
+      {"/#m=left", "Falvex.ini g= w9 e0 p0= d9 a0= m0=0,0"},
+      {"/#m=x /#m=mous2", "Falvex.ini g= w9 e0 p0= d9 a0= m0=0,0"},
+      {"/#m=mous2,mouse", "Falvex.ini g= w9 e0 p0= d9 a0= m3=0,0"},
       {"/#m=", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
       {"/#m=" + std::string(259, '1'), "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
   };
