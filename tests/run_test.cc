@@ -2,6 +2,7 @@
 #include "app/menu_hooks.h"
 #include "app/startup.h"
 #include "menu/menu_build.h"
+#include "menu/menu_run.h"
 #include "state/left_out_names.h"
 #include "tests/test_support.h"
 
@@ -9,8 +10,14 @@ namespace {
 
 const char kConfig[] =
     "[system]\n@filer=C:\\Tools\\filer.exe\n>/o %P\n@editor=C:\\Tools\\filer.exe\n%end\n"
-    "[dir]\nC:\\Work\nD:\\Alpha\n+\n{Sub\nD:\\Beta\n}\n%end\n"
+    "[dir]\nC:\\Work\nD:\\Alpha\n+\n{Sub\nD:\\Beta\n{Deep\nD:\\G1\n}\n}\n%end\n"
     "[group]\n{A\nD:\\G1\nD:\\G2\n}\n%end\n[exec]\nC:\\Tools\\rec.exe | Rec\n>%-P %M\n%end\n";
+
+// Separators where none can show, a submenu two deep, a new column, groups.
+const char kLevels[] =
+    "[dir]\nC:\\Work\n+\n+\n{Projects\nD:\\Alpha\n{Deep\nD:\\Beta\n}\n+\n}\n+\n-\nE:\\\n+\n%end\n"
+    "[group]\n{&One\nD:\\G1\n}\n{Two\n}\n%end\n";
+const char kDirect[] = "[dir]\nC:\\Work\n%end\n[group]\n@direct\n@break\n{&One\nD:\\G1\n}\n{Two\n}\n%end\n";
 
 const char kMenu[] = "[Work 2000|Alpha 2001|-|Sub> 2003|-|&@ Group> 3250|-|";
 
@@ -20,18 +27,22 @@ class RunTest : public FalvexTest {
  protected:
   void SetUp() override {
     FalvexTest::SetUp();
-    for (const char* f : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\G2", "D:\\Base"}) addFolder(f);
+    for (const char* f : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\G2", "D:\\Base", "E:\\"}) addFolder(f);
     for (const char* f : {"C:\\in\\a.txt", "C:\\Tools\\filer.exe", "C:\\Tools\\rec.exe", "C:\\box\\b.txt"})
       addFile(f);
     addFile(unheld("C:\\box\\#.txt"));
     copyText(RunState.modulePath, kLongPathSize, "C:\\Prog\\Falvex.exe");
   }
   // One whole run: the configuration, the command line, the keys held, and
-  // what the user does while the menu shows, a token each: "m2001"
-  // highlights item 2001 and marks it with the middle button, "r" presses
-  // the right button, "o2003" opens the submenu of item 2003 (its items are
-  // logged), "x" and "u" have the browser cancelled or answer a name the
-  // code page cannot hold, a bare number is the choice.
+  // what the user does while the menu shows, a token each. "h2001"
+  // highlights item 2001 in the menu that holds it ("h0": the menu closed);
+  // "M" and "S" press the middle button and Space, "s" releases Space, each
+  // logged "kept" when the hook keeps it from the menu; "m2001" is "h2001 M"
+  // unlogged; "r" presses the right button. "o2003" and "O2003" open the
+  // submenu of item 2003 with the keyboard or the mouse (its items are
+  // logged, "down" when Down follows), "c2003" closes it. "x" and "u" have
+  // the browser cancelled or answer a name the code page cannot hold; a bare
+  // number is the choice.
   std::string run(const std::string& commandLine, const std::string& user = "",
                   std::set<int> keys = {}, const std::string& config = kConfig) {
     resetRunState();
@@ -46,19 +57,27 @@ class RunTest : public FalvexTest {
       int choice = 0;
       std::istringstream tokens(user);
       for (std::string t; tokens >> t;) {
+        int id = isdigit(t.back()) ? std::stoi(t.substr(isdigit(t[0]) ? 0 : 1)) : 0;
+        FakeMenu* owner = menu;  // the live menu that holds item id
+        for (auto& m : fake().menus) owner = !m->destroyed && m->byId(id) ? m.get() : owner;
+        FakeMenuItem* item = owner->byId(id);
         if (t == "x" || t == "u") {  // the browser will be cancelled, or answer a marked name
           fake().browseAnswer = t == "x" ? "" : unheld("D:\\Caf#");
         } else if (t == "r") {
           onMenuMouseDown(false, true);
-        } else if (t[0] == 'm') {
-          onMenuSelect(std::stoi(t.substr(1)), 0, menu);
-          onMenuMouseDown(true, false);
-        } else if (t[0] == 'o') {
-          FakeMenu* sub = menu->byId(std::stoi(t.substr(1)))->submenu;
-          onInitMenuPopup(sub);
-          fake().log.push_back("open " + describeMenu(sub));
+        } else if (t == "M" || t == "S" || t == "s") {
+          if (t == "M" ? onMenuMouseDown(true, false) : onMenuKey(kVkSpace, t == "S")) fake().log.push_back("kept");
+        } else if (t[0] == 'h' || t[0] == 'm') {
+          onMenuSelect(id, id ? 0 : 0xFFFF, id ? owner : nullptr);
+          if (t[0] == 'm') onMenuMouseDown(true, false);
+        } else if (t[0] == 'c') {
+          onUninitMenuPopup(item->submenu);
+        } else if (t[0] == 'o' || t[0] == 'O') {
+          onMenuSelect(static_cast<int>(item - owner->items.data()), t[0] == 'O' ? 0x8010 : 0x0010, owner);
+          bool down = onInitMenuPopup(item->submenu);
+          fake().log.push_back(std::string("open ") + (down ? "down " : "") + describeMenu(item->submenu));
         } else {
-          choice = std::stoi(t);
+          choice = id;
         }
       }
       return choice;
@@ -79,14 +98,14 @@ TEST_F(RunTest, WholeRuns) {
   struct Case {
     std::string commandLine, user;
     std::set<int> keys;
-    std::string log;
+    std::string log, config = kConfig;
   } cases[] = {
       {"C:\\in\\a.txt", "2001", {}, show + kMenu + item + after + copyA + "D:\\Alpha\nbeep\n"},
       {"/#d=move C:\\in\\a.txt", "m2000 m2001 2001", {}, show + kMenu + "*" + item + after + copyA +
        "C:\\Work\nmove 40 C:\\in\\a.txt > D:\\Alpha\nbeep\n"},
       {"/#d=move /#w C:\\in\\a.txt", "2000", both, show + kMenu + "*" + item + after +
        "copy 50 C:\\in\\a.txt > C:\\Work\nbeep\nrun C:\\Tools\\filer.exe|/o C:\\Work\\|C:\\Tools\\\n"},
-      {"C:\\in\\a.txt", "o2003 r 2004", {}, show + kMenu + item + "open [Beta 2004]\n" + after +
+      {"C:\\in\\a.txt", "o2003 r 2004", {}, show + kMenu + item + "open [Beta 2004|Deep> 2005]\n" + after +
        "move 40 C:\\in\\a.txt > D:\\Beta\nbeep\n"},
       {"C:\\in\\a.txt", "r 3200", {}, show + kMenu + item + after + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\nbeep\n"},
       {"/#d=move C:\\in\\a.txt", "3200", shift, show + kMenu + "*" + item + after + copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\n"},
@@ -121,13 +140,69 @@ TEST_F(RunTest, WholeRuns) {
        "\nhooks\nfront\ntrack 100,200 102 " + kMenu + item + after},
       {"/#g=" + unheld("Caf#") + " " + marked, "", {}, told + marked + "\n"},
       {"/#s=gone.ini C:\\box", "", shift, show + kMenu + "! box ( &1 ) 3650]\n" + after},
+      // Submenus fill as they open, by mouse (Down follows) or keyboard, and
+      // reopen without doubling; a marked entry shows checked.
+      {"/#d=move C:\\in\\a.txt C:\\in\\a.txt", "o3250 O2003 o2003 o2005 m2006 c2005 o2005 2000", {},
+       show + "[Work 2000|-|Projects> 2003|/E:\\ 2012|-|&@ Group> 3250|-|*a.txt [ +1 ] ( &1 ) 3650]\n"
+       "open [&One 3200|Two 3201]\nopen down [Alpha 2004|Deep> 2005]\nopen [Alpha 2004|Deep> 2005]\nopen [Beta 2006]\n"
+       "open [*Beta 2006]\n" + after + "copy 40 C:\\in\\a.txt;C:\\in\\a.txt > C:\\Work\nmove 40 C:\\in\\a.txt;C:\\in\\a.txt > D:\\Beta\nbeep\n", kLevels},
+      {"/#K=sft C:\\box C:\\in\\a.txt", "3200", {}, show + "[Work 2000|/&One 3200|Two 3201|-|! box [ +1 ] ( &1 ) 3650]\n" +
+       after + told + marked + "\ncopy 40 C:\\box\\b.txt > D:\\G1\nbeep\n", kDirect},
+      // A submenu is known by its own handle: Wine sends no WM_MENUSELECT when
+      // one closes with Left or Escape, so the last highlight may be inside it.
+      {"C:\\in\\a.txt", "o2003 o2005 c2005 c2003 o2003 2000", {}, show + kMenu + item +
+       "open [Beta 2004|Deep> 2005]\nopen [G1 2006]\nopen [Beta 2004|Deep> 2005]\n" + after + copyA + "C:\\Work\nbeep\n"},
+      // Only a visible folder item is marked: not one in a closed submenu, the
+      // source item, an id past the folders, nothing after the menu closed.
+      {"C:\\in\\a.txt", "o2003 h2004 c2003 M h3650 S M h3000 M h0 M h2000 s 2001", {}, show + kMenu + item +
+       "open [Beta 2004|Deep> 2005]\n" + after + copyA + "D:\\Alpha\nbeep\n"},
+      {"C:\\in\\a.txt", "o2003 h2004 S c2003 o2003 h2000 c2005 M m2001 m2001 2001", {}, show + kMenu + item +
+       "open [Beta 2004|Deep> 2005]\nkept\nopen [*Beta 2004|Deep> 2005]\nkept\n" + after + copyA + "C:\\Work\n" +
+       copyA + "D:\\Alpha\n" + copyA + "D:\\Beta\nbeep\n"},
   };
   for (const Case& c : cases) {
     fake().browseAnswer = "D:\\Beta";
-    EXPECT_EQ(run(c.commandLine, c.user, c.keys), c.log) << c.commandLine << " | " << c.user;
+    EXPECT_EQ(run(c.commandLine, c.user, c.keys, c.config), c.log) << c.commandLine << " | " << c.user;
     EXPECT_EQ(fake().liveMenus(), 0);
   }
   // Without a file manager the shell opens the folder itself.
   EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", "", {}, "[group]\n{A\nD:\\G1\n}\n%end\n"),
             "copy 40 C:\\in\\a.txt > D:\\G1\nbeep\nsleep 50\nrun D:\\G1|(none)|(none)\n");
+}
+
+TEST_F(RunTest, KeysStillDownPlacementAndFocus) {
+  // Keys still down when the menu closes: a warning at poll 300, then one per
+  // poll from 500.
+  fake().asyncPollsDown[kVkControl] = 502;
+  fake().asyncPollsDown[kVkShift] = 299;
+  std::string log = run("C:\\in\\a.txt");
+  auto count = [](const std::string& text, const std::string& line) {
+    size_t n = 0;
+    for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count(log, "sleep 10\n") * 10 + count(log, "box Notice: ReleaseKeys\n"), 8014u);
+
+  PlatWindow active = reinterpret_cast<PlatWindow>(7);
+  RunState.previousForeground = active;
+  fake().windowRects[active] = {100, 100, 301, 401};
+  MenuPlacement p = menuPlacement();
+  EXPECT_EQ(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.flags), "200,250 278");
+  fake().windowRects[active] = {100, 100, 100, 401};
+  EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 512370);
+  fake().windowRects[active] = {100, 100, 101, 102};  // one pixel is a window
+  EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 100101);
+  Config.menuPosition = kMenuAtMouseCentred;
+  fake().cursorX = 5;
+  fake().cursorY = 6;
+  p = menuPlacement();
+  EXPECT_EQ(p.x * 100 + p.y * 10 + p.flags, 500 + 60 + 0x0112);
+  setSources({"C:\\" + std::string(258, 'n')});
+  EXPECT_EQ(sourceItemText().size(), 259u);
+
+  // Focus lost while the menu shows: the click that took it is swallowed once.
+  EXPECT_FALSE(onKillFocus());
+  RunState.menuShowing = 1;
+  EXPECT_TRUE(onKillFocus());
+  EXPECT_EQ(onLeftButtonDown() * 10 + onLeftButtonDown(), 10);
 }
