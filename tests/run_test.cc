@@ -28,9 +28,11 @@ class RunTest : public FalvexTest {
   void SetUp() override {
     FalvexTest::SetUp();
     for (const char* f : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\G2", "D:\\Base", "E:\\"}) addFolder(f);
-    for (const char* f : {"C:\\in\\a.txt", "C:\\Tools\\filer.exe", "C:\\Tools\\rec.exe", "C:\\box\\b.txt"})
+    for (const char* f : {"C:\\in\\a.txt", "C:\\Tools\\filer.exe", "C:\\Tools\\rec.exe", "C:\\box\\b.txt",
+                          "C:\\in\\sub\\d.txt", "C:\\src\\.hidden", "C:\\src\\sub\\deep.txt"})
       addFile(f);
     addFile(unheld("C:\\box\\#.txt"));
+    addFolder("C:\\empty");
     copyText(RunState.modulePath, kLongPathSize, "C:\\Prog\\Falvex.exe");
   }
   // One whole run: the configuration, the command line, the keys held, and
@@ -38,7 +40,8 @@ class RunTest : public FalvexTest {
   // highlights item 2001 in the menu that holds it ("h0": the menu closed);
   // "M" and "S" press the middle button and Space, "s" releases Space, each
   // logged "kept" when the hook keeps it from the menu; "m2001" is "h2001 M"
-  // unlogged; "r" presses the right button. "o2003" and "O2003" open the
+  // unlogged; "r" presses the right button. "F2" and "A2" have the second
+  // file operation fail or be cancelled in part, "V" removes D:\\G2. "o2003" and "O2003" open the
   // submenu of item 2003 with the keyboard or the mouse (its items are
   // logged, "down" when Down follows), "c2003" closes it. "x" and "u" have
   // the browser cancelled or answer a name the code page cannot hold; a bare
@@ -53,6 +56,8 @@ class RunTest : public FalvexTest {
     initPathsAndMetrics(1024, 740, 3);
     addFile("C:\\Prog\\Falvex.ini", config);
     fake().keysDown = keys;
+    fake().failAtOp = fake().abortAtOp = 0;
+    addFolder("D:\\G2");
     fake().onTrack = [&](FakeMenu* menu) {
       int choice = 0;
       std::istringstream tokens(user);
@@ -63,6 +68,10 @@ class RunTest : public FalvexTest {
         FakeMenuItem* item = owner->byId(id);
         if (t == "x" || t == "u") {  // the browser will be cancelled, or answer a marked name
           fake().browseAnswer = t == "x" ? "" : unheld("D:\\Caf#");
+        } else if (t[0] == 'F' || t[0] == 'A') {  // that file operation fails, or is cancelled in part
+          (t[0] == 'F' ? fake().failAtOp : fake().abortAtOp) = id;
+        } else if (t == "V") {  // a group member vanishes while the menu shows
+          removeEntry("D:\\G2");
         } else if (t == "r") {
           onMenuMouseDown(false, true);
         } else if (t == "M" || t == "S" || t == "s") {
@@ -140,6 +149,18 @@ TEST_F(RunTest, WholeRuns) {
        "\nhooks\nfront\ntrack 100,200 102 " + kMenu + item + after},
       {"/#g=" + unheld("Caf#") + " " + marked, "", {}, told + marked + "\n"},
       {"/#s=gone.ini C:\\box", "", shift, show + kMenu + "! box ( &1 ) 3650]\n" + after},
+      // An error or a partial cancel stops the rest; so does a member that
+      // vanished: a move would have renamed the sources into a file of its name.
+      {"/#d=move C:\\in\\a.txt", "F1 3200", {}, show + kMenu + "*" + item + after + copyA + "D:\\G1\n"},
+      {"/#d=move C:\\in\\a.txt", "A2 3200", {}, show + kMenu + "*" + item + after + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\n"},
+      {"C:\\in\\a.txt", "V 3200", {}, show + kMenu + item + after + copyA + "D:\\G1\nfront\nbox Notice: FolderMissing D:\\G2\n"},
+      // Levels up never pass a root, which keeps its backslash; a folder's
+      // entries, hidden ones too, not recursive; an empty folder sends nothing.
+      {"/#2 C:\\in\\sub\\d.txt", "", {}, "copy 40 C:\\in\\sub\\d.txt > C:\\\nbeep\n"},
+      {"/#1 C:\\in\\sub D:\\Beta", "", {}, "copy 40 C:\\in\\sub;D:\\Beta > C:\\\nbeep\n"},
+      {"/#K=sft C:\\src", "2000", {}, show + kMenu + "! src ( &1 ) 3650]\n" + after + "copy 40 C:\\src\\.hidden;C:\\src\\sub > C:\\Work\nbeep\n"},
+      {"/#K=sft C:\\empty", "2000", {}, show + kMenu + "! empty ( &1 ) 3650]\n" + after},
+      {"/#a /#K=sft C:\\empty", "2000", {}, show + kMenu + "! empty ( &1 ) 3650]\n" + after},
       // Submenus fill as they open, by mouse (Down follows) or keyboard, and
       // reopen without doubling; a marked entry shows checked.
       {"/#d=move C:\\in\\a.txt C:\\in\\a.txt", "o3250 O2003 o2003 o2005 m2006 c2005 o2005 2000", {},

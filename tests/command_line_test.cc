@@ -1,0 +1,45 @@
+#include "launch/command_line.h"
+#include "launch/launcher.h"
+#include "launch/placeholders.h"
+#include "state/left_out_names.h"
+#include "tests/test_support.h"
+
+using CommandLineTest = FalvexTest;
+
+TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
+  addFolder("D:\\dir");
+  addFile("C:\\y.txt");
+  addFile("C:\\Tools\\rec.exe");
+  copyText(RunState.execProgram, kPathSize, "C:\\Tools\\rec.exe");
+  setSources({"C:\\y.txt", "D:\\dir"});
+  std::pair<const char*, const char*> forms[] = {
+      {"/x \"%M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\\\" /y"},
+      {"/x \"%-M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\" /y"},
+      {"/x %M /y", "/x C:\\y.txt D:\\dir\\ /y"},
+      {"/x %-m /y", "/x C:\\y.txt D:\\dir /y"},
+      {"%M then \"%m\"", "%M then \"C:\\y.txt\" \"D:\\dir\\\""},
+      {"%M|%M", "C:\\y.txt D:\\dir\\|%M"},
+      {"%My Documents% %-M", "C:\\y.txt D:\\dir\\y Documents% %-M"},
+  };
+  for (auto& f : forms) {
+    launchWithSources(f.first);
+    EXPECT_EQ(takeLog(), std::string("run C:\\Tools\\rec.exe|") + f.second + "|C:\\Tools\\\n") << f.first;
+  }
+  launchWithSources("no placeholder");
+  EXPECT_EQ(takeLog(), "");
+
+  addFolder("D:\\empty");
+  setSources({"D:\\empty"});
+  launchWithFolderContents("%M");  // nothing to hand over: no launch
+  EXPECT_EQ(takeLog(), "");
+
+  // Destination placeholders, bounded, each occurrence once.
+  addFolder("D:\\100%p");
+  std::pair<const char*, const char*> places[] = {
+      {"/path=%P", "D:\\dir\\"}, {"/path=%-p", "D:\\dir"}, {"%P|%-P", "C:\\"},
+      {"%p|%-P", "D:\\gone"}, {"%Programs%", "D:\\dir"}, {"%P %P", "D:\\100%p"}};
+  std::string filled;
+  for (auto& p : places) filled += fillDestinationPlaceholders(p.first, p.second) + "\n";
+  EXPECT_EQ(filled, "/path=D:\\dir\\\n/path=D:\\dir\nC:\\|C:\\\nD:\\gone|D:\\gone\nD:\\dir\\rograms%\n"
+                    "D:\\100%p\\ D:\\100%p\\\n");
+}
