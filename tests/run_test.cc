@@ -40,12 +40,12 @@ class RunTest : public FalvexTest {
   // highlights item 2001 in the menu that holds it ("h0": the menu closed);
   // "M" and "S" press the middle button and Space, "s" releases Space, each
   // logged "kept" when the hook keeps it from the menu; "m2001" is "h2001 M"
-  // unlogged; "r" presses the right button. "F2" and "A2" have the second
-  // file operation fail or be cancelled in part, "V" removes D:\\G2. "o2003" and "O2003" open the
-  // submenu of item 2003 with the keyboard or the mouse (its items are
-  // logged, "down" when Down follows), "c2003" closes it. "x" and "u" have
-  // the browser cancelled or answer a name the code page cannot hold; a bare
-  // number is the choice.
+  // unlogged; "r" presses the right button. "o2003" and "O2003" open the
+  // submenu of item 2003 with the keyboard (as a grayed opener) or the mouse
+  // (its items are logged, "down" when Down follows), "c2003" closes it.
+  // "F2" and "A2" have the second file operation fail or be cancelled in
+  // part, "V" removes D:\G2. "x" and "u" have the browser cancelled or
+  // answer a name the code page cannot hold; a bare number is the choice.
   std::string run(const std::string& commandLine, const std::string& user = "",
                   std::set<int> keys = {}, const std::string& config = kConfig) {
     resetRunState();
@@ -82,7 +82,7 @@ class RunTest : public FalvexTest {
         } else if (t[0] == 'c') {
           onUninitMenuPopup(item->submenu);
         } else if (t[0] == 'o' || t[0] == 'O') {
-          onMenuSelect(static_cast<int>(item - owner->items.data()), t[0] == 'O' ? 0x8010 : 0x0010, owner);
+          onMenuSelect(static_cast<int>(item - owner->items.data()), t[0] == 'O' ? 0x8010 : 0x0011, owner);
           bool down = onInitMenuPopup(item->submenu);
           fake().log.push_back(std::string("open ") + (down ? "down " : "") + describeMenu(item->submenu));
         } else {
@@ -169,6 +169,10 @@ TEST_F(RunTest, WholeRuns) {
        "open [*Beta 2006]\n" + after + "copy 40 C:\\in\\a.txt;C:\\in\\a.txt > C:\\Work\nmove 40 C:\\in\\a.txt;C:\\in\\a.txt > D:\\Beta\nbeep\n", kLevels},
       {"/#K=sft C:\\box C:\\in\\a.txt", "3200", {}, show + "[Work 2000|/&One 3200|Two 3201|-|! box [ +1 ] ( &1 ) 3650]\n" +
        after + told + marked + "\ncopy 40 C:\\box\\b.txt > D:\\G1\nbeep\n", kDirect},
+      {"C:\\in\\a.txt", "3201", {}, show + "[Work 2000|/&One 3200|Two 3201|-|" + item + after, kDirect},  // no beep
+      {"C:\\in\\a.txt", "o2000 2001", {}, show + "[S> 2000|-|" + item + "open [Alpha 2001]\n" + after + copyA +
+       "D:\\Alpha\nbeep\n", "[dir]\n{S\nD:\\Alpha\n}\n%end\n"},
+      {"C:\\in\\a.txt", "", {}, show + "[" + item + after, ""},
       // A submenu is known by its own handle: Wine sends no WM_MENUSELECT when
       // one closes with Left or Escape, so the last highlight may be inside it.
       {"C:\\in\\a.txt", "o2003 o2005 c2005 c2003 o2003 2000", {}, show + kMenu + item +
@@ -185,6 +189,7 @@ TEST_F(RunTest, WholeRuns) {
     fake().browseAnswer = "D:\\Beta";
     EXPECT_EQ(run(c.commandLine, c.user, c.keys, c.config), c.log) << c.commandLine << " | " << c.user;
     EXPECT_EQ(fake().liveMenus(), 0);
+    for (auto& m : fake().menus) EXPECT_EQ(dirEntryOfSubmenu(m.get()), -1);  // a gone handle names nothing
   }
   // Without a file manager the shell opens the folder itself.
   EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", "", {}, "[group]\n{A\nD:\\G1\n}\n%end\n"),
@@ -213,11 +218,16 @@ TEST_F(RunTest, KeysStillDownPlacementAndFocus) {
   EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 512370);
   fake().windowRects[active] = {100, 100, 101, 102};  // one pixel is a window
   EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 100101);
+  fake().windowRects[active] = {100, 100, 301, 100};
+  EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 512370);
   Config.menuPosition = kMenuAtMouseCentred;
   fake().cursorX = 5;
   fake().cursorY = 6;
   p = menuPlacement();
   EXPECT_EQ(p.x * 100 + p.y * 10 + p.flags, 500 + 60 + 0x0112);
+  Config.menuPosition = kMenuAtMouse;
+  p = menuPlacement();
+  EXPECT_EQ(p.x * 100 + p.y * 10 + p.flags, 500 + 60 + 0x0102);
   setSources({"C:\\" + std::string(258, 'n')});
   EXPECT_EQ(sourceItemText().size(), 259u);
 
