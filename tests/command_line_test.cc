@@ -42,4 +42,5 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   for (auto& p : places) filled += fillDestinationPlaceholders(p.first, p.second) + "\n";
   EXPECT_EQ(filled, "/path=D:\\dir\\\n/path=D:\\dir\nC:\\|C:\\\nD:\\gone|D:\\gone\nD:\\dir\\rograms%\n"
                     "D:\\100%p\\ D:\\100%p\\\n");
+  EXPECT_EQ(fillDestinationPlaceholders(std::string(1100, 'x').c_str(), "D:\\dir").size(), kParameterTextLimit);
 }

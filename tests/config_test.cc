@@ -204,9 +204,10 @@ TEST_F(ConfigTest, MacroExpansion) {
   // expansions, a double-byte character at the limit.
   copyText(RunState.programFolder, kPathSize, "C:\\%Falvex%\\");
   EXPECT_EQ(expandPathMacros("%Falvex%|%falvex%"), "C:\\%Falvex%|C:\\%Falvex%");
-  std::string many;
-  for (int i = 0; i < 400; ++i) many += "%Windows%";
+  std::string many, docs;
+  for (int i = 0; i < 800; ++i) many += "%Windows%", docs += "%doc%";
   EXPECT_EQ(expandPathMacros(many.c_str()).size(), kMacroTextLimit);
+  EXPECT_EQ(expandPathMacros(docs.c_str()).size(), kMacroTextLimit);
   EXPECT_EQ(expandPathMacros((std::string(3898, 'a') + "\x95\x5c").c_str()).size(), 3898u);
   // Each name is the shell's special folder of its documented CSIDL number.
   for (int csidl = 0; csidl < 0x40; ++csidl) fake().specialFolders[csidl] = std::to_string(csidl);

@@ -38,14 +38,15 @@ class RunTest : public FalvexTest {
   // One whole run: the configuration, the command line, the keys held, and
   // what the user does while the menu shows, a token each. "h2001"
   // highlights item 2001 in the menu that holds it ("h0": the menu closed);
-  // "M" and "S" press the middle button and Space, "s" releases Space, each
-  // logged "kept" when the hook keeps it from the menu; "m2001" is "h2001 M"
-  // unlogged; "r" presses the right button. "o2003" and "O2003" open the
-  // submenu of item 2003 with the keyboard (as a grayed opener) or the mouse
-  // (its items are logged, "down" when Down follows), "c2003" closes it.
-  // "F2" and "A2" have the second file operation fail or be cancelled in
-  // part, "V" removes D:\G2. "x" and "u" have the browser cancelled or
-  // answer a name the code page cannot hold; a bare number is the choice.
+  // "M" and "S" press the middle button and Space, "s" releases Space; when
+  // the hook keeps the press from the menu, "kept" and that menu are logged.
+  // "m2001" is "h2001 M" unlogged; "r" presses the right button. "o2003" and
+  // "O2003" open the submenu of item 2003 with the keyboard (as a grayed
+  // opener) or the mouse (its items are logged, "down" when Down follows),
+  // "c2003" closes it. "F2" and "A2" have the second file operation fail or
+  // be cancelled in part, "V" removes D:\G2. "x", "u" and "n" have the
+  // browser cancelled, answer a name the code page cannot hold or a folder
+  // that is not there; a bare number is the choice.
   std::string run(const std::string& commandLine, const std::string& user = "",
                   std::set<int> keys = {}, const std::string& config = kConfig) {
     resetRunState();
@@ -66,8 +67,8 @@ class RunTest : public FalvexTest {
         FakeMenu* owner = menu;  // the live menu that holds item id
         for (auto& m : fake().menus) owner = !m->destroyed && m->byId(id) ? m.get() : owner;
         FakeMenuItem* item = owner->byId(id);
-        if (t == "x" || t == "u") {  // the browser will be cancelled, or answer a marked name
-          fake().browseAnswer = t == "x" ? "" : unheld("D:\\Caf#");
+        if (t == "x" || t == "u" || t == "n") {  // the browser is cancelled, answers a marked name or none
+          fake().browseAnswer = t == "x" ? "" : t == "u" ? unheld("D:\\Caf#") : "D:\\Gone";
         } else if (t[0] == 'F' || t[0] == 'A') {  // that file operation fails, or is cancelled in part
           (t[0] == 'F' ? fake().failAtOp : fake().abortAtOp) = id;
         } else if (t == "V") {  // a group member vanishes while the menu shows
@@ -75,7 +76,8 @@ class RunTest : public FalvexTest {
         } else if (t == "r") {
           onMenuMouseDown(false, true);
         } else if (t == "M" || t == "S" || t == "s") {
-          if (t == "M" ? onMenuMouseDown(true, false) : onMenuKey(kVkSpace, t == "S")) fake().log.push_back("kept");
+          if (t == "M" ? onMenuMouseDown(true, false) : onMenuKey(kVkSpace, t == "S"))
+            fake().log.push_back("kept " + describeMenu(static_cast<FakeMenu*>(RunState.menuSelMenu)));
         } else if (t[0] == 'h' || t[0] == 'm') {
           onMenuSelect(id, id ? 0 : 0xFFFF, id ? owner : nullptr);
           if (t[0] == 'm') onMenuMouseDown(true, false);
@@ -136,6 +138,7 @@ TEST_F(RunTest, WholeRuns) {
       {"/#1 C:\\in\\a.txt", "", {}, copyA + "C:\\\nbeep\n"},
       {"/#5 /#e C:\\in\\a.txt", "", {}, ""},  // above the root: nothing, not even the opening
       {"C:\\in\\a.txt", "m2000 m2001 x 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n"},
+      {"C:\\in\\a.txt", "n 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n"},
       {"C:\\in\\a.txt", "u 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n" + told +
        unheld("D:\\Caf#") + "\n"},
       {"/#1 C:\\in\\missing.txt", "3670", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" +
@@ -182,7 +185,8 @@ TEST_F(RunTest, WholeRuns) {
       {"C:\\in\\a.txt", "o2003 h2004 c2003 M h3650 S M h3000 M h0 M h2000 s 2001", {}, show + kMenu + item +
        "open [Beta 2004|Deep> 2005]\n" + after + copyA + "D:\\Alpha\nbeep\n"},
       {"C:\\in\\a.txt", "o2003 h2004 S c2003 o2003 h2000 c2005 M m2001 m2001 2001", {}, show + kMenu + item +
-       "open [Beta 2004|Deep> 2005]\nkept\nopen [*Beta 2004|Deep> 2005]\nkept\n" + after + copyA + "C:\\Work\n" +
+       "open [Beta 2004|Deep> 2005]\nkept [*Beta 2004|Deep> 2005]\nopen [*Beta 2004|Deep> 2005]\nkept [*" +
+       (kMenu + 1) + item + after + copyA + "C:\\Work\n" +
        copyA + "D:\\Alpha\n" + copyA + "D:\\Beta\nbeep\n"},
   };
   for (const Case& c : cases) {

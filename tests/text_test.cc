@@ -32,10 +32,12 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
   char path[8] = "C:\\x";
   EXPECT_TRUE(addBackslash(path, sizeof path));
   EXPECT_TRUE(addBackslash(path, sizeof path));  // once only
-  char full[] = "C:\\xy";
+  char full[] = "C:\\xy", exact[6] = "C:\\x";
   EXPECT_FALSE(addBackslash(full, sizeof full));
+  EXPECT_TRUE(addBackslash(exact, sizeof exact));  // the backslash and the NUL just fit
   EXPECT_EQ(quoteSpaces("C:\\a b") + quoteSpaces("C:\\ab") + quoteSpaces("\"x y\""),
             "\"C:\\a b\"C:\\ab\"x y\"");
+  EXPECT_TRUE(equalsI("AZ@[", "az@[") && !equalsI("@[", "`{"));  // only A-Z fold
   EXPECT_EQ(textToInt("-12x") + textToInt("21474836461") + textToInt("x"), 2147483647 - 12);
   char none[4] = "", empty[] = "\"\"";
   EXPECT_FALSE(copyText(none, 0, "x"));
@@ -67,12 +69,12 @@ TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
       {"\xF5\x80\x80\x80", kEncodingAnsi}, {"\xED\xBF\xBF", kEncodingAnsi}, {"\x7F\xDF\xBF", kEncodingUtf8},
   };
   for (const Case& c : cases) EXPECT_EQ(detectTextEncoding(c.bytes), c.encoding) << c.bytes;
-  EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF", kEncodingUtf8),
-            u"\U0001F600\u00E9\uFFFD\U0010FFFF");
+  EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF\xF1\x80\x80\x80", kEncodingUtf8),
+            u"\U0001F600\u00E9\uFFFD\U0010FFFF\U00040000");
   EXPECT_EQ(utf16FromBytes("\xEF\xBB\xBF\xED\xA0\x80\xEF\xBF\xBF" "a\xC3", kEncodingUtf8Bom),
             std::u16string({kUnreadableUnit, kUnreadableUnit, kUnreadableUnit, 0xFFFF, u'a', kUnreadableUnit}));
-  EXPECT_EQ(utf16FromBytes(std::string("\xFF\xFE\x3D\xD8\x00\xDE\x00\xDC\x41", 9), kEncodingUtf16Le),
-            std::u16string({0xD83D, 0xDE00, kUnreadableUnit, kUnreadableUnit}));
+  EXPECT_EQ(utf16FromBytes(std::string("\xFF\xFE\x3D\xD8\xFF\xDF\x00\xDC\x41", 9), kEncodingUtf16Le),
+            std::u16string({0xD83D, 0xDFFF, kUnreadableUnit, kUnreadableUnit}));
   EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00", 8), kEncodingUtf16Be),
             std::u16string({kUnreadableUnit, u'A', kUnreadableUnit}));
 }
