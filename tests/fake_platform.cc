@@ -69,7 +69,6 @@ void add(const std::string& path, bool folder, const std::string& content) {
     std::string full = fullOf(path);
     add(full.substr(0, full.find_last_of("\\/")), true, "");
   }
-  if (!world->entries.count(key)) world->order.push_back(key);
   world->entries[key] = {fullOf(path), folder, content};
 }
 
@@ -142,11 +141,7 @@ std::string unheld(const std::string& text) {
 
 void addFolder(const std::string& path) { add(path, true, ""); }
 void addFile(const std::string& path, const std::string& content) { add(path, false, content); }
-void removeEntry(const std::string& path) {
-  std::string key = keyOf(path);
-  world->entries.erase(key);
-  world->order.erase(std::remove(world->order.begin(), world->order.end(), key), world->order.end());
-}
+void removeEntry(const std::string& path) { world->entries.erase(keyOf(path)); }
 
 namespace plat {
 
@@ -191,11 +186,8 @@ bool listFolder(const char* pattern, std::vector<std::string>* names) {
   auto it = world->entries.find(folderKey);
   if (it == world->entries.end() || !it->second.folder) return false;
   *names = {".", ".."};
-  for (const std::string& key : world->order) {
-    auto entry = world->entries.find(key);
-    const std::string& path = entry->second.path;
-    if (parentKey(key) == folderKey) names->push_back(path.substr(path.find_last_of("\\/") + 1));
-  }
+  for (auto& [key, entry] : world->entries)
+    if (parentKey(key) == folderKey) names->push_back(entry.path.substr(entry.path.find_last_of("\\/") + 1));
   return true;
 }
 

@@ -33,8 +33,7 @@ struct FakeWorld {
     bool folder;
     std::string content;
   };
-  std::map<std::string, Entry> entries;  // by folded full path
-  std::vector<std::string> order;        // folded paths, listing order
+  std::map<std::string, Entry> entries;  // by folded full path, the listing order
   std::string currentFolder = "C:\\Work";
   std::map<int, std::string> specialFolders;
   int year = 2008, month = 3, day = 5;
