@@ -20,11 +20,8 @@ class IntakeTest : public FalvexTest {
   std::string optionsOf(const std::string& commandLine) {
     resetRunState();
     resetConfigModel();
-    copyText(RunState.programFolder, kPathSize, "C:\\Prog\\");
-    copyText(RunState.defaultConfigName, kPathSize, "Falvex.ini");
-    RunState.screenWidth = 1024;
-    RunState.maximizedHeight = 740;
-    RunState.mouseButtons = commandLine == "/#m=mouse" ? 0 : 3;  // no mouse, no mouse position
+    startRecords();
+    if (commandLine == "/#m=mouse") RunState.mouseButtons = 0;  // no mouse, no mouse position
     parseOptions(commandLine.c_str());
     auto n = [](int v) { return std::to_string(v); };
     return std::string(RunState.configPath).substr(8) + " g=" + RunState.groupName + " w" +

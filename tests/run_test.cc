@@ -33,7 +33,6 @@ class RunTest : public FalvexTest {
       addFile(f);
     addFile(unheld("C:\\box\\#.txt"));
     addFolder("C:\\empty");
-    copyText(RunState.modulePath, kLongPathSize, "C:\\Prog\\Falvex.exe");
   }
   // One whole run: the configuration, the command line, the keys held, and
   // what the user does while the menu shows, a token each. "h2001"
@@ -52,8 +51,7 @@ class RunTest : public FalvexTest {
     resetRunState();
     resetConfigModel();
     resetLeftOutNames();
-    copyText(RunState.modulePath, kLongPathSize, "C:\\Prog\\Falvex.exe");
-    deriveProgramNames(RunState.modulePath);
+    deriveProgramNames("C:\\Prog\\Falvex.exe");
     initPathsAndMetrics(1024, 740, 3);
     addFile("C:\\Prog\\Falvex.ini", config);
     fake().keysDown = keys;

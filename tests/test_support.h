@@ -22,6 +22,11 @@ class FalvexTest : public ::testing::Test {
   void SetUp() override {
     resetFake();
     addFolder("C:\\Prog");
+    startRecords();
+  }
+  // The run state start-up leaves for C:\Prog\Falvex.exe on a 1024 x 740
+  // screen with a three-button mouse.
+  void startRecords() {
     copyText(RunState.programFolder, kPathSize, "C:\\Prog\\");
     copyText(RunState.defaultConfigName, kPathSize, "Falvex.ini");
     copyText(RunState.configPath, kPathSize, "C:\\Prog\\Falvex.ini");
