@@ -197,7 +197,11 @@ bool specialFolderPath(PlatWindow, int csidl, char* out) {
   return writeResult(it->second, out, 260) < 260;
 }
 
-void localDate(int* year, int* month, int* day) { *year = world->year; *month = world->month; *day = world->day; }
+void localDate(int* year, int* month, int* day) {
+  *year = world->year;
+  *month = world->month;
+  *day = world->day;
+}
 
 bool isLeadByte(unsigned char c) {  // code page 932
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
@@ -211,8 +215,9 @@ std::string ansiFromUtf16(const std::u16string& text) {
   std::string out;
   for (char16_t unit : text) {
     auto it = kHeld.find(unit);
-    out += unit > 0 && unit < 0x80 ? std::string(1, static_cast<char>(unit))
-                                   : it != kHeld.end() ? it->second : kUnheldMark + hex(unit, 4);
+    if (unit > 0 && unit < 0x80) out += static_cast<char>(unit);
+    else if (it != kHeld.end()) out += it->second;
+    else out += kUnheldMark + hex(unit, 4);
   }
   return out;
 }
@@ -274,10 +279,19 @@ void postNullMessage(PlatWindow) { note("null"); }
 
 bool clipboardHasFileList() { return !world->fileList.empty(); }
 bool clipboardHasText() { return world->hasText; }
-bool openClipboard(PlatWindow) { note("clip"); return true; }
+bool openClipboard(PlatWindow) {
+  note("clip");
+  return true;
+}
 void closeClipboard() { note("unclip"); }
-bool clipboardFileList(std::vector<std::string>* names) { *names = world->fileList; return true; }
-bool clipboardText(std::string* text) { *text = world->clipboard; return true; }
+bool clipboardFileList(std::vector<std::string>* names) {
+  *names = world->fileList;
+  return true;
+}
+bool clipboardText(std::string* text) {
+  *text = world->clipboard;
+  return true;
+}
 
 PlatMenu createPopupMenu() {
   world->menus.emplace_back(new FakeMenu);
