@@ -154,18 +154,10 @@ class Program:
             return subprocess.Popen(["wine", str(exe or self.exe), *args], cwd=cwd or self.dir,
                                     env=env or self.desktop.env, stdout=log, stderr=log)
 
-    def start_exact(self, arguments, folder=None):
-        """Starts Falvex with exactly this argument text, in the Windows folder
-        given, through a CreateProcessW launcher: Wine's own command line would
-        turn a quote inside an argument into \\"."""
-        (self.dir / "line.txt").write_text(f'"{self.win}\\{self.exe.name}" {arguments}', encoding="utf-16-le")
-        return self.start(self.winpath("line.txt"), *([folder] if folder else []), exe=self.tool("launch_exact.exe"))
-
-    def run(self, *args, exact=None, folder=None, done=None, **kw):
+    def run(self, *args, done=None, **kw):
         """Runs a launch to its end: exit code 1, or 0 when done() says none
         of its work happened, is Wine's death."""
-        start = (lambda: self.start_exact(exact, folder)) if exact is not None else (lambda: self.start(*args, **kw))
-        return twice(self.exe.name, lambda: start().wait(60),
+        return twice(self.exe.name, lambda: self.start(*args, **kw).wait(60),
                      lambda code: code == WINE_DIED or (code == 0 and done is not None and not done()))
 
     def showing(self, start, window, what):

@@ -17,7 +17,7 @@ SHIPPED = {
 class ShippingTest(E2ETest):
     def setUp(self):
         self.prog = self.program()
-        for tool in ("falvex-check.exe", "falvex-sendto.exe", "probe.exe"):
+        for tool in ("falvex-check.exe", "falvex-sendto.exe"):
             self.prog.tool(tool)
         self.exe = self.prog.winpath("Falvex.exe")
 
@@ -42,13 +42,25 @@ class ShippingTest(E2ETest):
                 self.assertIn(needle, manifest, exe)
 
     def link(self, name):
-        """What Windows reads from the shortcut, or "" when there is none."""
-        path, out = self.send_to / (name + ".lnk"), self.prog.path("probe.txt")
-        out.unlink(missing_ok=True)
-        if path.exists():
-            self.wine(self.prog.dir, "probe.exe", "C:\\" + str(path.relative_to(self.desktop.drive_c)).replace("/", "\\"),
-                      self.prog.winpath("probe.txt"))
-        return out.read_text(encoding="cp932") if out.exists() else ""
+        """What Windows reads from the shortcut, or "" when there is none: the
+        local base path of its link information and its arguments string
+        (the shell link format, in the Unicode form IShellLinkW writes)."""
+        path = self.send_to / (name + ".lnk")
+        if not path.exists():
+            return ""
+        data = path.read_bytes()
+        flags, at = struct.unpack_from("<I", data, 20)[0], 76
+        if flags & 1:  # an item ID list comes first
+            at += 2 + struct.unpack_from("<H", data, at)[0]
+        base = at + struct.unpack_from("<I", data, at + 16)[0]
+        target, args = data[base:data.index(b"\0", base)].decode("cp932"), ""
+        at += struct.unpack_from("<I", data, at)[0]
+        for bit in (4, 8, 16, 32):  # name, relative path, working folder, arguments
+            if flags & bit:
+                size = 2 * struct.unpack_from("<H", data, at)[0]
+                args, at = data[at + 2:at + 2 + size].decode("utf-16-le"), at + 2 + size
+        # Wine counts the closing NUL in; Windows reads up to it.
+        return f"target={target}\nargs={args.split(chr(0))[0] if flags & 32 else ''}\n"
 
     def test_send_to_shortcuts_only_ours_and_exactly_as_named(self):
         found = list((self.desktop.drive_c / "users").glob("*/AppData/Roaming/Microsoft/Windows/SendTo"))
