@@ -2,12 +2,7 @@
 
 #include <cstring>
 
-ConfigRecord Config = [] {
-  ConfigRecord c;
-  memset(&c, 0, sizeof c);
-  c.menuPosition = kNotSet;
-  return c;
-}();
+ConfigRecord Config;
 UserMacrosRecord UserMacros;
 DirEntriesRecord DirEntries;
 GroupsRecord Groups;
@@ -21,3 +16,10 @@ void resetConfigModel() {
   memset(&Groups, 0, sizeof Groups);
   memset(&ExecEntries, 0, sizeof ExecEntries);
 }
+
+namespace {
+// The records start as a reset leaves them (static storage is only zeroed).
+struct StartState {
+  StartState() { resetConfigModel(); }
+} startState;
+}  // namespace

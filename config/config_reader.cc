@@ -94,10 +94,10 @@ void takeSearchPath(const char* value, SectionReader& reader) {
     reader.report(kLineTaken, "search path file");
     return;
   }
-  if (!copyText(Config.searchPath, kSearchPathSize, value))
-    reader.report(kLineTaken, "search path (cut to 5199 characters)");
-  else
-    reader.report(kLineTaken, "search path");
+  // A configuration line (kConfigLineLimit) always fits; only a search
+  // path file can be longer.
+  copyText(Config.searchPath, kSearchPathSize, value);
+  reader.report(kLineTaken, "search path");
   Config.searchPathSet = 1;
 }
 

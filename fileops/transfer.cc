@@ -91,20 +91,20 @@ void transferFolderContents(PlatWindow window, int target) {
   performTransfer(window, items, target);
 }
 
-int performTransfer(PlatWindow window, const std::string& items, int target) {
+void performTransfer(PlatWindow window, const std::string& items, int target) {
   int operations = 0;
   if (RunState.presetDestination != kPresetNone) {
-    if (!walkUpLevels(RunState.presetDestination)) return 0;
+    if (!walkUpLevels(RunState.presetDestination)) return;
     if (!runFileOperation(window, items, moveOr(true),
                           RunState.resolvedDestination))
-      return 0;
+      return;
     ++operations;
   } else if (target == kMarkedEntriesTarget) {
     for (int i = 0; i < DirEntries.count; ++i) {
       if (DirEntries.marked[i] != 1) continue;
       if (!runFileOperation(window, items, moveOr(DirEntries.markedCount == 1),
                             DirEntries.folder[i]))
-        return 0;
+        return;
       DirEntries.markedCount--;
       ++operations;
     }
@@ -113,7 +113,7 @@ int performTransfer(PlatWindow window, const std::string& items, int target) {
     for (int j = 0; j < Groups.memberCount[target]; ++j) {
       if (!runFileOperation(window, items, moveOr(remaining == 1),
                             Groups.member[target][j]))
-        return 0;
+        return;
       --remaining;
       ++operations;
     }
@@ -121,5 +121,4 @@ int performTransfer(PlatWindow window, const std::string& items, int target) {
   // The beep reports a transfer; when nothing was sent anywhere there is
   // nothing to report.
   if (operations > 0) plat::informationBeep();
-  return 1;
 }

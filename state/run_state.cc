@@ -2,17 +2,17 @@
 
 #include <cstring>
 
-
-RunStateRecord RunState = [] {
-  RunStateRecord r;
-  memset(&r, 0, sizeof r);
-  r.transferMode = kNotSet;
-  r.confirm = kNotSet;
-  return r;
-}();
+RunStateRecord RunState;
 
 void resetRunState() {
   memset(&RunState, 0, sizeof RunState);
   RunState.transferMode = kNotSet;
   RunState.confirm = kNotSet;
 }
+
+namespace {
+// The record starts as a reset leaves it (static storage is only zeroed).
+struct StartState {
+  StartState() { resetRunState(); }
+} startState;
+}  // namespace

@@ -39,11 +39,14 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
             "\"C:\\a b\"C:\\ab\"x y\"");
   EXPECT_TRUE(equalsI("AZ@[", "az@[") && !equalsI("@[", "`{"));  // only A-Z fold
   EXPECT_EQ(textToInt("-12x") + textToInt("21474836461") + textToInt("x"), 2147483647 - 12);
-  char none[4] = "", empty[] = "\"\"";
+  char none[4] = "", empty[] = "\"\"", open[] = "ab\"", blanks[] = "  ", padded[] = " a b ";
   EXPECT_FALSE(copyText(none, 0, "x"));
   normaliseFolder(none, sizeof none);
   unquoteSpaces(empty);
-  EXPECT_EQ(std::string(none) + "|" + empty, "\\|");
+  unquoteSpaces(open);
+  removeBlanks(blanks);
+  removeBlanks(padded);
+  EXPECT_EQ(std::string(none) + "|" + empty + "|" + open + "|" + blanks + "|" + padded, "\\||ab\"||a b");
 }
 
 TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
@@ -67,14 +70,16 @@ TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
       {"\xE0\xA0\x80\xEF\xBF\xBD\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", kEncodingUtf8},  // edges
       {"\xE0\x9F\xBF", kEncodingAnsi}, {"\xF0\x8F\xBF\xBF", kEncodingAnsi}, {"\xFF", kEncodingAnsi},
       {"\xF5\x80\x80\x80", kEncodingAnsi}, {"\xED\xBF\xBF", kEncodingAnsi}, {"\x7F\xDF\xBF", kEncodingUtf8},
+      {"\xC2\x80", kEncodingUtf8}, {"\x84\x80\x80\x80", kEncodingAnsi},  // a lone trail byte leads nothing
   };
   for (const Case& c : cases) EXPECT_EQ(detectTextEncoding(c.bytes), c.encoding) << c.bytes;
-  EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF\xF1\x80\x80\x80", kEncodingUtf8),
-            u"\U0001F600\u00E9\uFFFD\U0010FFFF\U00040000");
+  EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF\xF1\x80\x80\x80"
+                           "\xF0\x90\x80\x80", kEncodingUtf8),
+            u"\U0001F600\u00E9\uFFFD\U0010FFFF\U00040000\U00010000");
   EXPECT_EQ(utf16FromBytes("\xEF\xBB\xBF\xED\xA0\x80\xEF\xBF\xBF" "a\xC3", kEncodingUtf8Bom),
             std::u16string({kUnreadableUnit, kUnreadableUnit, kUnreadableUnit, 0xFFFF, u'a', kUnreadableUnit}));
   EXPECT_EQ(utf16FromBytes(std::string("\xFF\xFE\x3D\xD8\xFF\xDF\x00\xDC\x41", 9), kEncodingUtf16Le),
             std::u16string({0xD83D, 0xDFFF, kUnreadableUnit, kUnreadableUnit}));
-  EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00", 8), kEncodingUtf16Be),
-            std::u16string({kUnreadableUnit, u'A', kUnreadableUnit}));
+  EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00\xDB\xFF\xDF\xFF", 12), kEncodingUtf16Be),
+            std::u16string({kUnreadableUnit, u'A', kUnreadableUnit, 0xDBFF, 0xDFFF}));
 }
