@@ -19,5 +19,5 @@ echo "== Windows build"
 build_windows
 
 echo "== end-to-end under Wine"
-python3 tests/e2e/run_e2e.py
+python3 -m unittest discover -s tests/e2e -v
 echo "all tests passed"

@@ -1,5 +1,6 @@
 """Runs the real Falvex.exe under Wine in a throw-away prefix, under Xvfb with
-openbox (a pop-up menu gets keyboard input only with a window manager).
+openbox (a pop-up menu gets keyboard input only with a window manager):
+python3 -m unittest discover -s tests/e2e
 
 Wine itself sometimes dies while starting a process (measured under load:
 2-5% of starts, exit code 1, or 0 having done nothing, mostly in the first
@@ -13,7 +14,9 @@ and exits 0 without any of it never ran; our console tools say why whenever
 they fail, so a failure without a word is Wine's. A second death, or any
 other outcome, is the test's result, and every retry is said on standard
 error."""
+import atexit
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -86,13 +89,9 @@ class Desktop:
 
     def windows(self, program="falvex.exe"):
         """(id, name, width, height) of the program's X windows."""
-        found = []
-        for line in self.x("xwininfo", "-root", "-tree").splitlines():
-            if f'"{program.lower()}"' in line.lower():
-                size = next(p for p in line.split() if "x" in p and "+" in p).split("+")[0]
-                name = "" if "(has no name)" in line else line.split('"')[1]
-                found.append((line.split()[0], name, *(int(v) for v in size.split("x"))))
-        return found
+        return [(id, name, int(width), int(height)) for id, name, width, height in re.findall(
+            rf'^\s*(0x\w+) (?:"([^"]*)"|\(has no name\)): \("[^"]*" "(?i:{re.escape(program)})"\)\s+(\d+)x(\d+)\+',
+            self.x("xwininfo", "-root", "-tree"), re.M)]
 
     def menu_windows(self, program="falvex.exe"):
         """Unnamed windows larger than the hidden host window: the menus."""
@@ -194,6 +193,7 @@ class E2ETest(unittest.TestCase):
     def setUpClass(cls):
         if E2ETest.desktop is None:
             E2ETest.desktop = Desktop()
+            atexit.register(E2ETest.desktop.close)
 
     def program(self, ini=None, **kw):
         return Program(self.desktop, self.id().split(".")[-1], ini=ini, **kw)
