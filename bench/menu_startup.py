@@ -15,7 +15,7 @@ def time_until(desktop, command, cwd, found, close):
     start = time.perf_counter()
     proc = subprocess.Popen(command, cwd=cwd, env=desktop.env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    window = desktop.wait_for(found, 60, "a window")
+    window = harness.wait_for(found, "a window", 60)
     took = time.perf_counter() - start
     close(window, proc)
     return took
