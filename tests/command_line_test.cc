@@ -15,11 +15,7 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   std::pair<const char*, const char*> forms[] = {
       {"/x \"%M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\\\" /y"},
       {"/x \"%-M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\" /y"},
-      {"/x %M /y", "/x C:\\y.txt D:\\dir\\ /y"},
-      {"/x %-m /y", "/x C:\\y.txt D:\\dir /y"},
-      {"%M then \"%m\"", "%M then \"C:\\y.txt\" \"D:\\dir\\\""},
       {"%M|%M", "C:\\y.txt D:\\dir\\|%M"},
-      {"%My Documents% %-M", "C:\\y.txt D:\\dir\\y Documents% %-M"},
   };
   for (auto& f : forms) {
     launchWithSources(f.first);
