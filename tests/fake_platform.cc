@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 
 #include "config/config_model.h"
 #include "state/left_out_names.h"
@@ -157,13 +158,11 @@ unsigned fullPathName(const char* name, char* out, unsigned size) {
 
 unsigned searchPath(const char* folders, const char* name, char* out, unsigned size) {
   if (!name[0]) return 0;
-  std::string list = folders ? folders : "C:\\Windows\\System32;C:\\Windows";
-  for (size_t start = 0; start <= list.size();) {
-    size_t semi = std::min(list.find(';', start), list.size());
-    std::string candidate = list.substr(start, semi - start) + "\\" + name;
-    const FakeWorld::Entry* e = semi > start ? find(candidate.c_str()) : nullptr;
+  std::istringstream list(folders ? folders : "C:\\Windows\\System32;C:\\Windows");
+  for (std::string folder; std::getline(list, folder, ';');) {
+    std::string candidate = folder + "\\" + name;
+    const FakeWorld::Entry* e = folder.empty() ? nullptr : find(candidate.c_str());
     if (e && !e->folder) return writeResult(candidate, out, size);
-    start = semi + 1;
   }
   return 0;
 }

@@ -102,6 +102,10 @@ TEST_F(RunTest, WholeRuns) {
   const std::string show = "hooks\nfront\ntrack 512,370 116 ", after = "null\nunhooks\n";
   const std::string item = "a.txt ( &1 ) 3650]\n", copyA = "copy 40 C:\\in\\a.txt > ";
   const std::string marked = unheld("C:\\box\\#.txt"), told = "front\nbox Notice: UnheldNames ";
+  // The menu as it shows for C:\in\a.txt (its item checked in move mode) and
+  // for the folder C:\box, closed again.
+  const std::string shown = show + kMenu + item + after, shownMove = show + kMenu + "*" + item + after;
+  const std::string shownBox = show + kMenu + "! box ( &1 ) 3650]\n" + after;
   fake().hasText = true;
   fake().clipboard = "C:\\in\\a.txt\r\n";
   struct Case {
@@ -109,37 +113,32 @@ TEST_F(RunTest, WholeRuns) {
     std::set<int> keys;
     std::string log, config = kConfig;
   } cases[] = {
-      {"/#d=move C:\\in\\a.txt", "m2000 m2001 2001", {}, show + kMenu + "*" + item + after + copyA +
-       "C:\\Work\nmove 40 C:\\in\\a.txt > D:\\Alpha\nbeep\n"},
-      {"/#d=move /#w C:\\in\\a.txt", "2000", both, show + kMenu + "*" + item + after +
+      {"/#d=move C:\\in\\a.txt", "m2000 m2001 2001", {}, shownMove + copyA + "C:\\Work\nmove 40 C:\\in\\a.txt > D:\\Alpha\nbeep\n"},
+      {"/#d=move /#w C:\\in\\a.txt", "2000", both, shownMove +
        "copy 50 C:\\in\\a.txt > C:\\Work\nbeep\nrun C:\\Tools\\filer.exe|/o C:\\Work\\|C:\\Tools\\\n"},
-      {"C:\\in\\a.txt", "r 3200", {}, show + kMenu + item + after + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\nbeep\n"},
-      {"/#d=move C:\\in\\a.txt", "3200", shift, show + kMenu + "*" + item + after + copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\n"},
-      {"/#a /#e C:\\in\\a.txt", "3200", {}, show + kMenu + item + after +
+      {"C:\\in\\a.txt", "r 3200", {}, shown + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\nbeep\n"},
+      {"/#d=move C:\\in\\a.txt", "3200", shift, shownMove + copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\n"},
+      {"/#a /#e C:\\in\\a.txt", "3200", {}, shown +
        "run C:\\Tools\\rec.exe|D:\\G1 C:\\in\\a.txt|C:\\Tools\\\nrun C:\\Tools\\rec.exe|D:\\G2 C:\\in\\a.txt|C:\\Tools\\\n"},
-      {"/#a=rec /#K=sft C:\\box", "2000", {}, show + kMenu + "! box ( &1 ) 3650]\n" + after + told + marked +
-       "\nrun C:\\Tools\\rec.exe|C:\\Work C:\\box\\b.txt|C:\\Tools\\\n"},
-      {"/#d=move C:\\in\\a.txt", "m2000 m2001 3650", {}, show + kMenu + "*" + item + after +
-       "browse BrowseMove C:\\in\nmove 40 C:\\in\\a.txt > D:\\Beta\nbeep\n"},
+      {"/#a=rec /#K=sft C:\\box", "2000", {}, shownBox + told + marked + "\nrun C:\\Tools\\rec.exe|C:\\Work C:\\box\\b.txt|C:\\Tools\\\n"},
+      {"/#d=move C:\\in\\a.txt", "m2000 m2001 3650", {}, shownMove + "browse BrowseMove C:\\in\nmove 40 C:\\in\\a.txt > D:\\Beta\nbeep\n"},
       {"/#g=a /#e C:\\in\\a.txt", "", ctrl, copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\nsleep 50\n"
        "run C:\\Tools\\filer.exe|/o D:\\G1\\|C:\\Tools\\\n"},
-      {"/#g=Ab C:\\in\\a.txt", "", {}, show + kMenu + item + after},
-      {"/#d=move C:\\in\\a.txt", "r 3650", {}, show + kMenu + "*" + item + after +
-       "browse BrowseCopy C:\\in\n" + copyA + "D:\\Beta\nbeep\n"},
+      {"/#g=Ab C:\\in\\a.txt", "", {}, shown},
+      {"/#d=move C:\\in\\a.txt", "r 3650", {}, shownMove + "browse BrowseCopy C:\\in\n" + copyA + "D:\\Beta\nbeep\n"},
       {"/#0 /#K=sft C:\\box", "", {}, "browse BrowseCopyInternal C:\\\n" + told + marked +
        "\ncopy 40 C:\\box\\b.txt > D:\\Beta\nbeep\n"},
       {"/#1 C:\\in\\a.txt", "", {}, copyA + "C:\\\nbeep\n"},
       {"/#5 /#e C:\\in\\a.txt", "", {}, ""},  // above the root: nothing, not even the opening
-      {"C:\\in\\a.txt", "m2000 m2001 x 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n"},
-      {"C:\\in\\a.txt", "n 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n"},
-      {"C:\\in\\a.txt", "u 3650", {}, show + kMenu + item + after + "browse BrowseCopy C:\\in\n" + told +
-       unheld("D:\\Caf#") + "\n"},
+      {"C:\\in\\a.txt", "m2000 m2001 x 3650", {}, shown + "browse BrowseCopy C:\\in\n"},
+      {"C:\\in\\a.txt", "n 3650", {}, shown + "browse BrowseCopy C:\\in\n"},
+      {"C:\\in\\a.txt", "u 3650", {}, shown + "browse BrowseCopy C:\\in\n" + told + unheld("D:\\Caf#") + "\n"},
       {"/#1 C:\\in\\missing.txt", "3670", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" +
        after + "run C:\\Tools\\filer.exe|C:\\Prog\\Falvex.txt|C:\\Tools\\\n"},
       {"", "3660", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" + after +
        "run C:\\Tools\\filer.exe|C:\\Prog\\Falvex.ini|C:\\Tools\\\n"},
-      {"/#c", "3680", {}, "clip\nunclip\n" + show + kMenu + item + after + "front\nbox VersionTitle: Version\n"},
-      {"/#s=gone.ini C:\\box", "", shift, show + kMenu + "! box ( &1 ) 3650]\n" + after},
+      {"/#c", "3680", {}, "clip\nunclip\n" + shown + "front\nbox VersionTitle: Version\n"},
+      {"/#s=gone.ini C:\\box", "", shift, shownBox},
       {"/#0=\"D:\\Base\" /#e C:\\in\\a.txt", "", {}, "browse BrowseCopy D:\\Base\n" + copyA +
        "D:\\Beta\nbeep\nrun C:\\Tools\\filer.exe|/o D:\\Beta\\|C:\\Tools\\\n"},
       {"/#m=100,200 " + marked + " C:\\in\\a.txt", "", {}, told + marked +
@@ -147,9 +146,9 @@ TEST_F(RunTest, WholeRuns) {
       {"/#g=" + unheld("Caf#") + " " + marked, "", {}, told + marked + "\n"},
       // An error or a partial cancel stops the rest; so does a member that
       // vanished: a move would have renamed the sources into a file of its name.
-      {"/#d=move C:\\in\\a.txt", "F1 3200", {}, show + kMenu + "*" + item + after + copyA + "D:\\G1\n"},
-      {"/#d=move C:\\in\\a.txt", "A2 3200", {}, show + kMenu + "*" + item + after + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\n"},
-      {"C:\\in\\a.txt", "V 3200", {}, show + kMenu + item + after + copyA + "D:\\G1\nfront\nbox Notice: FolderMissing D:\\G2\n"},
+      {"/#d=move C:\\in\\a.txt", "F1 3200", {}, shownMove + copyA + "D:\\G1\n"},
+      {"/#d=move C:\\in\\a.txt", "A2 3200", {}, shownMove + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\n"},
+      {"C:\\in\\a.txt", "V 3200", {}, shown + copyA + "D:\\G1\nfront\nbox Notice: FolderMissing D:\\G2\n"},
       // Levels up never pass a root, which keeps its backslash; a folder's
       // entries, hidden ones too, not recursive; an empty folder sends nothing.
       {"/#2 C:\\in\\sub\\d.txt", "", {}, "copy 40 C:\\in\\sub\\d.txt > C:\\\nbeep\n"},
@@ -178,8 +177,7 @@ TEST_F(RunTest, WholeRuns) {
        "open [Beta 2004|Deep> 2005]\n" + after + copyA + "D:\\Alpha\nbeep\n"},
       {"C:\\in\\a.txt", "o2003 h2004 S c2003 o2003 h2000 c2005 M m2001 m2001 2001", {}, show + kMenu + item +
        "open [Beta 2004|Deep> 2005]\nkept [*Beta 2004|Deep> 2005]\nopen [*Beta 2004|Deep> 2005]\nkept [*" +
-       (kMenu + 1) + item + after + copyA + "C:\\Work\n" +
-       copyA + "D:\\Alpha\n" + copyA + "D:\\Beta\nbeep\n"},
+       (kMenu + 1) + item + after + copyA + "C:\\Work\n" + copyA + "D:\\Alpha\n" + copyA + "D:\\Beta\nbeep\n"},
   };
   for (const Case& c : cases) {
     fake().browseAnswer = "D:\\Beta";

@@ -1,6 +1,6 @@
-"""What the shell and the file system do with what Falvex hands them: each
-configuration encoding an editor saves, relative sources, drive roots, a
-program's command line and the configuration created on first start."""
+"""What the shell and the file system do with what Falvex hands them: the
+configuration encodings an editor saves, a drive root, a program's command
+line and the configuration created on first start."""
 import os
 import shutil
 
@@ -13,10 +13,8 @@ class ShellTest(E2ETest):
         src = prog.make("src/a.txt")
         prog.folder("cafe")  # what best fit would make of café
         text = "[group]\r\n{G\r\n" + prog.winpath("写真") + "\r\n" + prog.winpath("café") + "\r\n}\r\n%end\r\n"
-        for name, data in (("ANSI", text.replace("é", "e").encode("cp932")),
-                           ("UTF-8", text.encode("utf-8")), ("UTF-8 BOM", text.encode("utf-8-sig")),
-                           ("UTF-16 LE", b"\xff\xfe" + text.encode("utf-16-le")),
-                           ("UTF-16 BE", b"\xfe\xff" + text.encode("utf-16-be"))):
+        for name, data in (("ANSI", text.replace("é", "e").encode("cp932")), ("UTF-8", text.encode("utf-8")),
+                           ("UTF-16 LE", b"\xff\xfe" + text.encode("utf-16-le"))):
             with self.subTest(name):
                 for folder in ("写真", "cafe"):
                     shutil.rmtree(prog.path(folder), ignore_errors=True)
@@ -25,12 +23,8 @@ class ShellTest(E2ETest):
                 self.assertEqual(prog.run("/#w", "/#g=G", src, done=lambda: prog.names("写真")), 0)
                 self.assertEqual(prog.names("写真") + prog.names("cafe"), ["a.txt"] * (2 if name == "ANSI" else 1))
 
-    def test_relative_sources_and_drive_roots(self):
+    def test_a_drive_root_member_is_the_current_drives(self):
         prog = self.program(ini="[group]\n{Root\n\\\n}\n%end\n")
-        prog.make("top/mid/sub/r.txt", "R")
-        self.assertEqual(prog.run("/#1", "/#w", "/#d=move", "sub\\r.txt", cwd=prog.path("top/mid"),
-                                  done=lambda: prog.path("top/mid/r.txt").exists()), 0)
-        self.assertEqual(prog.names("top/mid"), ["r.txt", "sub"])
         scratch = prog.path("scratch")
         (scratch / "sub").mkdir(parents=True)
         link = self.desktop.prefix / "dosdevices" / "r:"

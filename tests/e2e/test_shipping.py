@@ -75,12 +75,16 @@ class ShippingTest(E2ETest):
             ([], None, 0), (["Tn e"], None, 0), (["Tn é", "/#d=move", "/#w"], None, 0),
             (["Foreign", "/#e"], other, 0), (["Foreign", "/#w"], None, 1),
             (["--remove", "Foreign"], None, 1), (["--remove", "Tn é"], None, 0), (["--remove", "Tn é"], None, 0),
-            (["", "/#d=move"], None, 1), (["bad|name"], None, 1)]
+            (["", "/#d=move"], None, 1), (["bad|name"], None, 1), (["  "], None, 1), (["x" * 201], None, 1),
+            (["CON"], None, 1), (["nul.txt"], None, 1), (["com1", "/#w"], None, 1), (["CONOUT$"], None, 1),
+            (["--remove"], None, 1), (["--remove", "Tn e", "/#w"], None, 1), (["表"], None, 0),  # 95 5C: no backslash
+            (["--remove", "表"], None, 0), (["Spaced", "/#0=D:\\My Dest"], None, 0)]
         for args, folder, code in steps:
             run = self.sendto(*args, folder=folder)
             self.assertEqual(run.returncode, code, (args, run.stderr))
         self.assertIn("--force", self.sendto("Foreign", "/#w").stderr)
-        self.assertEqual(sorted(p.stem for p in self.send_to.glob("*.lnk")), ["Falvex", "Foreign", "Tn e"])
+        self.assertEqual(sorted(p.stem for p in self.send_to.glob("*.lnk")), ["Falvex", "Foreign", "Spaced", "Tn e"])
+        self.assertEqual(self.link("Spaced"), f'target={self.exe}\nargs="/#0=D:\\My Dest"\n')
         self.assertEqual(self.link("Falvex") + self.link("Tn e"), f"target={self.exe}\nargs=\n" * 2)
         self.assertEqual(self.link("Foreign"), f"target={self.prog.winpath('other')}\\Falvex.exe\nargs=/#e\n")
         self.assertEqual(self.sendto("Foreign", "--force", "/#w").returncode, 0)
