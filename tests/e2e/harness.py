@@ -77,12 +77,9 @@ class Desktop:
 
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
-        for p in reversed(self.procs):
-            p.terminate()
-            try:
-                p.wait(5)
-            except subprocess.TimeoutExpired:
-                p.kill()
+        for p in self.procs:
+            p.kill()
+            p.wait()
 
     def x(self, *args):
         return subprocess.run(args, env=self.env, capture_output=True, text=True).stdout
