@@ -50,10 +50,7 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
 }
 
 TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
-  struct Case {
-    std::string bytes;
-    TextEncoding encoding;
-  } cases[] = {
+  std::pair<std::string, TextEncoding> cases[] = {
       {"\xEF\xBB\xBF[dir]", kEncodingUtf8Bom},
       {"\xFF\xFE[\0", kEncodingUtf16Le},
       {"\xFE\xFF\0[", kEncodingUtf16Be},
@@ -72,7 +69,7 @@ TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
       {"\xF5\x80\x80\x80", kEncodingAnsi}, {"\xED\xBF\xBF", kEncodingAnsi}, {"\x7F\xDF\xBF", kEncodingUtf8},
       {"\xC2\x80", kEncodingUtf8}, {"\x84\x80\x80\x80", kEncodingAnsi},  // a lone trail byte leads nothing
   };
-  for (const Case& c : cases) EXPECT_EQ(detectTextEncoding(c.bytes), c.encoding) << c.bytes;
+  for (auto& c : cases) EXPECT_EQ(detectTextEncoding(c.first), c.second) << c.first;
   EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF\xF1\x80\x80\x80"
                            "\xF0\x90\x80\x80", kEncodingUtf8),
             u"\U0001F600\u00E9\uFFFD\U0010FFFF\U00040000\U00010000");

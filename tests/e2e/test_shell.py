@@ -1,10 +1,9 @@
-"""What the shell and the file system do with what Falvex hands them: the
-configuration encodings an editor saves, a drive root, a program's command
-line and the configuration created on first start."""
+"""What the system makes of what Falvex reads and hands on: the configuration
+encodings an editor saves and a drive root as the system resolves it."""
 import os
 import shutil
 
-from harness import E2ETest, wait_for
+from harness import E2ETest
 
 
 class ShellTest(E2ETest):
@@ -36,18 +35,3 @@ class ShellTest(E2ETest):
             self.assertEqual(sorted(os.listdir(scratch)) + os.listdir(scratch / "sub"), ["a.txt", "sub"])
         finally:
             link.unlink()
-
-    def test_a_program_receives_sources_and_destination(self):
-        prog = self.program()
-        target, a, d, out = prog.folder("target"), prog.make("a.txt"), prog.folder("d"), prog.path("args.txt")
-        (prog.dir / "Falvex.ini").write_text(f"[group]\n{{G\n{target}\n}}\n%end\n[exec]\ncmd\n"
-                                             f">/c echo /x \"%M\" /y=%-P>{prog.winpath('args.txt')}\n%end\n")
-        self.assertEqual(prog.run("/#a", "/#g=G", a, d), 0)
-        self.assertEqual(wait_for(lambda: out.exists() and out.read_text(), "the command line"), f'/x "{a}" "{d}\\" /y={target}\n')
-        self.assertEqual(prog.names("target"), [])
-
-    def test_a_missing_configuration_is_created_empty_named_after_the_program(self):
-        prog = self.program(exe_name="tool.exe")
-        self.assertEqual(prog.run("/#1", prog.make("sub/a.txt"), done=lambda: prog.path("a.txt").exists()), 0)
-        self.assertEqual((prog.dir / "tool.ini").read_bytes(), b"")
-        self.assertEqual(prog.names("."), ["a.txt", "sub", "tool.exe", "tool.ini"])
