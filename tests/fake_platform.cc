@@ -126,8 +126,7 @@ std::string takeLog() {
 }
 
 void resetFake() {
-  delete world;
-  world = new FakeWorld;
+  *world = FakeWorld();
   markedNameUsed.clear();
   resetRunState();
   resetConfigModel();

@@ -128,9 +128,6 @@ TEST_F(IntakeTest, StartupSteps) {
   initPathsAndMetrics(800, 600, 3);
   RunState.commandLine = "/#w";
   ASSERT_TRUE(runStartupSteps(nullptr, false));
-  RunState.commandLine = "/#s= x";  // the program folder itself: unopenable
-  EXPECT_FALSE(runStartupSteps(nullptr, false));
-  EXPECT_EQ(takeLog(), "front\nbox Error: ConfigError\n");
 
   // A program folder too long, or one the code page cannot hold: no path
   // forms, nothing is read or created, not another Falvex.ini nor a cut one.
