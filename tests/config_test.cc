@@ -44,10 +44,6 @@ class ConfigTest : public FalvexTest {
     reports.clear();
     configLineObserver = recordReport;
   }
-  void TearDown() override {
-    configLineObserver = nullptr;
-    FalvexTest::TearDown();
-  }
 };
 
 // Every kind of line, what it becomes and the reason the checker prints.

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "config/config_model.h"
+#include "config/config_reader.h"
 #include "state/left_out_names.h"
 #include "state/run_state.h"
 
@@ -101,9 +102,6 @@ FakeMenuItem* FakeMenu::byId(int id) {
   return nullptr;
 }
 
-int FakeWorld::liveMenus() const {
-  return static_cast<int>(std::count_if(menus.begin(), menus.end(), [](auto& m) { return !m->destroyed; }));
-}
 
 FakeWorld& fake() { return *world; }
 
@@ -127,6 +125,7 @@ std::string takeLog() {
 
 void resetFake() {
   *world = FakeWorld();
+  configLineObserver = nullptr;
   markedNameUsed.clear();
   resetRunState();
   resetConfigModel();

@@ -58,7 +58,6 @@ struct FakeWorld {
 
   std::vector<std::unique_ptr<FakeMenu>> menus;
   std::function<int(FakeMenu*)> onTrack;
-  int liveMenus() const;
 };
 
 FakeWorld& fake();
@@ -67,7 +66,8 @@ std::string describeMenu(FakeMenu* menu);
 // The log as one text, a line per call, and emptied; the file operations
 // are counted from one again.
 std::string takeLog();
-// A fresh world and fresh program records (RunState, configuration tables).
+// A fresh world and fresh program records (RunState, configuration tables,
+// no configuration line observer).
 void resetFake();
 void addFolder(const std::string& path);
 void addFile(const std::string& path, const std::string& content = "");

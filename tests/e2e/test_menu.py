@@ -8,21 +8,19 @@ class MenuTest(E2ETest):
     def setUp(self):
         self.prog = self.program()
         self.dests = [self.prog.folder(f"d{i}") for i in (1, 2, 3)]
-        self.write_ini("")
+        self.write_ini()
         self.a, self.b = self.prog.make("src/a.txt", "A"), self.prog.make("src/b.txt", "B")
 
-    def write_ini(self, system, dirs=None):
+    def write_ini(self, dirs=None):
         (self.prog.dir / "Falvex.ini").write_text(
-            f"[system]\n@menu=center\n{system}%end\n[dir]\n" + (dirs or "\n".join(self.dests)) + "\n%end\n")
+            "[system]\n@menu=center\n%end\n[dir]\n" + (dirs or "\n".join(self.dests)) + "\n%end\n")
 
     def received(self, *indexes):
         return [self.prog.names(f"d{i}") for i in indexes]
 
     def click(self, window, index, button):
-        """Clicks item i of the menu window with a button."""
-        geometry = self.desktop.x("xdotool", "getwindowgeometry", window[0])
-        x, y = (int(v) for v in geometry.split("Position: ")[1].split()[0].split(","))
-        self.desktop.x("xdotool", "mousemove", str(x + window[2] // 2), str(y + 10 + 18 * index))
+        """Clicks item index of the menu window with a button."""
+        self.desktop.x("xdotool", "mousemove", "--window", window[0], str(window[2] // 2), str(10 + 18 * index))
         time.sleep(0.3)
         self.desktop.x("xdotool", "click", str(button))
         time.sleep(0.3)
@@ -38,7 +36,7 @@ class MenuTest(E2ETest):
         # Wine sends no WM_MENUSELECT when a submenu closes with Left: the
         # reopened submenu still shows and sends its own items.
         one, x, y = self.dests
-        self.write_ini("", f"{one}\n{{Sub\n{x}\n{{Deep\n{y}\n}}\n}}")
+        self.write_ini(f"{one}\n{{Sub\n{x}\n{{Deep\n{y}\n}}\n}}")
         self.desktop.x("xdotool", "mousemove", "5", "5")  # away from the menu
         proc, menu = self.prog.menu(self.a)
         self.desktop.keys(menu[0], "Down", "Right", "Left", "Right", "Return")
