@@ -22,7 +22,7 @@ const char* const kTextNames[] = {
     "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
-void note(const std::string& line) { world->log.push_back(line); }
+void note(const std::string& line) { world->log += line + "\n"; }
 
 std::string fold(std::string s) {
   for (char& c : s) {
@@ -117,8 +117,7 @@ std::string describeMenu(FakeMenu* menu) {
 
 std::string takeLog() {
   std::string text;
-  for (const std::string& line : world->log) text += line + "\n";
-  world->log.clear();
+  text.swap(world->log);
   world->fileOps = 0;
   return text;
 }

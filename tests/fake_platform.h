@@ -41,7 +41,7 @@ struct FakeWorld {
   // One line per call: "copy|move FLAGS FROM;FROM > TO", "run FILE|PARAMS|
   // FOLDER", "box TITLE: TEXT LINE.. +N", "browse TITLE START", "front",
   // "track X,Y FLAGS [MENU]", "hooks", "unhooks", "null", "clip", "unclip", "beep".
-  std::vector<std::string> log;
+  std::string log;
   // File operations counted since the log was last taken, 1-based.
   int fileOps = 0;
   int failAtOp = 0;   // the operation that returns an error

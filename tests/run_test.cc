@@ -75,7 +75,7 @@ class RunTest : public FalvexTest {
           onMenuMouseDown(false, true);
         } else if (t == "M" || t == "S" || t == "s") {
           if (t == "M" ? onMenuMouseDown(true, false) : onMenuKey(kVkSpace, t == "S"))
-            fake().log.push_back("kept " + describeMenu(static_cast<FakeMenu*>(RunState.menuSelMenu)));
+            fake().log += "kept " + describeMenu(static_cast<FakeMenu*>(RunState.menuSelMenu)) + "\n";
         } else if (t[0] == 'h' || t[0] == 'm') {
           onMenuSelect(id, id ? 0 : 0xFFFF, id ? owner : nullptr);
           if (t[0] == 'm') onMenuMouseDown(true, false);
@@ -84,7 +84,7 @@ class RunTest : public FalvexTest {
         } else if (t[0] == 'o' || t[0] == 'O') {
           onMenuSelect(static_cast<int>(item - owner->items.data()), t[0] == 'O' ? 0x8010 : 0x0011, owner);
           bool down = onInitMenuPopup(item->submenu);
-          fake().log.push_back(std::string("open ") + (down ? "down " : "") + describeMenu(item->submenu));
+          fake().log += std::string("open ") + (down ? "down " : "") + describeMenu(item->submenu) + "\n";
         } else {
           choice = id;
         }
@@ -207,12 +207,12 @@ TEST_F(RunTest, KeysStillDownPlacementAndFocus) {
   fake().windowRects[active] = {100, 100, 301, 401};
   MenuPlacement p = menuPlacement();
   EXPECT_EQ(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.flags), "200,250 278");
-  fake().windowRects[active] = {100, 100, 100, 401};
-  EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 512370);
-  fake().windowRects[active] = {100, 100, 101, 102};  // one pixel is a window
-  EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 100101);
-  fake().windowRects[active] = {100, 100, 301, 100};
-  EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, 512370);
+  // A window without width or height is none: the screen's centre; one pixel is one.
+  for (auto& [rect, place] : {std::make_pair(std::vector<int>{100, 100, 100, 401}, 512370),
+                              {{100, 100, 101, 102}, 100101}, {{100, 100, 301, 100}, 512370}}) {
+    fake().windowRects[active] = rect;
+    EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, place) << rect[2] << "," << rect[3];
+  }
   Config.menuPosition = kMenuAtMouseCentred;
   fake().cursorX = 5;
   fake().cursorY = 6;

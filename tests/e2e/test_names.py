@@ -6,8 +6,6 @@ import shutil
 
 from harness import E2ETest, twice, wait_for
 
-NOTICE = "注意"
-
 
 class NamesTest(E2ETest):
     def group_program(self):
@@ -16,7 +14,7 @@ class NamesTest(E2ETest):
         return prog
 
     def told(self, prog, start):
-        self.assertEqual(prog.until_box(NOTICE, start).wait(30), 0)
+        self.assertEqual(prog.until_box("注意", start).wait(30), 0)
 
     def test_command_line_names_stay_where_they_are(self):
         prog = self.program(ini="")
