@@ -8,8 +8,7 @@ using CommandLineTest = FalvexTest;
 
 TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   addFolder("D:\\dir");
-  addFile("C:\\y.txt");
-  addFile("C:\\Tools\\rec.exe");
+  for (const char* f : {"C:\\y.txt", "C:\\Tools\\rec.exe"}) addFile(f);
   copyText(RunState.execProgram, kPathSize, "C:\\Tools\\rec.exe");
   setSources({"C:\\y.txt", "D:\\dir"});
   std::pair<const char*, const char*> forms[] = {

@@ -37,8 +37,7 @@ class ConfigTest : public FalvexTest {
     for (const char* f : {"C:\\Work", "D:\\Proj\\Alpha", "D:\\Proj\\Beta.old", "E:\\", "D:\\Photos",
                           "D:\\Backup", "C:\\Users\\me\\Desktop"})
       addFolder(f);
-    addFile("C:\\Tools\\view.exe");
-    addFile("C:\\Windows\\System32\\notepad.exe");
+    for (const char* f : {"C:\\Tools\\view.exe", "C:\\Windows\\System32\\notepad.exe"}) addFile(f);
     fake().specialFolders[0x00] = "C:\\Users\\me\\Desktop";
     fake().specialFolders[0x24] = "C:\\Windows";
     reports.clear();

@@ -12,8 +12,7 @@ class IntakeTest : public FalvexTest {
     for (const char* f : {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Work\\sub\\r.txt",
                           "C:\\Desktop\\a.txt", "C:\\Prog\\my.ini", "C:\\Prog\\sub\\x.ini"})
       addFile(f);
-    addFolder("D:\\Dest");
-    addFolder("C:\\Data");
+    for (const char* f : {"D:\\Dest", "C:\\Data"}) addFolder(f);
     fake().specialFolders[0x00] = "C:\\Desktop";
   }
   // The run state an option text leaves, from a fresh start.

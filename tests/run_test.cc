@@ -27,12 +27,12 @@ class RunTest : public FalvexTest {
  protected:
   void SetUp() override {
     FalvexTest::SetUp();
-    for (const char* f : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\G2", "D:\\Base", "E:\\"}) addFolder(f);
+    for (const char* f : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\G2", "D:\\Base", "E:\\", "C:\\empty"})
+      addFolder(f);
     for (const char* f : {"C:\\in\\a.txt", "C:\\Tools\\filer.exe", "C:\\Tools\\rec.exe", "C:\\box\\b.txt",
                           "C:\\in\\sub\\d.txt", "C:\\src\\.hidden", "C:\\src\\sub\\deep.txt"})
       addFile(f);
     addFile(unheld("C:\\box\\#.txt"));
-    addFolder("C:\\empty");
   }
   // One whole run: the configuration, the command line, the keys held, and
   // what the user does while the menu shows, a token each. "h2001"
