@@ -125,7 +125,8 @@ TEST_F(RunTest, WholeRuns) {
       {"/#g=a /#e C:\\in\\a.txt", "", ctrl, copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\nsleep 50\n"
        "run C:\\Tools\\filer.exe|/o D:\\G1\\|C:\\Tools\\\n"},
       {"/#g=Ab C:\\in\\a.txt", "", {}, shown},
-      {"/#d=move C:\\in\\a.txt", "r 3650", {}, shownMove + "browse BrowseCopy C:\\in\n" + copyA + "D:\\Beta\nbeep\n"},
+      {"/#d=move /#e C:\\in\\a.txt", "r 3650", {}, shownMove + "browse BrowseCopy C:\\in\n" + copyA +
+       "D:\\Beta\nbeep\nrun C:\\Tools\\filer.exe|/o D:\\Beta\\|C:\\Tools\\\n"},
       {"/#0 /#K=sft C:\\box", "", {}, "browse BrowseCopyInternal C:\\\n" + told + marked +
        "\ncopy 40 C:\\box\\b.txt > D:\\Beta\nbeep\n"},
       {"/#1 C:\\in\\a.txt", "", {}, copyA + "C:\\\nbeep\n"},
