@@ -1,6 +1,5 @@
 #include "tests/fake_platform.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -101,7 +100,6 @@ FakeMenuItem* FakeMenu::byId(int id) {
     if (item.id == id) return &item;
   return nullptr;
 }
-
 
 FakeWorld& fake() { return *world; }
 

@@ -122,7 +122,7 @@ TEST_F(IntakeTest, StartupSteps) {
   EXPECT_STREQ(argumentsAfterProgramName("\"C:\\My Tools\\F.exe\"  a b"), "a b");
   EXPECT_STREQ(argumentsAfterProgramName("F.exe\t\"x y\""), "\"x y\"");
 
-  // A missing configuration is created empty; the defaults follow.
+  // A missing configuration is created, and start-up goes on.
   deriveProgramNames("C:\\Prog\\Falvex.exe");
   initPathsAndMetrics(800, 600, 3);
   RunState.commandLine = "/#w";

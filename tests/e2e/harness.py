@@ -113,15 +113,15 @@ class Desktop:
 
 
 class Program:
-    """A program folder C:\\e2e\\<name> with Falvex.exe (or another name) in it."""
+    """A program folder C:\\e2e\\<name> with Falvex.exe (and Falvex.ini) in it."""
 
-    def __init__(self, desktop, name, exe_name="Falvex.exe", ini=None):
+    def __init__(self, desktop, name, ini=None):
         self.desktop, self.dir, self.win = desktop, desktop.drive_c / "e2e" / name, "C:\\e2e\\" + name
         shutil.rmtree(self.dir, ignore_errors=True)
         self.dir.mkdir(parents=True)
-        self.exe = Path(shutil.copy(EXE, self.dir / exe_name))
+        self.exe = Path(shutil.copy(EXE, self.dir))
         if ini is not None:
-            (self.dir / (self.exe.stem + ".ini")).write_text(ini)
+            (self.dir / "Falvex.ini").write_text(ini)
 
     def path(self, relative):
         return self.dir / relative.replace("\\", "/")
@@ -192,8 +192,8 @@ class E2ETest(unittest.TestCase):
             E2ETest.desktop = Desktop()
             atexit.register(E2ETest.desktop.close)
 
-    def program(self, ini=None, **kw):
-        return Program(self.desktop, self.id().split(".")[-1], ini=ini, **kw)
+    def program(self, ini=None):
+        return Program(self.desktop, self.id().split(".")[-1], ini=ini)
 
     def wine(self, folder, exe, *args):
         """A console tool's result. Our tools say why whenever they fail, so a
