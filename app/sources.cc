@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/clipboard_blocks.h"
 #include "config/config_model.h"
 #include "config/path_macros.h"
 #include "state/left_out_names.h"
@@ -47,10 +48,19 @@ void finishCandidate(const char* text, size_t start, const std::string& token) {
   std::string expanded =
       Config.expandMacros ? expandPathMacros(token.c_str()) : token;
   if (expanded.size() >= kLongPathSize) return;
+  if (isUnheldName(expanded.c_str())) {  // a macro's folder, such as %Desktop%
+    leaveOutUnheld(expanded);
+    return;
+  }
   char path[kLongPathSize];
   copyText(path, sizeof path, expanded.c_str());
   unquoteSpaces(path);
   removeBlanks(path);
+  // A device answers the existence test, but is no file to send.
+  if (isDeviceName(path)) {
+    noteInvalidName(path);
+    return;
+  }
   bool folder = plat::pathIsDirectory(path);
   if (!folder && !plat::pathFileExists(path)) return;
   // Stored whole, so the levels walk and the shell see the file the current
@@ -58,6 +68,12 @@ void finishCandidate(const char* text, size_t start, const std::string& token) {
   char full[kPathSize];
   unsigned length = plat::fullPathName(path, full, sizeof full);
   if (length == 0 || length >= sizeof full) return;
+  // A current folder the code page cannot hold: the relative name is in it,
+  // and no ANSI path names it exactly.
+  if (isUnheldName(full)) {
+    noteUnheldName(full);
+    return;
+  }
   if (folder) normaliseFolder(full, sizeof full);
   storeSource(full);
 }
@@ -102,44 +118,58 @@ void collectSources(const char* text, int textMode) {
   if (!token.empty() && !listFull()) finish();
 }
 
+namespace {
+
+// Reads one block of the open clipboard; false when none is offered.
+bool readClipboardBlock(plat::ClipboardFormat format, std::string* block) {
+  return plat::clipboardHasFormat(format) && plat::clipboardBlock(format, block);
+}
+
+void takeClipboardNames(const std::vector<std::string>& names) {
+  RunState.sourceCount = 0;
+  for (const std::string& name : names) {
+    if (listFull()) break;
+    if (isUnheldName(name.c_str())) {
+      noteUnheldName(name);
+      continue;
+    }
+    // The list is taken without an existence test, and the shell would
+    // expand a wildcard into files nobody named, or write to a device.
+    if (isWildcardName(name.c_str()) || isDeviceName(name.c_str())) {
+      noteInvalidName(name);
+      continue;
+    }
+    char path[kPathSize];
+    // Names of 260 characters or more do not fit a path and are left out.
+    if (!copyText(path, sizeof path, name.c_str())) continue;
+    if (plat::pathIsDirectory(path)) normaliseFolder(path, sizeof path);
+    storeSource(path);
+  }
+}
+
+}  // namespace
+
 int collectClipboardSources(PlatWindow hostWindow) {
-  if (plat::clipboardHasFileList()) {
-    if (!plat::openClipboard(hostWindow)) return 0;
-    std::vector<std::string> names;
-    if (plat::clipboardFileList(&names)) {
-      RunState.sourceCount = 0;
-      for (const std::string& name : names) {
-        if (listFull()) break;
-        if (isUnheldName(name.c_str())) {
-          noteUnheldName(name);
-          continue;
-        }
-        // The list is taken without an existence test, and the shell would
-        // expand a wildcard into files nobody named.
-        if (isWildcardName(name.c_str())) {
-          noteWildcardName(name);
-          continue;
-        }
-        char path[kPathSize];
-        // Names of 260 characters or more do not fit a path and are left out.
-        if (!copyText(path, sizeof path, name.c_str())) continue;
-        if (plat::pathIsDirectory(path)) normaliseFolder(path, sizeof path);
-        storeSource(path);
-      }
-    }
-    plat::closeClipboard();
-    return 1;
-  }
-  if (plat::clipboardHasText()) {
-    if (!plat::openClipboard(hostWindow)) return 0;
+  bool fileList = plat::clipboardHasFormat(plat::kClipboardFileList);
+  if (!fileList && !plat::clipboardHasFormat(plat::kClipboardUnicodeText) &&
+      !plat::clipboardHasFormat(plat::kClipboardText))
+    return 0;
+  if (!plat::openClipboard(hostWindow)) return 0;
+  std::string block;
+  int taken = 1;
+  if (fileList) {
+    if (readClipboardBlock(plat::kClipboardFileList, &block))
+      takeClipboardNames(namesFromFileListBlock(block));
+  } else {
+    // The Unicode text when offered: the ANSI one is a best-fit copy of it.
     std::string text;
-    if (!plat::clipboardText(&text) || text.empty()) {
-      plat::closeClipboard();
-      return 0;
-    }
-    collectSources(text.c_str(), kLineText);
-    plat::closeClipboard();
-    return 1;
+    if (readClipboardBlock(plat::kClipboardUnicodeText, &block))
+      text = textFromClipboardBlock(block, true);
+    else if (readClipboardBlock(plat::kClipboardText, &block))
+      text = textFromClipboardBlock(block, false);
+    if (text.empty()) taken = 0;
+    else collectSources(text.c_str(), kLineText);
   }
-  return 0;
+  plat::closeClipboard();
+  return taken;
 }

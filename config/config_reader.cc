@@ -13,6 +13,13 @@
 
 LineObserver configLineObserver = nullptr;
 
+const char kSystemMarker[] = "[system]";
+const char kDirMarker[] = "[dir]";
+const char kGroupMarker[] = "[group]";
+const char kExecMarker[] = "[exec]";
+
+bool isSectionEnd(const char* line) { return beginsWithKey(line, "%end"); }
+
 size_t readConfigLine(const std::string& text, size_t offset, char* line) {
   size_t kept = 0;
   for (size_t pos = offset; pos < text.size(); ++pos) {
@@ -33,7 +40,7 @@ bool lineUnusable(const char* line) {
 }
 
 size_t readUserMacros(const std::string& text, size_t offset) {
-  char line[520];
+  char line[kConfigLineSize];
   UserMacros.count = 0;
   size_t taken = readConfigLine(text, offset, line);
   if (taken == 0) return 0;
@@ -111,7 +118,7 @@ void readBaseFolderLine(const char* value, SectionReader& reader) {
 }
 
 void readSystemSection(const std::string& text) {
-  SectionReader reader(text, "[system]", "system");
+  SectionReader reader(text, kSystemMarker, "system");
   bool filerLink = false;
   while (reader.next()) {
     const char* line = reader.line();

@@ -6,14 +6,22 @@
 
 #include "platform/platform.h"
 
-enum : int { kConfigLineLimit = 517 };
+enum : int {
+  kConfigLineLimit = 517,  // characters kept of a line
+  kConfigLineSize = 520,   // the buffer a line is read into
+};
+
+// The sections' markers, found anywhere in the text.
+extern const char kSystemMarker[], kDirMarker[], kGroupMarker[], kExecMarker[];
+// "%end": the line that ends a section.
+bool isSectionEnd(const char* line);
 
 // 1 when the tables are filled; 0 when the file cannot be opened (the error
 // box has been shown and the run must end).
 int loadConfiguration(PlatWindow hostWindow);
 
-// One line from offset: CR and TAB removed, at most 517 characters kept in
-// line[520]. Returns the bytes the line takes with its line feed, or 0 when
+// One line from offset: CR and TAB removed, at most kConfigLineLimit
+// characters kept in line[kConfigLineSize]. Returns the bytes the line takes with its line feed, or 0 when
 // the text ends before a line feed (such a line is never read).
 size_t readConfigLine(const std::string& text, size_t offset, char* line);
 

@@ -5,6 +5,7 @@
 
 #include "config/config_model.h"
 #include "config/path_macros.h"
+#include "state/left_out_names.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
 
@@ -28,12 +29,15 @@ bool SectionReader::next() {
     offset_ += bytes;
     trimmed_ = buffer_;
     while (*trimmed_ == ' ') ++trimmed_;
-    if (trimmed_[0] == ';' || isEnd(trimmed_) || !lineUnusable(trimmed_))
-      return true;
+    if (trimmed_[0] == ';' || isSectionEnd(trimmed_)) return true;
     // Any name on it would be a look-alike or a fragment: it names nothing.
-    report(kLineDropped, strchr(trimmed_, kUnreadableLine)
-                             ? "not readable in the file's encoding"
-                             : "holds a character the code page cannot hold");
+    // A macro can bring such a name in too (a special folder).
+    if (strchr(trimmed_, kUnreadableLine))
+      report(kLineDropped, "not readable in the file's encoding");
+    else if (lineUnusable(trimmed_) || isUnheldName(expandedValue(trimmed_).c_str()))
+      report(kLineDropped, "holds a character the code page cannot hold");
+    else
+      return true;
   }
   return false;
 }
@@ -46,10 +50,8 @@ void SectionReader::report(LineOutcome outcome, const char* what) const {
   configLineObserver({section_, lineNumber_, trimmed_, outcome, what});
 }
 
-bool isEnd(const char* line) { return beginsWithKey(line, "%end"); }
-
 bool SectionReader::atEnd() const {
-  if (!isEnd(trimmed_)) return false;
+  if (!isSectionEnd(trimmed_)) return false;
   report(kLineSkipped, "end of section");
   return true;
 }
@@ -131,7 +133,7 @@ bool readFolderLine(const char* line, int level) {
 }  // namespace
 
 void readDirSection(const std::string& text) {
-  SectionReader reader(text, "[dir]", "dir");
+  SectionReader reader(text, kDirMarker, "dir");
   DirEntries.count = 0;
   int level = 0;
   bool folderSinceOpener = false;
@@ -164,7 +166,7 @@ void readDirSection(const std::string& text) {
 }
 
 void readGroupSection(const std::string& text) {
-  SectionReader reader(text, "[group]", "group");
+  SectionReader reader(text, kGroupMarker, "group");
   Groups.count = Groups.direct = Groups.columnBreak = 0;
   bool open = false;
   while (reader.next()) {

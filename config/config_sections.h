@@ -31,11 +31,10 @@ class SectionReader {
   mutable size_t countedTo_ = 0;
   mutable int lineNumber_ = 1;
   bool empty_;
-  char buffer_[520];
+  char buffer_[kConfigLineSize];
   const char* trimmed_ = buffer_;
 };
 
-bool isEnd(const char* line);
 // Splits an entry line at its first " | "; false when it has none.
 bool splitEntry(const std::string& line, std::string* left, std::string* right);
 // The ">" line right after an accepted program line holds its parameters:
@@ -44,7 +43,7 @@ bool splitEntry(const std::string& line, std::string* left, std::string* right);
 bool takeParameterLine(const std::string& line, bool* afterProgram,
                        char* field, const SectionReader& reader,
                        const char* what);
-// Expands a value when macros are on, cut to fit a path field.
+// Expands a value when macros are on, cut at the expansion limit.
 std::string expandedValue(const char* value);
 
 void readDirSection(const std::string& text);

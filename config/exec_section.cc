@@ -6,7 +6,7 @@
 #include "text/ansi_text.h"
 
 void readExecSection(const std::string& text) {
-  SectionReader reader(text, "[exec]", "exec");
+  SectionReader reader(text, kExecMarker, "exec");
   ExecEntries.count = 0;
   bool link = false;  // the last line was an accepted program
   while (reader.next()) {

@@ -3,28 +3,37 @@
 #include <cstring>
 
 #include "config/config_model.h"
+#include "config/config_reader.h"
 #include "platform/platform.h"
+#include "state/left_out_names.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
 
 namespace {
 
-// A lookup result of 0, or of 260 or more, counts as failure.
-bool fits(unsigned length) { return length > 0 && length < kPathSize; }
+// A look-up's answer: 0, or 260 or more, is a failure; so is a path holding
+// a character the code page cannot hold, which would start a look-alike.
+bool usable(unsigned length, const char* found) {
+  return length > 0 && length < kPathSize && !isUnheldName(found);
+}
 
-bool fullPathOf(const char* name, std::string* path) {
-  char buffer[kPathSize];
-  if (!fits(plat::fullPathName(name, buffer, sizeof buffer))) return false;
+enum Lookup { kNotThere, kFound, kUnusable };
+
+Lookup fullPathOf(const char* name, std::string* path) {
+  if (!plat::pathFileExists(name)) return kNotThere;
+  char buffer[kPathSize] = "";
+  unsigned length = plat::fullPathName(name, buffer, sizeof buffer);
+  // Too long to hold: found all the same, under the name as written.
+  if (!usable(length, buffer)) return isUnheldName(buffer) ? kUnusable : kFound;
   *path = buffer;
-  return true;
+  return kFound;
 }
 
 bool search(const char* folders, const char* name, const char* nameExe,
             std::string* path) {
-  char buffer[kPathSize];
-  if (fits(plat::searchPath(folders, name, buffer, sizeof buffer)) ||
-      (nameExe && fits(plat::searchPath(folders, nameExe, buffer,
-                                        sizeof buffer)))) {
+  char buffer[kPathSize] = "";
+  if (usable(plat::searchPath(folders, name, buffer, sizeof buffer), buffer) ||
+      (nameExe && usable(plat::searchPath(folders, nameExe, buffer, sizeof buffer), buffer))) {
     *path = buffer;
     return true;
   }
@@ -36,18 +45,19 @@ bool search(const char* folders, const char* name, const char* nameExe,
 bool locateProgram(const char* name, int tryExe, std::string* path) {
   std::string withExe = std::string(name) + ".exe";
   const char* nameExe = tryExe ? withExe.c_str() : nullptr;
-  if (plat::pathFileExists(name)) {
-    if (!fullPathOf(name, path)) *path = name;
-    return true;
-  }
-  if (nameExe && plat::pathFileExists(nameExe)) {
-    if (!fullPathOf(nameExe, path)) *path = name;
-    return true;
+  *path = name;
+  for (const char* candidate : {name, nameExe}) {
+    if (!candidate) continue;
+    Lookup found = fullPathOf(candidate, path);
+    if (found == kUnusable) {
+      *path = name;
+      return false;
+    }
+    if (found == kFound) return true;
   }
   if (Config.searchPathSet && search(Config.searchPath, name, nameExe, path))
     return true;
   if (search(nullptr, name, nameExe, path)) return true;
-  *path = name;
   return false;
 }
 
@@ -58,18 +68,24 @@ void readSearchPathFile(const char* fileName) {
   Config.searchPath[0] = '\0';
   std::string text = ansiFromFileBytes(bytes);
 
-  // The text is a C string to the searches, as the file's first NUL ends it.
-  const char* start = text.c_str();
-  const char* assignment = findTextI(start, "path=");
-  bool oneLine = assignment != nullptr;
-  const char* p = oneLine ? assignment + 5 : start;
-
+  // A "path=" line holds the whole path; without one, every line is a part.
+  size_t assignment = findTextI(text, "path=", 0);
+  bool oneLine = assignment != std::string::npos;
+  size_t start = oneLine ? assignment + 5 : 0;
   size_t stored = 0;
-  for (; *p && stored < kSearchPathSize - 1; ++p) {
-    char c = *p;
-    if (oneLine && (c == '\r' || c == '\n')) break;
-    if (c == '\t' || c == '\r' || c == '\n') continue;
-    Config.searchPath[stored++] = c;
+  while (start < text.size() && stored < kSearchPathSize - 1) {
+    size_t lineStart = start == 0 ? 0 : text.rfind('\n', start - 1) + 1;
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    // A folder the file's encoding or the code page cannot give exactly
+    // would be searched as a look-alike: the whole line is left out.
+    if (!lineUnusable(text.substr(lineStart, end - lineStart).c_str())) {
+      for (size_t k = 0; k < line.size() && stored < kSearchPathSize - 1; ++k)
+        if (line[k] != '\t' && line[k] != '\r') Config.searchPath[stored++] = line[k];
+    }
+    if (oneLine) break;
+    start = end + 1;
   }
   Config.searchPath[stored] = '\0';
   if (stored > 0) Config.searchPathSet = 1;

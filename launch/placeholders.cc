@@ -12,9 +12,12 @@ std::string fillDestinationPlaceholders(const char* paramTemplate,
                                          : std::string(paramTemplate);
   cutText(&text, kParameterTextLimit);
 
-  std::string asFolder = destination;
+  // A stored bare drive is spelled as its root in both forms: "Q:" alone
+  // names the drive's current folder, not the root.
+  std::string plain = withDriveRoot(destination);
+  std::string asFolder = plain;
   if (plat::pathIsDirectory(destination)) addBackslash(&asFolder);
   replaceAllI(&text, "%P", asFolder, kParameterTextLimit);
-  replaceAllI(&text, "%-P", destination, kParameterTextLimit);
+  replaceAllI(&text, "%-P", plain, kParameterTextLimit);
   return text;
 }

@@ -103,7 +103,7 @@ void openDestination(const char* destinationFolder) {
   if (plat::pathFileExists(Config.filerPath) && Config.filerParams[0])
     argument = fillDestinationPlaceholders(Config.filerParams, destinationFolder);
   else
-    argument = quoteSpaces(destinationFolder);
+    argument = quoteSpaces(withDriveRoot(destinationFolder).c_str());
   launchProgram(Config.filerPath, argument.c_str());
 }
 

@@ -85,6 +85,8 @@ bool pathFileExists(const char* path);  // files and folders alike
 bool pathIsDirectory(const char* path);
 // Like GetFullPathNameA / SearchPathA: the length written, 0 on failure, or
 // the size needed when it does not fit (callers treat >= size as failure).
+// The result comes from the wide calls: a character the code page cannot
+// hold comes marked (kUnheldMark), never as a best-fit look-alike.
 unsigned fullPathName(const char* name, char* out, unsigned size);
 unsigned searchPath(const char* folders /* null: system order */,
                     const char* name, char* out, unsigned size);
@@ -95,6 +97,8 @@ bool readWholeFile(const char* path, OpenMode mode, std::string* text);
 // order the file system gives, "." and ".." included. False: cannot list.
 // Names the code page cannot hold come marked (kUnheldMark).
 bool listFolder(const char* pattern, std::vector<std::string>* names);
+// The shell's special folder, marked like every name from the system; false
+// when there is none or it does not fit.
 bool specialFolderPath(PlatWindow owner, int csidl, char* out /* 260 */);
 void localDate(int* year, int* month, int* day);
 // True for a lead byte of a double-byte character in the ANSI code page.
@@ -136,15 +140,18 @@ void cursorPos(int* x, int* y);
 void postNullMessage(PlatWindow window);
 
 // --- clipboard ---
-bool clipboardHasFileList();
-bool clipboardHasText();
+enum ClipboardFormat {
+  kClipboardFileList,     // CF_HDROP: a DROPFILES block
+  kClipboardUnicodeText,  // CF_UNICODETEXT
+  kClipboardText,         // CF_TEXT
+};
+bool clipboardHasFormat(ClipboardFormat format);
 bool openClipboard(PlatWindow owner);
 void closeClipboard();
-// The file list of the open clipboard; false when no handle is offered.
-// Names the code page cannot hold come marked (kUnheldMark), as does text.
-bool clipboardFileList(std::vector<std::string>* names);
-// The text of the open clipboard; false when no handle is offered.
-bool clipboardText(std::string* text);
+// The bytes of the open clipboard's block in that format, exactly as large
+// as the block (GlobalSize): another program wrote them, so nothing in them
+// is trusted. False when no block is offered.
+bool clipboardBlock(ClipboardFormat format, std::string* bytes);
 
 // --- pop-up menus ---
 PlatMenu createPopupMenu();

@@ -4,6 +4,8 @@
 #include <set>
 #include <vector>
 
+#include "text/ansi_text.h"
+
 namespace {
 
 struct LeftOutNames {
@@ -29,7 +31,7 @@ struct LeftOutNames {
 };
 
 struct LeftOutRecord {
-  LeftOutNames unheld, wildcard;
+  LeftOutNames unheld, invalid;
 };
 
 LeftOutRecord& leftOut() {
@@ -46,12 +48,24 @@ bool isUnheldName(const char* name) {
 bool isWildcardName(const char* name) { return strpbrk(name, "*?") != nullptr; }
 
 void noteUnheldName(const std::string& name) { leftOut().unheld.note(name); }
-void noteWildcardName(const std::string& name) { leftOut().wildcard.note(name); }
+bool isDeviceName(const char* path) {
+  std::string name = fileNameOf(path);
+  std::string base = name.substr(0, name.find('.'));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+  for (const char* device : kDevices)
+    if (equalsI(base.c_str(), device)) return true;
+  bool numbered = base.size() == 4 && (beginsWithKey(base.c_str(), "COM") ||
+                                       beginsWithKey(base.c_str(), "LPT"));
+  return numbered && base[3] >= '1' && base[3] <= '9';
+}
+
+void noteInvalidName(const std::string& name) { leftOut().invalid.note(name); }
 
 bool tellLeftOutNames(PlatWindow window) {
   std::vector<BoxSection> sections;
   leftOut().unheld.takeSection(kTextUnheldNames, &sections);
-  leftOut().wildcard.takeSection(kTextInvalidNames, &sections);
+  leftOut().invalid.takeSection(kTextInvalidNames, &sections);
   if (sections.empty()) return false;
   plat::setForegroundWindow(window);
   plat::messageBoxWithSections(window, sections, kTextNoticeTitle);

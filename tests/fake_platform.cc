@@ -135,6 +135,34 @@ std::string unheld(const std::string& text) {
   return out;
 }
 
+namespace {
+
+// Little-endian UTF-16 of ASCII text whose marks stand for their units.
+std::string wideBytes(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned unit = static_cast<unsigned char>(text[i]);
+    if (text[i] == kUnheldMark && i + 4 < text.size()) {
+      unit = static_cast<unsigned>(std::stoul(text.substr(i + 1, 4), nullptr, 16));
+      i += 4;
+    }
+    out += static_cast<char>(unit & 0xFF);
+    out += static_cast<char>(unit >> 8);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string fileListBlock(const std::vector<std::string>& names) {
+  // DROPFILES: the names' offset, a point, fNC, then fWide set.
+  std::string block = std::string("\x14\0\0\0", 4) + std::string(12, '\0') + std::string("\1\0\0\0", 4);
+  for (const std::string& name : names) block += wideBytes(name) + std::string(2, '\0');
+  return block + std::string(2, '\0');
+}
+
+std::string unicodeTextBlock(const std::string& text) { return wideBytes(text) + std::string(2, '\0'); }
+
 void addFolder(const std::string& path) { add(path, true, ""); }
 void addFile(const std::string& path, const std::string& content) { add(path, false, content); }
 void removeEntry(const std::string& path) { world->entries.erase(keyOf(path)); }
@@ -271,19 +299,16 @@ bool windowRect(PlatWindow w, int* l, int* t, int* r, int* b) {
 void cursorPos(int* x, int* y) { *x = world->cursorX, *y = world->cursorY; }
 void postNullMessage(PlatWindow) { note("null"); }
 
-bool clipboardHasFileList() { return !world->fileList.empty(); }
-bool clipboardHasText() { return world->hasText; }
+bool clipboardHasFormat(ClipboardFormat format) { return world->clipboardBlocks.count(format) > 0; }
 bool openClipboard(PlatWindow) {
   note("clip");
   return true;
 }
 void closeClipboard() { note("unclip"); }
-bool clipboardFileList(std::vector<std::string>* names) {
-  *names = world->fileList;
-  return true;
-}
-bool clipboardText(std::string* text) {
-  *text = world->clipboard;
+bool clipboardBlock(ClipboardFormat format, std::string* bytes) {
+  auto it = world->clipboardBlocks.find(format);
+  if (it == world->clipboardBlocks.end()) return false;
+  *bytes = it->second;
   return true;
 }
 

@@ -51,10 +51,8 @@ struct FakeWorld {
   std::set<int> keysDown;
   std::map<int, int> asyncPollsDown;  // polls a key still reads as down
   int cursorX = 0, cursorY = 0;
-  bool hasText = false;
-  // A file list is offered when it holds a name.
-  std::vector<std::string> fileList;
-  std::string clipboard;
+  // The blocks on the clipboard by format, bytes as another program wrote them.
+  std::map<int, std::string> clipboardBlocks;
 
   std::vector<std::unique_ptr<FakeMenu>> menus;
   std::function<int(FakeMenu*)> onTrack;
@@ -75,6 +73,11 @@ void removeEntry(const std::string& path);
 // A name as the platform hands over one the code page cannot hold: each
 // '#' of the text stands for a character written as kUnheldMark + "00E9".
 std::string unheld(const std::string& text);
+// A CF_HDROP block of wide names (marks stand for their characters), each
+// ended by a NUL, the list by another.
+std::string fileListBlock(const std::vector<std::string>& names);
+// A CF_UNICODETEXT block of the text, ended by a NUL.
+std::string unicodeTextBlock(const std::string& text);
 // A path holding a mark that the logic passed to a look-up, a listing, the
 // shell or a launch; empty when none was (the rule is never to).
 extern std::string markedNameUsed;

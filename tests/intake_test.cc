@@ -86,27 +86,61 @@ TEST_F(IntakeTest, SourcesFromText) {
   }
 }
 
+// A name that would reach a file the user did not name is left out and
+// named in the notice box; nothing is sent in its place.
+TEST_F(IntakeTest, NamesThatWouldReachAnotherFileAreLeftOut) {
+  addFile("C:\\Cafe\\r.txt");  // what best fit would make of the names below
+  addFile(unheld("C:\\Caf#\\r.txt"));
+  addFile(unheld("C:\\Caf#\\s.txt"));
+  fake().specialFolders[0x05] = unheld("C:\\Caf#");
+  Config.expandMacros = 1;
+  struct Case {
+    const char* what;
+    std::string currentFolder, commandLine, box;
+  } cases[] = {
+      {"a relative name in a current folder the code page cannot hold", unheld("C:\\Caf#"),
+       "r.txt", "UnheldNames " + unheld("C:\\Caf#\\r.txt")},
+      {"a special folder the code page cannot hold", "C:\\Work",
+       "\"%My Documents%\\s.txt\"", "UnheldNames " + unheld("C:\\Caf#\\s.txt")},
+      {"devices, with or without an extension, in any folder", "C:\\Work",
+       "C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log C:\\b.txt",
+       "InvalidNames C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log"},
+  };
+  for (const Case& c : cases) {
+    fake().currentFolder = c.currentFolder;
+    collectSources(c.commandLine.c_str(), kCommandLineText);
+    EXPECT_TRUE(tellLeftOutNames(nullptr)) << c.what;
+    EXPECT_EQ(takeLog(), "front\nbox Notice: " + c.box + "\n") << c.what;
+    for (const std::string& source : sources()) EXPECT_EQ(source, "C:\\b.txt") << c.what;
+  }
+}
+
 TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
-  fake().hasText = true;
-  fake().clipboard = "C:\\b.txt\r\n";
-  for (int i = 0; i < 1205; ++i) fake().fileList.push_back("C:\\f" + std::to_string(i));
-  fake().fileList[0] = "D:\\Dest\\";
-  fake().fileList[1] = "C:\\" + std::string(300, 'l');  // does not fit a path
-  fake().fileList[2] = "C:\\src\\x*";                  // the shell would expand it
-  fake().fileList[3] = unheld("C:\\x#.txt");
-  fake().fileList[4] = "C:\\a?.txt";
+  fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\b.txt\r\n");
+  List names;
+  for (int i = 0; i < 1205; ++i) names.push_back("C:\\f" + std::to_string(i));
+  names[0] = "D:\\Dest\\";
+  names[1] = "C:\\" + std::string(300, 'l');  // does not fit a path
+  names[2] = "C:\\src\\x*";                  // the shell would expand it
+  names[3] = unheld("C:\\x#.txt");
+  names[4] = "C:\\a?.txt";
+  names[5] = "D:\\Dest\\nul.txt";            // a device in any folder
+  fake().clipboardBlocks[plat::kClipboardFileList] = fileListBlock(names);
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
   ASSERT_EQ(RunState.sourceCount, 1000);
-  EXPECT_EQ(sources()[0] + sources()[1] + sources()[999], "D:\\DestC:\\f5C:\\f1003");
+  EXPECT_EQ(sources()[0], "D:\\Dest");
+  EXPECT_EQ(sources()[1], "C:\\f6");
+  EXPECT_EQ(sources()[999], "C:\\f1004");
   EXPECT_TRUE(tellLeftOutNames(nullptr));
   EXPECT_EQ(takeLog(), "clip\nunclip\nfront\nbox Notice: UnheldNames " + unheld("C:\\x#.txt") +
-                           " InvalidNames C:\\src\\x* C:\\a?.txt\n");
-  fake().fileList.clear();
-  fake().clipboard = unheld("C:\\#.txt") + "\r\nC:\\b.txt\r\n";
+                           " InvalidNames C:\\src\\x* C:\\a?.txt D:\\Dest\\nul.txt\n");
+  fake().clipboardBlocks.erase(plat::kClipboardFileList);
+  fake().clipboardBlocks[plat::kClipboardUnicodeText] =
+      unicodeTextBlock(unheld("C:\\#.txt") + "\r\nC:\\b.txt\r\n");
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
-  fake().clipboard = "";
+  fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("");
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
-  fake().hasText = false;
+  fake().clipboardBlocks.clear();
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   EXPECT_EQ(takeLog(), "clip\nunclip\nclip\nunclip\n");
   collectSources(("\"  " + unheld("C:\\q #.txt") + " \" C:\\b.txt").c_str(), kCommandLineText);

@@ -106,8 +106,7 @@ TEST_F(RunTest, WholeRuns) {
   // for the folder C:\box, closed again.
   const std::string shown = show + kMenu + item + after, shownMove = show + kMenu + "*" + item + after;
   const std::string shownBox = show + kMenu + "! box ( &1 ) 3650]\n" + after;
-  fake().hasText = true;
-  fake().clipboard = "C:\\in\\a.txt\r\n";
+  fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\in\\a.txt\r\n");
   struct Case {
     std::string commandLine, user;
     std::set<int> keys;

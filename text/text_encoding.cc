@@ -1,5 +1,7 @@
 #include "text/text_encoding.h"
 
+#include <algorithm>
+
 #include "platform/platform.h"
 
 namespace {
@@ -99,6 +101,25 @@ void appendLine(const std::u16string& line, std::string* out) {
   *out += plat::ansiFromUtf16(readable);
 }
 
+// ANSI text with every line that holds a NUL byte marked unreadable and its
+// NULs taken out.
+std::string withNulLinesMarked(const std::string& bytes) {
+  if (bytes.find('\0') == std::string::npos) return bytes;
+  std::string out;
+  for (size_t start = 0; start < bytes.size();) {
+    size_t end = bytes.find('\n', start);
+    end = end == std::string::npos ? bytes.size() : end + 1;
+    std::string line = bytes.substr(start, end - start);
+    if (line.find('\0') != std::string::npos) {
+      line.erase(std::remove(line.begin(), line.end(), '\0'), line.end());
+      out += kUnreadableLine;
+    }
+    out += line;
+    start = end;
+  }
+  return out;
+}
+
 }  // namespace
 
 TextEncoding detectTextEncoding(const std::string& bytes) {
@@ -141,8 +162,11 @@ std::u16string utf16FromBytes(const std::string& bytes, TextEncoding encoding) {
 std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* detected) {
   TextEncoding encoding = detectTextEncoding(bytes);
   if (detected) *detected = encoding;
-  if (encoding == kEncodingAnsi) return bytes;
+  if (encoding == kEncodingAnsi) return withNulLinesMarked(bytes);
   std::u16string text = utf16FromBytes(bytes, encoding);
+  // A NUL would end the text for every C-string reader behind this point:
+  // its line is unreadable instead, and the lines after it are read.
+  std::replace(text.begin(), text.end(), u'\0', kUnreadableUnit);
   if (text.find(kUnreadableUnit) == std::u16string::npos)
     return plat::ansiFromUtf16(text);
   std::string out;

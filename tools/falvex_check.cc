@@ -1,6 +1,8 @@
 // falvex-check: reads a configuration with Falvex's own reader and prints
 // what each line became, and why a line was dropped. Exit code 0 when
 // nothing was dropped, 1 otherwise, 2 when the file cannot be read.
+#include "tools/falvex_check.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +10,7 @@
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "platform/platform.h"
+#include "state/left_out_names.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
@@ -20,7 +23,7 @@ int problems = 0;
 std::string printable(const char* line) {
   std::string out;
   for (const char* p = line; *p; ++p) {
-    if (*p == kUnheldMark && strlen(p) >= 5) {
+    if (*p == kUnheldMark && strnlen(p, 5) == 5) {
       out += "<U+" + std::string(p + 1, 4) + ">";
       p += 4;
     } else if (*p != kUnreadableLine) {
@@ -47,12 +50,12 @@ bool meaningfulUnreadLast(const std::string& text) {
   size_t first = text.find_first_not_of(" \t\r", start);
   if (first == std::string::npos) return false;
   const char* last = text.c_str() + first;
-  return last[0] != ';' && !beginsWithKey(last, "%end");
+  return last[0] != ';' && !isSectionEnd(last);
 }
 
 // Markers the reader finds inside another line, and sections without %end.
 void checkMarkers(const std::string& text) {
-  const char* markers[] = {"[system]", "[dir]", "[group]", "[exec]"};
+  const char* markers[] = {kSystemMarker, kDirMarker, kGroupMarker, kExecMarker};
   for (const char* marker : markers) {
     const char* hit = findTextI(text.c_str(), marker);
     if (!hit) continue;
@@ -67,7 +70,7 @@ void checkMarkers(const std::string& text) {
     bool ended = false;
     for (size_t pos = lineEnd; pos != std::string::npos && !ended; pos = text.find('\n', pos + 1)) {
       size_t begin = text.find_first_not_of(" \t\r", pos + 1);
-      if (begin != std::string::npos && beginsWithKey(text.c_str() + begin, "%end")) ended = true;
+      if (begin != std::string::npos && isSectionEnd(text.c_str() + begin)) ended = true;
     }
     if (!ended) {
       printf("%-6s        PROBLEM  no %%end: the section runs on to the end of the file\n", marker);
@@ -80,14 +83,34 @@ void checkMarkers(const std::string& text) {
   }
 }
 
+// The first argument, quotes dropped; "Falvex.ini" when there is none.
+std::string fileArgument(const char* arguments) {
+  std::string file;
+  bool quoted = false;
+  const char* p = arguments;
+  while (*p == ' ' || *p == '\t') ++p;
+  for (; *p && (quoted || (*p != ' ' && *p != '\t')); ++p) {
+    if (*p == '"') quoted = !quoted;
+    else file += *p;
+  }
+  return file.empty() ? "Falvex.ini" : file;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) {
-  const char* file = argc > 1 ? argv[1] : "Falvex.ini";
-  char full[kPathSize];
+int runFalvexCheck(const char* arguments) {
+  std::string name = fileArgument(arguments);
+  const char* file = name.c_str();
+  char full[kPathSize] = "";
   std::string bytes;
-  // A folder or a locked file ends here: the reader would show a box.
   unsigned length = plat::fullPathName(file, full, sizeof full);
+  // Any ANSI spelling of such a name is another file's: none is checked.
+  if (isUnheldName(file) || (length < sizeof full && isUnheldName(full))) {
+    fprintf(stderr, "falvex-check: the system's code page cannot hold the name %s\n",
+            printable(length && length < sizeof full ? full : file).c_str());
+    return 2;
+  }
+  // A folder or a locked file ends here: the reader would show a box.
   if (length == 0 || length >= sizeof full || plat::pathIsDirectory(full) ||
       !plat::readWholeFile(full, plat::kOpenExisting, &bytes)) {
     fprintf(stderr, "falvex-check: cannot open %s\n", file);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "state/left_out_names.h"
 #include "text/ansi_text.h"
 
 namespace {
@@ -29,18 +30,6 @@ bool nextToken(const char** p, std::string* token) {
     else *token += **p;
   }
   return true;
-}
-
-bool isReservedDeviceName(const std::string& name) {
-  std::string base = name.substr(0, name.find('.'));
-  while (!base.empty() && base.back() == ' ') base.pop_back();
-  static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
-  for (const char* device : kDevices)
-    if (equalsI(base.c_str(), device)) return true;
-  if (base.size() == 4 && (beginsWithKey(base.c_str(), "COM") ||
-                           beginsWithKey(base.c_str(), "LPT")))
-    return base[3] >= '1' && base[3] <= '9';
-  return false;
 }
 
 }  // namespace
@@ -106,7 +95,7 @@ bool isShortcutName(const std::string& name, std::string* why) {
     *why = "a file name cannot end in a dot or a blank";
     return false;
   }
-  if (isReservedDeviceName(name)) {
+  if (isDeviceName(name.c_str())) {
     *why = "it is the name of a device";
     return false;
   }

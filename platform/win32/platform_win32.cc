@@ -1,10 +1,13 @@
 // The seam over the real Win32 calls: ANSI ones, except where a name comes
-// in from the system (listing, clipboard, folder browser) or a text goes out
-// to the user, which use the wide calls so nothing is best-fit altered.
+// in from the system (full path, search, special folder, listing, clipboard,
+// folder browser) or a text goes out to the user, which use the wide calls
+// so nothing is best-fit altered.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
+
+#include <cstring>
 
 #include "platform/platform.h"
 #include "platform/win32/ui_texts_win32.h"
@@ -15,13 +18,50 @@ namespace plat {
 bool pathFileExists(const char* path) { return PathFileExistsA(path) != 0; }
 bool pathIsDirectory(const char* path) { return PathIsDirectoryA(path) != 0; }
 
+namespace {
+
+// A name from the system into out[size] with the ANSI calls' contract: its
+// length, or the size it needs when it does not fit.
+unsigned copyName(const std::string& name, char* out, unsigned size) {
+  if (name.size() + 1 > size) return static_cast<unsigned>(name.size() + 1);
+  memcpy(out, name.c_str(), name.size() + 1);
+  return static_cast<unsigned>(name.size());
+}
+
+// Asks a wide call for its length first, so no result is ever cut.
+template <typename Call>
+unsigned wideResult(Call call, char* out, unsigned size) {
+  DWORD needed = call(nullptr, 0);
+  if (needed == 0) return 0;
+  std::wstring result(needed, L'\0');
+  DWORD length = call(&result[0], needed);
+  if (length == 0 || length >= needed) return 0;
+  return copyName(markedFromWide(result.c_str(), length), out, size);
+}
+
+}  // namespace
+
 unsigned fullPathName(const char* name, char* out, unsigned size) {
-  return GetFullPathNameA(name, size, out, nullptr);
+  // The ANSI call hands back a best-fit look-alike of a current folder the
+  // code page cannot hold: "r.txt" in café became ...\cafe\r.txt.
+  std::wstring wide = wideFromMarked(name);
+  return wideResult(
+      [&](wchar_t* buffer, DWORD length) {
+        return GetFullPathNameW(wide.c_str(), length, buffer, nullptr);
+      },
+      out, size);
 }
 
 unsigned searchPath(const char* folders, const char* name, char* out,
                     unsigned size) {
-  return SearchPathA(folders, name, nullptr, size, out, nullptr);
+  std::wstring wideFolders = folders ? wideFromMarked(folders) : std::wstring();
+  std::wstring wideName = wideFromMarked(name);
+  return wideResult(
+      [&](wchar_t* buffer, DWORD length) {
+        return SearchPathW(folders ? wideFolders.c_str() : nullptr,
+                           wideName.c_str(), nullptr, length, buffer, nullptr);
+      },
+      out, size);
 }
 
 bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
@@ -57,8 +97,13 @@ bool listFolder(const char* pattern, std::vector<std::string>* names) {
 
 bool specialFolderPath(PlatWindow owner, int csidl, char* out) {
   out[0] = '\0';
-  return SHGetSpecialFolderPathA(static_cast<HWND>(owner), out, csidl,
-                                 FALSE) != 0;
+  wchar_t folder[MAX_PATH] = L"";
+  if (!SHGetSpecialFolderPathW(static_cast<HWND>(owner), folder, csidl, FALSE))
+    return false;
+  unsigned length = copyName(markedFromWide(folder), out, MAX_PATH);
+  if (length < MAX_PATH) return true;
+  out[0] = '\0';
+  return false;
 }
 
 void localDate(int* year, int* month, int* day) {
@@ -185,50 +230,29 @@ void postNullMessage(PlatWindow window) {
   PostMessageA(static_cast<HWND>(window), WM_NULL, 0, 0);
 }
 
-bool clipboardHasFileList() { return IsClipboardFormatAvailable(CF_HDROP); }
-bool clipboardHasText() {
-  return IsClipboardFormatAvailable(CF_UNICODETEXT) ||
-         IsClipboardFormatAvailable(CF_TEXT);
+namespace {
+
+const UINT kClipboardFormats[] = {CF_HDROP, CF_UNICODETEXT, CF_TEXT};
+
+}  // namespace
+
+bool clipboardHasFormat(ClipboardFormat format) {
+  return IsClipboardFormatAvailable(kClipboardFormats[format]) != 0;
 }
 bool openClipboard(PlatWindow owner) {
   return OpenClipboard(static_cast<HWND>(owner)) != 0;
 }
 void closeClipboard() { CloseClipboard(); }
 
-bool clipboardFileList(std::vector<std::string>* names) {
-  HDROP drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
-  if (!drop) return false;
-  UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    // Asked for its length first, so a long name is never cut to 259.
-    UINT length = DragQueryFileW(drop, i, nullptr, 0);
-    std::wstring name(length + 1, L'\0');
-    DragQueryFileW(drop, i, &name[0], length + 1);
-    names->push_back(markedFromWide(name.c_str(), length));
-  }
-  return true;
-}
-
-namespace {
-
-bool lockedText(UINT format, std::string* text) {
-  HANDLE handle = GetClipboardData(format);
+bool clipboardBlock(ClipboardFormat format, std::string* bytes) {
+  HANDLE handle = GetClipboardData(kClipboardFormats[format]);
   if (!handle) return false;
+  SIZE_T size = GlobalSize(handle);
   const void* locked = GlobalLock(handle);
   if (!locked) return false;
-  if (format == CF_UNICODETEXT)
-    *text = markedFromWide(static_cast<const wchar_t*>(locked));
-  else
-    *text = static_cast<const char*>(locked);
+  bytes->assign(static_cast<const char*>(locked), size);
   GlobalUnlock(handle);
   return true;
-}
-
-}  // namespace
-
-bool clipboardText(std::string* text) {
-  // The Unicode text when offered: the ANSI one is a best-fit copy of it.
-  return lockedText(CF_UNICODETEXT, text) || lockedText(CF_TEXT, text);
 }
 
 PlatMenu createPopupMenu() { return CreatePopupMenu(); }

@@ -28,9 +28,13 @@ class NamesTest(E2ETest):
     def clipboard_run(self, prog, mode, text, *args, notice=True):
         """Runs Falvex with /#c while the helper offers the lines of text as a
         file list (files: ANSI, wfiles: UTF-16) or as UTF-16 text (wtext)."""
-        if mode != "wtext":
-            text = "".join(name + "\0" for name in text.splitlines())
-        (prog.dir / "clip.txt").write_bytes(text.encode("cp932" if mode == "files" else "utf-16-le"))
+        if mode == "rawfiles":
+            data = text
+        else:
+            if mode != "wtext":
+                text = "".join(name + "\0" for name in text.splitlines())
+            data = text.encode("cp932" if mode == "files" else "utf-16-le")
+        (prog.dir / "clip.txt").write_bytes(data)
         ready = prog.path("ready.txt")
         ready.unlink(missing_ok=True)
 
@@ -61,6 +65,36 @@ class NamesTest(E2ETest):
         self.clipboard_run(prog, "files", prog.winpath("clip/xab.txt") + "\n", "/#w", "/#d=move", "/#1", notice=False)
         self.assertEqual(prog.names("clip"), ["e.txt", "good.txt", "other.txt", "x😀.txt", "é.txt"])
         self.assertTrue(prog.path("xab.txt").exists())
+
+    def test_clipboard_list_without_closing_nuls_is_read_within_its_block(self):
+        prog = self.group_program()
+        good = prog.make("clip/good.txt", "G")
+        prog.make("clip/" + "n" * 40)
+        # DROPFILES with wide names: one whole name, then a name that never
+        # ends, up to the block's last byte. Wine keeps 64 bytes of its own
+        # before a block this large, so the block ends where a page does,
+        # and a read past it faults (measured: the reading before this one
+        # crashed here).
+        header = (20).to_bytes(4, "little") + bytes(12) + (1).to_bytes(4, "little")
+        block = header + (good + "\0").encode("utf-16-le")
+        block += "n".encode("utf-16-le") * ((2 << 20) - 64 - len(block) >> 1)
+        self.clipboard_run(prog, "rawfiles", block, "/#w", "/#g=G", notice=False)
+        self.assertEqual(prog.names("dest"), ["good.txt"])
+
+    def test_relative_source_from_a_folder_the_code_page_cannot_hold(self):
+        prog = self.group_program()
+        prog.make("café/r.txt", "accent")
+        prog.make("cafe/r.txt", "look-alike")  # what best fit makes of café
+        self.told(prog, lambda: prog.start("/#w", "/#g=G", "r.txt", cwd=prog.path("café")))
+        self.assertEqual(prog.names("dest"), [])
+        # falvex-check refuses the name rather than check the look-alike.
+        (prog.dir / "café.ini").write_text("[dir]\nC:\\\n%end\n")
+        (prog.dir / "cafe.ini").write_text("[dir]\nC:\\\n%end\n")
+        prog.tool("falvex-check.exe")
+        check = self.wine(prog.dir, "falvex-check.exe", "café.ini")
+        self.assertEqual(check.returncode, 2)
+        self.assertIn("code page cannot hold", check.stderr)
+        self.assertNotIn("cafe.ini", check.stdout + check.stderr)
 
     def test_program_folder_the_code_page_cannot_hold_reads_no_look_alike(self):
         base = self.program()

@@ -1,7 +1,8 @@
 // Test helper: set_clipboard READY FORMAT FILE puts the bytes of FILE on the
 // clipboard unchanged, as a file list (files: ANSI names, wfiles: UTF-16
 // names, each ended by a NUL) or as UTF-16 text (wtext); the closing NULs
-// come from the zeroed block. It then creates READY and stays the
+// come from the zeroed block. With rawfiles the bytes are the whole CF_HDROP
+// block, header included, and nothing is added. It then creates READY and stays the
 // clipboard's owner for a minute, until the test kills it.
 #include <windows.h>
 #include <shlobj.h>
@@ -17,8 +18,9 @@ int main(int argc, char** argv) {
     for (int c; (c = fgetc(in)) != EOF;) data += static_cast<char>(c);
     fclose(in);
   }
-  size_t header = format == "wtext" ? 0 : sizeof(DROPFILES);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, header + data.size() + 4);
+  bool raw = format == "rawfiles";
+  size_t header = format == "wtext" || raw ? 0 : sizeof(DROPFILES);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, header + data.size() + (raw ? 0 : 4));
   char* bytes = static_cast<char*>(GlobalLock(block));
   memcpy(bytes + header, data.data(), data.size());
   if (header) {
@@ -29,7 +31,7 @@ int main(int argc, char** argv) {
   HWND owner = CreateWindowExA(0, "STATIC", "clip", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   if (!OpenClipboard(owner)) return 1;
   EmptyClipboard();
-  SetClipboardData(header ? CF_HDROP : CF_UNICODETEXT, block);
+  SetClipboardData(format == "wtext" ? CF_UNICODETEXT : CF_HDROP, block);
   CloseClipboard();
   if (FILE* ready = fopen(argv[1], "wb")) fclose(ready);
   for (int i = 0; i < 600; ++i) {
