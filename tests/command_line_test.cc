@@ -1,6 +1,7 @@
 #include "launch/command_line.h"
 #include "launch/launcher.h"
 #include "launch/placeholders.h"
+#include "menu/menu_actions.h"
 #include "state/left_out_names.h"
 #include "tests/test_support.h"
 
@@ -27,4 +28,10 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   addFolder("D:\\100%p");
   EXPECT_EQ(fillDestinationPlaceholders("%P %-p|%P", "D:\\100%p"), "D:\\100%p\\ D:\\100%p|D:\\100%p\\");
   EXPECT_EQ(fillDestinationPlaceholders(std::string(1100, 'x').c_str(), "D:\\dir").size(), kParameterTextLimit);
+  // A drive root is stored bare, but "Q:" alone names the drive's current
+  // folder: programs get the root in both forms.
+  addFolder("Q:\\");
+  EXPECT_EQ(fillDestinationPlaceholders("[%P][%-P]", "Q:"), "[Q:\\][Q:\\]");
+  openDestination("Q:");
+  EXPECT_EQ(takeLog(), "run Q:\\|(none)|(none)\n") << "the shell opens the root itself";
 }

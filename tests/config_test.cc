@@ -231,3 +231,72 @@ TEST_F(ConfigTest, SearchPathFile) {
   ASSERT_EQ(load("[system]\n@path=C:\\p.txt\n@editor=tool\n%end\n"), 1);
   EXPECT_STREQ(Config.editorPath, "D:\\Bin\\tool.exe");
 }
+
+namespace {
+
+// The text as a UTF-16 LE file, with its byte-order mark.
+std::string utf16le(const std::string& ascii) {
+  std::string out = "\xFF\xFE";
+  for (char c : ascii) out += std::string(1, c) + '\0';
+  return out;
+}
+
+const std::string kNul(1, '\0');
+
+}  // namespace
+
+// A NUL byte neither cuts a line into the name of another folder nor hides
+// the rest of the file; a macro or a look-up that gives a name the code page
+// cannot hold drops its line. Each row: the file, the line's report, and
+// what the tables hold afterwards.
+TEST_F(ConfigTest, LinesThatWouldNameAnotherFolderAreDropped) {
+  addFolder("D:\\d");  // what a member cut at its NUL would name
+  addFile(unheld("C:\\Caf#\\tool.exe"));
+  addFile("C:\\Cafe\\tool.exe");  // the best-fit look-alike
+  fake().specialFolders[0x05] = unheld("C:\\Caf#");
+  const std::string member = "[group]\n{G\nD:\\d" + kNul + "ummy\nD:\\Photos\n}\n%end\n";
+  const std::string dropped = "DROP not readable in the file's encoding: \x02";
+  struct Case {
+    const char* what;
+    std::string file, report, tables;
+  } cases[] = {
+      {"a NUL inside a member, ANSI", member,
+       dropped + "D:\\dummy", "{G D:\\Photos\n"},
+      {"a NUL inside a member, UTF-8", "; caf\xC3\xA9\n" + member,
+       dropped + "D:\\dummy", "{G D:\\Photos\n"},
+      {"a NUL inside a member, UTF-16", utf16le(member),
+       dropped + "D:\\dummy", "{G D:\\Photos\n"},
+      {"a NUL before the markers hides nothing", kNul + "\n[dir]\nC:\\Work\n%end\n",
+       "ok folder: C:\\Work", "0/0 C:\\Work|Work\n"},
+      {"a NUL unit before the markers, UTF-16", utf16le(kNul + "\n[dir]\nC:\\Work\n%end\n"),
+       "ok folder: C:\\Work", "0/0 C:\\Work|Work\n"},
+      {"a special folder the code page cannot hold",
+       "[system]\n@param\n%end\n[dir]\n%My Documents%\n%end\n",
+       "DROP holds a character the code page cannot hold: %My Documents%", ""},
+      {"a program in a current folder the code page cannot hold", "[exec]\ntool\n%end\n",
+       "DROP program not found: tool", ""},
+  };
+  for (const Case& c : cases) {
+    fake().currentFolder = unheld("C:\\Caf#");
+    reports.clear();
+    ASSERT_EQ(load(c.file), 1) << c.what;
+    EXPECT_NE(reports.find(c.report), std::string::npos) << c.what << "\n" << reports;
+    EXPECT_EQ(loaded(), c.tables) << c.what;
+  }
+
+  // The system's search order through a folder the code page cannot hold.
+  fake().currentFolder = "C:\\Work";
+  fake().systemSearchPath = unheld("C:\\Caf#");
+  std::string path;
+  EXPECT_FALSE(locateProgram("tool", 1, &path));
+  EXPECT_EQ(path, "tool");
+  fake().systemSearchPath = "C:\\Cafe";
+  EXPECT_TRUE(locateProgram("tool", 1, &path));
+  EXPECT_EQ(path, "C:\\Cafe\\tool.exe");
+
+  // A search path file: a line that the file's encoding cannot give is left
+  // out, not cut at its NUL.
+  addFile("C:\\p.txt", "C:\\A" + kNul + "x;\r\nC:\\B;\r\n");
+  readSearchPathFile("C:\\p.txt");
+  EXPECT_STREQ(Config.searchPath, "C:\\B;");
+}

@@ -181,11 +181,13 @@ unsigned fullPathName(const char* name, char* out, unsigned size) {
 
 unsigned searchPath(const char* folders, const char* name, char* out, unsigned size) {
   if (!name[0]) return 0;
-  std::istringstream list(folders ? folders : "C:\\Windows\\System32;C:\\Windows");
+  checkUnmarked(name);
+  std::istringstream list(folders ? folders : world->systemSearchPath);
   for (std::string folder; std::getline(list, folder, ';');) {
+    // The system's own folders may be any names: looked up, not checked.
     std::string candidate = folder + "\\" + name;
-    const FakeWorld::Entry* e = folder.empty() ? nullptr : find(candidate.c_str());
-    if (e && !e->folder) return writeResult(candidate, out, size);
+    auto it = folder.empty() ? world->entries.end() : world->entries.find(keyOf(candidate));
+    if (it != world->entries.end() && !it->second.folder) return writeResult(candidate, out, size);
   }
   return 0;
 }

@@ -36,6 +36,7 @@ struct FakeWorld {
   std::map<std::string, Entry> entries;  // by folded full path, the listing order
   std::string currentFolder = "C:\\Work";
   std::map<int, std::string> specialFolders;
+  std::string systemSearchPath = "C:\\Windows\\System32;C:\\Windows";
   int year = 2008, month = 3, day = 5;
 
   // One line per call: "copy|move FLAGS FROM;FROM > TO", "run FILE|PARAMS|

@@ -3,7 +3,7 @@ encodings an editor saves and a drive root as the system resolves it."""
 import os
 import shutil
 
-from harness import E2ETest
+from harness import E2ETest, wait_for
 
 
 class ShellTest(E2ETest):
@@ -33,5 +33,15 @@ class ShellTest(E2ETest):
             self.assertEqual(prog.run("/#w", "/#g=Root", prog.make("src/a.txt", "A"), cwd=scratch / "sub",
                                       done=lambda: (scratch / "a.txt").exists()), 0)
             self.assertEqual(sorted(os.listdir(scratch)) + os.listdir(scratch / "sub"), ["a.txt", "sub"])
+            # A program is handed the root in both forms: "R:" alone would
+            # name the drive's current folder. (Without %M no program starts.)
+            record = prog.winpath("rec.txt")
+            prog.path("Falvex.ini").write_text("[group]\n{Drive\nR:\\\n}\n%end\n[exec]\n"
+                                               "C:\\windows\\system32\\cmd.exe | Rec\n"
+                                               f">/c echo [%P][%-P] %M>{record}\n%end\n")
+            self.assertEqual(prog.run("/#a", "/#g=Drive", prog.winpath("src/a.txt")), 0)
+            wait_for(lambda: prog.path("rec.txt").exists() and prog.path("rec.txt").read_text().strip(),
+                     "the program's record")
+            self.assertEqual(prog.path("rec.txt").read_text().split()[0], "[R:\\][R:\\]")
         finally:
             link.unlink()
