@@ -7,7 +7,7 @@
 void onMenuSelect(int item, unsigned flags, PlatMenu menu) {
   RunState.menuSelItem = item;
   RunState.menuSelMenu = menu;
-  RunState.menuSelByMouse = (flags & 0x8000) ? 1 : 0;  // MF_MOUSESELECT
+  RunState.menuSelByMouse = (flags & kMenuSelectByMouse) ? 1 : 0;
 }
 
 bool onInitMenuPopup(PlatMenu submenu) {

@@ -27,6 +27,14 @@ enum : unsigned {
   kMenuBarBreak = 0x0020,   // MF_MENUBARBREAK
 };
 
+// WM_MENUSELECT flags, as the host window passes them on.
+enum : unsigned {
+  kMenuSelectGrayed = 0x0001,   // MF_GRAYED
+  kMenuSelectPopup = 0x0010,    // MF_POPUP: the item opens a submenu
+  kMenuSelectByMouse = 0x8000,  // MF_MOUSESELECT
+  kMenuSelectClosed = 0xFFFF,   // with a null menu: the menu closed
+};
+
 enum : unsigned {
   kTrackRightButton = 0x0002,  // TPM_RIGHTBUTTON
   kTrackCenterAlign = 0x0004,  // TPM_CENTERALIGN

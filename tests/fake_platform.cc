@@ -93,6 +93,18 @@ std::string hex(unsigned value, int digits) {
   return text;
 }
 
+// The flags as words in the order of the table, bits it does not name as hex.
+std::string flagWords(unsigned flags, const std::vector<std::pair<unsigned, const char*>>& words) {
+  std::string text;
+  for (const auto& [bit, word] : words) {
+    if (!(flags & bit)) continue;
+    text += (text.empty() ? "" : ",") + std::string(word);
+    flags &= ~bit;
+  }
+  if (flags) text += (text.empty() ? "0x" : ",0x") + hex(flags, 4);
+  return text.empty() ? "none" : text;
+}
+
 }  // namespace
 
 FakeMenuItem* FakeMenu::byId(int id) {
@@ -106,11 +118,34 @@ FakeWorld& fake() { return *world; }
 std::string describeMenu(FakeMenu* menu) {
   std::string s;
   for (auto& item : menu->items) {
-    s += s.empty() ? "" : "|";
-    s += item.flags & kMenuSeparator ? "-" : std::string(item.flags & kMenuBarBreak ? "/" : "") +
-        (item.checked ? "*" : "") + item.text + (item.submenu ? ">" : "") + " " + std::to_string(item.id);
+    if (!s.empty()) s += "|";
+    if (item.flags & kMenuSeparator) {
+      s += "-";
+      continue;
+    }
+    if (item.flags & kMenuBarBreak) s += "/";
+    if (item.checked) s += "*";
+    s += item.text;
+    if (item.submenu) s += ">";
   }
   return "[" + s + "]";
+}
+
+FakeMenuItem* findItem(const std::string& caption) {
+  FakeMenuItem* found = nullptr;
+  for (auto& menu : world->menus) {
+    if (menu->destroyed) continue;
+    for (auto& item : menu->items)
+      if (item.text == caption) found = &item;
+  }
+  return found;
+}
+
+FakeMenu* menuHolding(const FakeMenuItem* wanted) {
+  for (auto& menu : world->menus)
+    for (auto& item : menu->items)
+      if (&item == wanted) return menu.get();
+  return nullptr;
 }
 
 std::string takeLog() {
@@ -239,15 +274,19 @@ std::string ansiFromUtf16(const std::u16string& text) {
   std::string out;
   for (char16_t unit : text) {
     auto it = kHeld.find(unit);
-    if (unit > 0 && unit < 0x80) out += static_cast<char>(unit);
-    else if (it != kHeld.end()) out += it->second;
-    else out += kUnheldMark + hex(unit, 4);
+    if (unit > 0 && unit < 0x80)
+      out += static_cast<char>(unit);
+    else if (it != kHeld.end())
+      out += it->second;
+    else
+      out += kUnheldMark + hex(unit, 4);
   }
   return out;
 }
 
 int shellFileOperation(const FileOperation& op, bool* aborted) {
-  std::string line = std::string(op.func == kFileOpMove ? "move " : "copy ") + hex(op.flags, 2) + " ";
+  std::string line = op.func == kFileOpMove ? "move " : "copy ";
+  line += flagWords(op.flags, {{kFofAllowUndo, "undo"}, {kFofNoConfirmation, "no-prompts"}}) + " ";
   for (const char* p = op.from; *p; p += strlen(p) + 1) {
     checkUnmarked(p);
     line += std::string(p != op.from ? ";" : "") + p;
@@ -273,7 +312,11 @@ void shellExecute(const char* file, const char* parameters, const char* folder) 
 }
 
 void informationBeep() { note("beep"); }
-void messageBox(PlatWindow owner, UiText text, UiText title) { messageBoxWithSections(owner, {{text, {}, 0}}, title); }
+
+void messageBox(PlatWindow owner, UiText text, UiText title) {
+  messageBoxWithSections(owner, {{text, {}, 0}}, title);
+}
+
 void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections, UiText title) {
   std::string line = std::string("box ") + kTextNames[title] + ":";
   for (const BoxSection& s : sections) {
@@ -283,6 +326,7 @@ void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections,
   }
   note(line);
 }
+
 void setForegroundWindow(PlatWindow) { note("front"); }
 
 bool isKeyDown(int vk) { return world->keysDown.count(vk) > 0; }
@@ -295,10 +339,16 @@ void sleepMs(int ms) { note("sleep " + std::to_string(ms)); }
 bool windowRect(PlatWindow w, int* l, int* t, int* r, int* b) {
   auto it = world->windowRects.find(w);
   if (it == world->windowRects.end()) return false;
-  *l = it->second[0], *t = it->second[1], *r = it->second[2], *b = it->second[3];
+  *l = it->second[0];
+  *t = it->second[1];
+  *r = it->second[2];
+  *b = it->second[3];
   return true;
 }
-void cursorPos(int* x, int* y) { *x = world->cursorX, *y = world->cursorY; }
+void cursorPos(int* x, int* y) {
+  *x = world->cursorX;
+  *y = world->cursorY;
+}
 void postNullMessage(PlatWindow) { note("null"); }
 
 bool clipboardHasFormat(ClipboardFormat format) { return world->clipboardBlocks.count(format) > 0; }
@@ -337,7 +387,11 @@ void deleteMenuItemAt(PlatMenu menu, int position) {
 }
 PlatMenu subMenuAt(PlatMenu menu, int position) { return asMenu(menu)->items[position].submenu; }
 int trackPopupMenu(PlatMenu menu, unsigned flags, int x, int y, PlatWindow) {
-  note("track " + std::to_string(x) + "," + std::to_string(y) + " " + hex(flags, 3) + " " +
+  std::string words = flagWords(flags, {{kTrackRightButton, "right-button"},
+                                        {kTrackCenterAlign, "centred"},
+                                        {kTrackVCenterAlign, "v-centred"},
+                                        {kTrackReturnCmd, "returns-choice"}});
+  note("track at " + std::to_string(x) + "," + std::to_string(y) + " " + words + "\n  " +
        describeMenu(asMenu(menu)));
   return world->onTrack ? world->onTrack(asMenu(menu)) : 0;
 }

@@ -39,9 +39,11 @@ struct FakeWorld {
   std::string systemSearchPath = "C:\\Windows\\System32;C:\\Windows";
   int year = 2008, month = 3, day = 5;
 
-  // One line per call: "copy|move FLAGS FROM;FROM > TO", "run FILE|PARAMS|
-  // FOLDER", "box TITLE: TEXT LINE.. +N", "browse TITLE START", "front",
-  // "track X,Y FLAGS [MENU]", "hooks", "unhooks", "null", "clip", "unclip", "beep".
+  // One line per call: "copy|move FLAGS FROM;FROM > TO" (flags as words:
+  // undo,no-prompts), "run FILE|PARAMS|FOLDER", "box TITLE: TEXT LINE.. +N",
+  // "browse TITLE START", "front", "track at X,Y FLAGS" and the menu
+  // indented on a line of its own, "hooks",
+  // "unhooks", "null", "clip", "unclip", "beep", "sleep MS".
   std::string log;
   // File operations counted since the log was last taken, 1-based.
   int fileOps = 0;
@@ -60,8 +62,11 @@ struct FakeWorld {
 };
 
 FakeWorld& fake();
-// "[Caption id|-|/column start|*checked|submenu> id]"
+// "[Caption|-|/column start|*checked|submenu>]"
 std::string describeMenu(FakeMenu* menu);
+// The item of that caption in a menu still alive; null when there is none.
+FakeMenuItem* findItem(const std::string& caption);
+FakeMenu* menuHolding(const FakeMenuItem* item);
 // The log as one text, a line per call, and emptied; the file operations
 // are counted from one again.
 std::string takeLog();

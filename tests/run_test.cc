@@ -8,18 +8,91 @@
 
 namespace {
 
-const char kConfig[] =
-    "[system]\n@filer=C:\\Tools\\filer.exe\n>/o %P\n@editor=C:\\Tools\\filer.exe\n%end\n"
-    "[dir]\nC:\\Work\nD:\\Alpha\n+\n{Sub\nD:\\Beta\n{Deep\nD:\\G1\n}\n}\n%end\n"
-    "[group]\n{A\nD:\\G1\nD:\\G2\n}\n%end\n[exec]\nC:\\Tools\\rec.exe | Rec\n>%-P %M\n%end\n";
+const char kConfig[] = R"([system]
+@filer=C:\Tools\filer.exe
+>/o %P
+@editor=C:\Tools\filer.exe
+%end
+[dir]
+C:\Work
+D:\Alpha
++
+{Sub
+D:\Beta
+{Deep
+D:\G1
+}
+}
+%end
+[group]
+{A
+D:\G1
+D:\G2
+}
+%end
+[exec]
+C:\Tools\rec.exe | Rec
+>%-P %M
+%end
+)";
 
-// Separators where none can show, a submenu two deep, a new column, groups.
-const char kLevels[] =
-    "[dir]\nC:\\Work\n+\n+\n{Projects\nD:\\Alpha\n{Deep\nD:\\Beta\n}\n+\n}\n+\n-\nE:\\\n+\n%end\n"
-    "[group]\n{&One\nD:\\G1\n}\n{Two\n}\n%end\n";
-const char kDirect[] = "[dir]\nC:\\Work\n%end\n[group]\n@direct\n@break\n{&One\nD:\\G1\n}\n{Two\n}\n%end\n";
+// What the user does while the menu shows, one step at a time. Items are
+// named by their caption, as the menu shows it.
+struct Step {
+  enum Kind {
+    kHighlight,       // the item is highlighted ("" for none: the menu closed)
+    kMiddleButton,    // pressed over the highlighted item
+    kSpaceDown,
+    kSpaceUp,
+    kRightButton,
+    kOpenByKeyboard,  // the submenu of the item opens
+    kOpenByMouse,
+    kCloseSubmenu,
+    kChoose,
+    kFailOperation,     // that file operation, counted from 1, fails
+    kCancelOperation,   // that file operation is cancelled in part
+    kVanish,            // the folder is deleted while the menu shows
+    kBrowserAnswers,    // what the folder browser will give ("" cancelled)
+  };
+  Kind kind;
+  std::string text;  // a caption, a folder or an answer
+  int number;
+};
 
-const char kMenu[] = "[Work 2000|Alpha 2001|-|Sub> 2003|-|&@ Group> 3250|-|";
+Step highlight(const std::string& caption) { return {Step::kHighlight, caption, 0}; }
+Step middleButton() { return {Step::kMiddleButton, "", 0}; }
+Step spaceDown() { return {Step::kSpaceDown, "", 0}; }
+Step spaceUp() { return {Step::kSpaceUp, "", 0}; }
+Step rightButton() { return {Step::kRightButton, "", 0}; }
+Step openByKeyboard(const std::string& caption) { return {Step::kOpenByKeyboard, caption, 0}; }
+Step openByMouse(const std::string& caption) { return {Step::kOpenByMouse, caption, 0}; }
+Step closeSubmenu(const std::string& caption) { return {Step::kCloseSubmenu, caption, 0}; }
+Step choose(const std::string& caption) { return {Step::kChoose, caption, 0}; }
+Step failOperation(int n) { return {Step::kFailOperation, "", n}; }
+Step cancelOperation(int n) { return {Step::kCancelOperation, "", n}; }
+Step vanish(const std::string& folder) { return {Step::kVanish, folder, 0}; }
+Step browserAnswers(const std::string& folder) { return {Step::kBrowserAnswers, folder, 0}; }
+
+// Highlighting an item and pressing the middle button over it.
+std::vector<Step> mark(const std::string& caption) { return {highlight(caption), middleButton()}; }
+
+std::vector<Step> operator+(std::vector<Step> steps, const std::vector<Step>& more) {
+  steps.insert(steps.end(), more.begin(), more.end());
+  return steps;
+}
+
+std::vector<Step> operator+(std::vector<Step> steps, const Step& step) {
+  steps.push_back(step);
+  return steps;
+}
+
+// A raw string starts on the line after its opening, for the reader.
+std::string withoutFirstLineFeed(const std::string& text) {
+  return text.empty() || text[0] != '\n' ? text : text.substr(1);
+}
+
+typedef std::set<int> Keys;
+const Keys kShift = {kVkShift}, kCtrl = {kVkControl}, kShiftCtrl = {kVkShift, kVkControl};
 
 }  // namespace
 
@@ -27,203 +100,623 @@ class RunTest : public FalvexTest {
  protected:
   void SetUp() override {
     FalvexTest::SetUp();
-    for (const char* f : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\G2", "D:\\Base", "E:\\", "C:\\empty"})
-      addFolder(f);
-    for (const char* f : {"C:\\in\\a.txt", "C:\\Tools\\filer.exe", "C:\\Tools\\rec.exe", "C:\\box\\b.txt",
-                          "C:\\in\\sub\\d.txt", "C:\\src\\.hidden", "C:\\src\\sub\\deep.txt"})
-      addFile(f);
+    for (const char* folder : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\Base", "E:\\",
+                               "C:\\empty"})
+      addFolder(folder);
+    for (const char* file : {"C:\\in\\a.txt", "C:\\in\\sub\\d.txt", "C:\\box\\b.txt",
+                             "C:\\src\\.hidden", "C:\\src\\sub\\deep.txt"})
+      addFile(file);
+    addFile("C:\\Tools\\filer.exe");
+    addFile("C:\\Tools\\rec.exe");
     addFile(unheld("C:\\box\\#.txt"));
+    fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\in\\a.txt\r\n");
   }
-  // One whole run: the configuration, the command line, the keys held, and
-  // what the user does while the menu shows, a token each. "h2001"
-  // highlights item 2001 in the menu that holds it ("h0": the menu closed);
-  // "M" and "S" press the middle button and Space, "s" releases Space; when
-  // the hook keeps the press from the menu, "kept" and that menu are logged.
-  // "m2001" is "h2001 M" unlogged; "r" presses the right button. "o2003" and
-  // "O2003" open the submenu of item 2003 with the keyboard (as a grayed
-  // opener) or the mouse (its items are logged, "down" when Down follows),
-  // "c2003" closes it. "F2" and "A2" have the second file operation fail or
-  // be cancelled in part, "V" removes D:\G2. "x", "u" and "n" have the
-  // browser cancelled, answer a name the code page cannot hold or a folder
-  // that is not there; a bare number is the choice.
-  std::string run(const std::string& commandLine, const std::string& user = "",
-                  std::set<int> keys = {}, const std::string& config = kConfig) {
+
+  // The menu's item for the caption; fails the test when it is not there.
+  FakeMenuItem* item(const std::string& caption) {
+    FakeMenuItem* found = findItem(caption);
+    if (!found) ADD_FAILURE() << "no item \"" << caption << "\" in a menu that shows";
+    return found;
+  }
+
+  void openSubmenu(const std::string& caption, bool byMouse) {
+    FakeMenuItem* opener = item(caption);
+    if (!opener) return;
+    FakeMenu* menu = menuHolding(opener);
+    // A submenu opener reports its position, not an id.
+    int position = static_cast<int>(opener - menu->items.data());
+    // Wine reports an opener reached by keyboard as greyed, by mouse as such.
+    unsigned flags = kMenuSelectPopup | (byMouse ? kMenuSelectByMouse : kMenuSelectGrayed);
+    onMenuSelect(position, flags, menu);
+    bool downFollows = onInitMenuPopup(opener->submenu);
+    fake().log += std::string("open ") + (downFollows ? "down " : "") +
+                  describeMenu(opener->submenu) + "\n";
+  }
+
+  // Logs a press the hook keeps from the menu, with the menu it marked in.
+  void logKept(bool kept) {
+    if (kept) fake().log += "kept " + describeMenu(static_cast<FakeMenu*>(RunState.menuSelMenu)) + "\n";
+  }
+
+  int perform(const std::vector<Step>& steps) {
+    int choice = 0;
+    for (const Step& step : steps) {
+      switch (step.kind) {
+        case Step::kHighlight:
+          if (step.text.empty()) {
+            onMenuSelect(0, kMenuSelectClosed, nullptr);
+          } else if (FakeMenuItem* shown = item(step.text)) {
+            onMenuSelect(shown->id, 0, menuHolding(shown));
+          }
+          break;
+        case Step::kMiddleButton:
+          logKept(onMenuMouseDown(true, false));
+          break;
+        case Step::kSpaceDown:
+        case Step::kSpaceUp:
+          logKept(onMenuKey(kVkSpace, step.kind == Step::kSpaceDown));
+          break;
+        case Step::kRightButton:
+          onMenuMouseDown(false, true);
+          break;
+        case Step::kOpenByKeyboard:
+        case Step::kOpenByMouse:
+          openSubmenu(step.text, step.kind == Step::kOpenByMouse);
+          break;
+        case Step::kCloseSubmenu:
+          if (FakeMenuItem* opener = item(step.text)) onUninitMenuPopup(opener->submenu);
+          break;
+        case Step::kChoose:
+          if (FakeMenuItem* chosen = item(step.text)) choice = chosen->id;
+          break;
+        case Step::kFailOperation:
+          fake().failAtOp = step.number;
+          break;
+        case Step::kCancelOperation:
+          fake().abortAtOp = step.number;
+          break;
+        case Step::kVanish:
+          removeEntry(step.text);
+          break;
+        case Step::kBrowserAnswers:
+          fake().browseAnswer = step.text;
+          break;
+      }
+    }
+    return choice;
+  }
+
+  // One whole run: the configuration, the command line, the keys held at
+  // start, and what the user does while the menu shows; the log it leaves.
+  std::string run(const std::string& commandLine, const std::vector<Step>& steps = {},
+                  const Keys& keys = {}, const std::string& config = kConfig) {
     resetRunState();
     resetConfigModel();
     resetLeftOutNames();
     deriveProgramNames("C:\\Prog\\Falvex.exe");
     initPathsAndMetrics(1024, 740, 3);
     addFile("C:\\Prog\\Falvex.ini", config);
-    fake().keysDown = keys;
-    fake().failAtOp = fake().abortAtOp = 0;
     addFolder("D:\\G2");
-    fake().onTrack = [&](FakeMenu* menu) {
-      int choice = 0;
-      std::istringstream tokens(user);
-      for (std::string t; tokens >> t;) {
-        int id = isdigit(t.back()) ? std::stoi(t.substr(isdigit(t[0]) ? 0 : 1)) : 0;
-        FakeMenu* owner = menu;  // the live menu that holds item id
-        for (auto& m : fake().menus) owner = !m->destroyed && m->byId(id) ? m.get() : owner;
-        FakeMenuItem* item = owner->byId(id);
-        if (t == "x" || t == "u" || t == "n") {  // the browser is cancelled, answers a marked name or none
-          fake().browseAnswer = t == "x" ? "" : t == "u" ? unheld("D:\\Caf#") : "D:\\Gone";
-        } else if (t[0] == 'F' || t[0] == 'A') {  // that file operation fails, or is cancelled in part
-          (t[0] == 'F' ? fake().failAtOp : fake().abortAtOp) = id;
-        } else if (t == "V") {  // a group member vanishes while the menu shows
-          removeEntry("D:\\G2");
-        } else if (t == "r") {
-          onMenuMouseDown(false, true);
-        } else if (t == "M" || t == "S" || t == "s") {
-          if (t == "M" ? onMenuMouseDown(true, false) : onMenuKey(kVkSpace, t == "S"))
-            fake().log += "kept " + describeMenu(static_cast<FakeMenu*>(RunState.menuSelMenu)) + "\n";
-        } else if (t[0] == 'h' || t[0] == 'm') {
-          onMenuSelect(id, id ? 0 : 0xFFFF, id ? owner : nullptr);
-          if (t[0] == 'm') onMenuMouseDown(true, false);
-        } else if (t[0] == 'c') {
-          onUninitMenuPopup(item->submenu);
-        } else if (t[0] == 'o' || t[0] == 'O') {
-          onMenuSelect(static_cast<int>(item - owner->items.data()), t[0] == 'O' ? 0x8010 : 0x0011, owner);
-          bool down = onInitMenuPopup(item->submenu);
-          fake().log += std::string("open ") + (down ? "down " : "") + describeMenu(item->submenu) + "\n";
-        } else {
-          choice = id;
-        }
-      }
-      return choice;
-    };
+    fake().keysDown = keys;
+    fake().failAtOp = 0;
+    fake().abortAtOp = 0;
+    fake().browseAnswer = "D:\\Beta";
+    fake().onTrack = [&](FakeMenu*) { return perform(steps); };
     RunState.commandLine = commandLine.c_str();
     if (runStartupSteps(nullptr, keys.count(kVkShift) > 0)) dispatchRun(nullptr);
     return takeLog();
   }
+
+  void TearDown() override {
+    for (auto& menu : fake().menus) {  // every menu is gone, and a gone handle names nothing
+      EXPECT_TRUE(menu->destroyed);
+      EXPECT_EQ(dirEntryOfSubmenu(menu.get()), -1);
+    }
+    FalvexTest::TearDown();
+  }
 };
 
+struct WholeRun {
+  const char* what;
+  std::string commandLine;
+  std::vector<Step> steps;
+  std::string log;
+  Keys keys = {};
+  std::string config = kConfig;
+};
+
+// Each row: what the user does with C:\in\a.txt (or another source) and the
+// configuration above, and everything the user and the shell see happen.
 TEST_F(RunTest, WholeRuns) {
-  const std::set<int> shift = {kVkShift}, ctrl = {kVkControl}, both = {kVkShift, kVkControl};
-  const std::string show = "hooks\nfront\ntrack 512,370 116 ", after = "null\nunhooks\n";
-  const std::string item = "a.txt ( &1 ) 3650]\n", copyA = "copy 40 C:\\in\\a.txt > ";
-  const std::string marked = unheld("C:\\box\\#.txt"), told = "front\nbox Notice: UnheldNames ";
-  // The menu as it shows for C:\in\a.txt (its item checked in move mode) and
-  // for the folder C:\box, closed again.
-  const std::string shown = show + kMenu + item + after, shownMove = show + kMenu + "*" + item + after;
-  const std::string shownBox = show + kMenu + "! box ( &1 ) 3650]\n" + after;
-  fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\in\\a.txt\r\n");
-  struct Case {
-    std::string commandLine, user;
-    std::set<int> keys;
-    std::string log, config = kConfig;
-  } cases[] = {
-      {"/#d=move C:\\in\\a.txt", "m2000 m2001 2001", {}, shownMove + copyA + "C:\\Work\nmove 40 C:\\in\\a.txt > D:\\Alpha\nbeep\n"},
-      {"/#d=move /#w C:\\in\\a.txt", "2000", both, shownMove +
-       "copy 50 C:\\in\\a.txt > C:\\Work\nbeep\nrun C:\\Tools\\filer.exe|/o C:\\Work\\|C:\\Tools\\\n"},
-      {"C:\\in\\a.txt", "r 3200", {}, shown + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\nbeep\n"},
-      {"/#d=move C:\\in\\a.txt", "3200", shift, shownMove + copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\n"},
-      {"/#a /#e C:\\in\\a.txt", "3200", {}, shown +
-       "run C:\\Tools\\rec.exe|D:\\G1 C:\\in\\a.txt|C:\\Tools\\\nrun C:\\Tools\\rec.exe|D:\\G2 C:\\in\\a.txt|C:\\Tools\\\n"},
-      {"/#a=rec /#K=sft C:\\box", "2000", {}, shownBox + told + marked + "\nrun C:\\Tools\\rec.exe|C:\\Work C:\\box\\b.txt|C:\\Tools\\\n"},
-      {"/#d=move C:\\in\\a.txt", "m2000 m2001 3650", {}, shownMove + "browse BrowseMove C:\\in\nmove 40 C:\\in\\a.txt > D:\\Beta\nbeep\n"},
-      {"/#g=a /#e C:\\in\\a.txt", "", ctrl, copyA + "D:\\G1\n" + copyA + "D:\\G2\nbeep\nsleep 50\n"
-       "run C:\\Tools\\filer.exe|/o D:\\G1\\|C:\\Tools\\\n"},
-      {"/#g=Ab C:\\in\\a.txt", "", {}, shown},
-      {"/#d=move /#e C:\\in\\a.txt", "r 3650", {}, shownMove + "browse BrowseCopy C:\\in\n" + copyA +
-       "D:\\Beta\nbeep\nrun C:\\Tools\\filer.exe|/o D:\\Beta\\|C:\\Tools\\\n"},
-      {"/#0 /#K=sft C:\\box", "", {}, "browse BrowseCopyInternal C:\\\n" + told + marked +
-       "\ncopy 40 C:\\box\\b.txt > D:\\Beta\nbeep\n"},
-      {"/#1 C:\\in\\a.txt", "", {}, copyA + "C:\\\nbeep\n"},
-      {"/#5 /#e C:\\in\\a.txt", "", {}, ""},  // above the root: nothing, not even the opening
-      {"C:\\in\\a.txt", "m2000 m2001 x 3650", {}, shown + "browse BrowseCopy C:\\in\n"},
-      {"C:\\in\\a.txt", "n 3650", {}, shown + "browse BrowseCopy C:\\in\n"},
-      {"C:\\in\\a.txt", "u 3650", {}, shown + "browse BrowseCopy C:\\in\n" + told + unheld("D:\\Caf#") + "\n"},
-      {"/#1 C:\\in\\missing.txt", "3670", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" +
-       after + "run C:\\Tools\\filer.exe|C:\\Prog\\Falvex.txt|C:\\Tools\\\n"},
-      {"", "3660", {}, show + "[Falvex.ini ( &1 ) 3660|-|&Help 3670|&Version 3680]\n" + after +
-       "run C:\\Tools\\filer.exe|C:\\Prog\\Falvex.ini|C:\\Tools\\\n"},
-      {"/#c", "3680", {}, "clip\nunclip\n" + shown + "front\nbox VersionTitle: Version\n"},
-      {"/#s=gone.ini C:\\box", "", shift, shownBox},
-      {"/#0=\"D:\\Base\" /#e C:\\in\\a.txt", "", {}, "browse BrowseCopy D:\\Base\n" + copyA +
-       "D:\\Beta\nbeep\nrun C:\\Tools\\filer.exe|/o D:\\Beta\\|C:\\Tools\\\n"},
-      {"/#m=100,200 " + marked + " C:\\in\\a.txt", "", {}, told + marked +
-       "\nhooks\nfront\ntrack 100,200 102 " + kMenu + item + after},
-      {"/#g=" + unheld("Caf#") + " " + marked, "", {}, told + marked + "\n"},
-      // An error or a partial cancel stops the rest; so does a member that
-      // vanished: a move would have renamed the sources into a file of its name.
-      {"/#d=move C:\\in\\a.txt", "F1 3200", {}, shownMove + copyA + "D:\\G1\n"},
-      {"/#d=move C:\\in\\a.txt", "A2 3200", {}, shownMove + copyA + "D:\\G1\nmove 40 C:\\in\\a.txt > D:\\G2\n"},
-      {"C:\\in\\a.txt", "V 3200", {}, shown + copyA + "D:\\G1\nfront\nbox Notice: FolderMissing D:\\G2\n"},
-      // Levels up never pass a root, which keeps its backslash; a folder's
-      // entries, hidden ones too, not recursive; an empty folder sends nothing.
-      {"/#2 C:\\in\\sub\\d.txt", "", {}, "copy 40 C:\\in\\sub\\d.txt > C:\\\nbeep\n"},
-      {"/#K=sft C:\\src", "2000", {}, show + kMenu + "! src ( &1 ) 3650]\n" + after + "copy 40 C:\\src\\.hidden;C:\\src\\sub > C:\\Work\nbeep\n"},
-      {"/#K=sft C:\\empty", "2000", {}, show + kMenu + "! empty ( &1 ) 3650]\n" + after},
-      {"/#a /#K=sft C:\\empty", "2000", {}, show + kMenu + "! empty ( &1 ) 3650]\n" + after},
-      // Submenus fill as they open, by mouse (Down follows) or keyboard, and
-      // reopen without doubling; a marked entry shows checked.
-      {"/#d=move C:\\in\\a.txt C:\\in\\a.txt", "o3250 O2003 o2003 o2005 m2006 c2005 o2005 2000", {},
-       show + "[Work 2000|-|Projects> 2003|/E:\\ 2012|-|&@ Group> 3250|-|*a.txt [ +1 ] ( &1 ) 3650]\n"
-       "open [&One 3200|Two 3201]\nopen down [Alpha 2004|Deep> 2005]\nopen [Alpha 2004|Deep> 2005]\nopen [Beta 2006]\n"
-       "open [*Beta 2006]\n" + after + "copy 40 C:\\in\\a.txt;C:\\in\\a.txt > C:\\Work\nmove 40 C:\\in\\a.txt;C:\\in\\a.txt > D:\\Beta\nbeep\n", kLevels},
-      {"/#K=sft C:\\box C:\\in\\a.txt", "3200", {}, show + "[Work 2000|/&One 3200|Two 3201|-|! box [ +1 ] ( &1 ) 3650]\n" +
-       after + told + marked + "\ncopy 40 C:\\box\\b.txt > D:\\G1\nbeep\n", kDirect},
-      {"C:\\in\\a.txt", "3201", {}, show + "[Work 2000|/&One 3200|Two 3201|-|" + item + after, kDirect},  // no beep
-      {"C:\\in\\a.txt", "o2000 2001", {}, show + "[S> 2000|-|" + item + "open [Alpha 2001]\n" + after + copyA +
-       "D:\\Alpha\nbeep\n", "[dir]\n{S\nD:\\Alpha\n}\n%end\n"},
-      {"C:\\in\\a.txt", "", {}, show + "[" + item + after, ""},
-      // A submenu is known by its own handle: Wine sends no WM_MENUSELECT when
-      // one closes with Left or Escape, so the last highlight may be inside it.
-      {"C:\\in\\a.txt", "o2003 o2005 c2005 c2003 o2003 2000", {}, show + kMenu + item +
-       "open [Beta 2004|Deep> 2005]\nopen [G1 2006]\nopen [Beta 2004|Deep> 2005]\n" + after + copyA + "C:\\Work\nbeep\n"},
-      // Only a visible folder item is marked: not one in a closed submenu, the
-      // source item, an id past the folders, nothing after the menu closed.
-      {"C:\\in\\a.txt", "o2003 h2004 c2003 M h3650 S M h3000 M h0 M h2000 s 2001", {}, show + kMenu + item +
-       "open [Beta 2004|Deep> 2005]\n" + after + copyA + "D:\\Alpha\nbeep\n"},
-      {"C:\\in\\a.txt", "o2003 h2004 S c2003 o2003 h2000 c2005 M m2001 m2001 2001", {}, show + kMenu + item +
-       "open [Beta 2004|Deep> 2005]\nkept [*Beta 2004|Deep> 2005]\nopen [*Beta 2004|Deep> 2005]\nkept [*" +
-       (kMenu + 1) + item + after + copyA + "C:\\Work\n" + copyA + "D:\\Alpha\n" + copyA + "D:\\Beta\nbeep\n"},
+  const std::string unheldName = unheld("C:\\box\\#.txt");
+  const WholeRun runs[] = {
+      {"two marked folders both receive; in move mode only the last one moves",
+       "/#d=move C:\\in\\a.txt", mark("Work") + mark("Alpha") + choose("Alpha"), R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+kept [*Work|*Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+null
+unhooks
+copy undo C:\in\a.txt > C:\Work
+move undo C:\in\a.txt > D:\Alpha
+beep
+)"},
+      {"Shift swaps a move into a copy, Ctrl opens the folder afterwards, /#w asks nothing",
+       "/#d=move /#w C:\\in\\a.txt", {choose("Work")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+null
+unhooks
+copy undo,no-prompts C:\in\a.txt > C:\Work
+beep
+run C:\Tools\filer.exe|/o C:\Work\|C:\Tools\
+)", kShiftCtrl},
+      {"the right button swaps a group's copy into a move of the last member",
+       "C:\\in\\a.txt", {rightButton(), choose("A")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+copy undo C:\in\a.txt > D:\G1
+move undo C:\in\a.txt > D:\G2
+beep
+)"},
+      {"a chosen program is started once per group member, with the folder and the sources",
+       "/#a /#e C:\\in\\a.txt", {choose("A")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+run C:\Tools\rec.exe|D:\G1 C:\in\a.txt|C:\Tools\
+run C:\Tools\rec.exe|D:\G2 C:\in\a.txt|C:\Tools\
+)"},
+      {"with Shift inverted a folder's contents go, and a name the code page cannot hold is told",
+       "/#a=rec /#K=sft C:\\box", {choose("Work")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|! box ( &1 )]
+null
+unhooks
+front
+box Notice: UnheldNames )" + unheldName + R"(
+run C:\Tools\rec.exe|C:\Work C:\box\b.txt|C:\Tools\
+)"},
+      {"the source item browses; the browser's answer is the one destination, marks or not",
+       "/#d=move C:\\in\\a.txt", mark("Work") + mark("Alpha") + choose("a.txt ( &1 )"), R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+kept [*Work|*Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+null
+unhooks
+browse BrowseMove C:\in
+move undo C:\in\a.txt > D:\Beta
+beep
+)"},
+      {"a named group runs without a menu, and /#e opens its first member after 50 ms",
+       "/#g=a /#e C:\\in\\a.txt", {}, R"(
+copy undo C:\in\a.txt > D:\G1
+copy undo C:\in\a.txt > D:\G2
+beep
+sleep 50
+run C:\Tools\filer.exe|/o D:\G1\|C:\Tools\
+)", kCtrl},
+      {"a group name that names no group shows the menu instead", "/#g=Ab C:\\in\\a.txt", {}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+)"},
+      {"the right button on the source item makes the browser's move a copy",
+       "/#d=move /#e C:\\in\\a.txt", {rightButton(), choose("a.txt ( &1 )")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+null
+unhooks
+browse BrowseCopy C:\in
+copy undo C:\in\a.txt > D:\Beta
+beep
+run C:\Tools\filer.exe|/o D:\Beta\|C:\Tools\
+)"},
+      {"/#0 browses at once from the folder above, for a folder's contents", "/#0 /#K=sft C:\\box",
+       {}, R"(
+browse BrowseCopyInternal C:\
+front
+box Notice: UnheldNames )" + unheldName + R"(
+copy undo C:\box\b.txt > D:\Beta
+beep
+)"},
+      {"/#1 sends to the folder one up, without a menu", "/#1 C:\\in\\a.txt", {}, R"(
+copy undo C:\in\a.txt > C:\
+beep
+)"},
+      {"levels up never pass a root, which keeps its backslash", "/#2 C:\\in\\sub\\d.txt", {}, R"(
+copy undo C:\in\sub\d.txt > C:\
+beep
+)"},
+      {"levels above the root send nothing and open nothing", "/#5 /#e C:\\in\\a.txt", {}, ""},
+      {"a cancelled browser sends nothing, whatever was marked", "C:\\in\\a.txt",
+       mark("Work") + browserAnswers("") + choose("a.txt ( &1 )"), R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+browse BrowseCopy C:\in
+)"},
+      {"a browser answer that is no folder sends nothing", "C:\\in\\a.txt",
+       {browserAnswers("D:\\Gone"), choose("a.txt ( &1 )")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+browse BrowseCopy C:\in
+)"},
+      {"a browser answer the code page cannot hold is told, not sent", "C:\\in\\a.txt",
+       {browserAnswers(unheld("D:\\Caf#")), choose("a.txt ( &1 )")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+browse BrowseCopy C:\in
+front
+box Notice: UnheldNames )" + unheld("D:\\Caf#") + "\n"},
+      {"without a source the start menu shows, and Help opens the help in the editor",
+       "/#1 C:\\in\\missing.txt", {choose("&Help")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Falvex.ini ( &1 )|-|&Help|&Version]
+null
+unhooks
+run C:\Tools\filer.exe|C:\Prog\Falvex.txt|C:\Tools\
+)"},
+      {"the start menu's first item opens the configuration in the editor", "",
+       {choose("Falvex.ini ( &1 )")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Falvex.ini ( &1 )|-|&Help|&Version]
+null
+unhooks
+run C:\Tools\filer.exe|C:\Prog\Falvex.ini|C:\Tools\
+)"},
+      {"the clipboard's text names the sources", "/#c", {choose("Work")}, R"(
+clip
+unclip
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+copy undo C:\in\a.txt > C:\Work
+beep
+)"},
+      {"/#0= browses from the folder it names", "/#0=\"D:\\Base\" /#e C:\\in\\a.txt", {}, R"(
+browse BrowseCopy D:\Base
+copy undo C:\in\a.txt > D:\Beta
+beep
+run C:\Tools\filer.exe|/o D:\Beta\|C:\Tools\
+)"},
+      {"a source the code page cannot hold is told before the menu shows where /#m= puts it",
+       "/#m=100,200 " + unheldName + " C:\\in\\a.txt", {}, R"(
+front
+box Notice: UnheldNames )" + unheldName + R"(
+hooks
+front
+track at 100,200 right-button,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+)"},
+      {"a group and a source that the code page cannot hold: told, and nothing runs",
+       "/#g=" + unheld("Caf#") + " " + unheldName, {}, R"(
+front
+box Notice: UnheldNames )" + unheldName + "\n"},
+      {"a failed file operation stops the rest", "/#d=move C:\\in\\a.txt",
+       {failOperation(1), choose("A")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+null
+unhooks
+copy undo C:\in\a.txt > D:\G1
+)"},
+      {"a transfer cancelled in part does not beep", "/#d=move C:\\in\\a.txt",
+       {cancelOperation(2), choose("A")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+null
+unhooks
+copy undo C:\in\a.txt > D:\G1
+move undo C:\in\a.txt > D:\G2
+)"},
+      {"a member that vanished while the menu showed stops the run with a box", "C:\\in\\a.txt",
+       {vanish("D:\\G2"), choose("A")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+copy undo C:\in\a.txt > D:\G1
+front
+box Notice: FolderMissing D:\G2
+)"},
+      {"a folder's entries go, hidden ones too, not its subfolders' entries", "/#K=sft C:\\src",
+       {choose("Work")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|! src ( &1 )]
+null
+unhooks
+copy undo C:\src\.hidden;C:\src\sub > C:\Work
+beep
+)"},
+      {"an empty folder's contents start no program", "/#a /#K=sft C:\\empty", {choose("Work")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|! empty ( &1 )]
+null
+unhooks
+)"},
+      {"a first entry that is a submenu fills as it opens", "C:\\in\\a.txt",
+       {openByKeyboard("S"), choose("Alpha")}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [S>|-|a.txt ( &1 )]
+open [Alpha]
+null
+unhooks
+copy undo C:\in\a.txt > D:\Alpha
+beep
+)", {}, "[dir]\n{S\nD:\\Alpha\n}\n%end\n"},
+      {"an empty configuration shows the source item alone", "C:\\in\\a.txt", {}, R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [a.txt ( &1 )]
+null
+unhooks
+)", {}, ""},
   };
-  for (const Case& c : cases) {
-    fake().browseAnswer = "D:\\Beta";
-    EXPECT_EQ(run(c.commandLine, c.user, c.keys, c.config), c.log) << c.commandLine << " | " << c.user;
-    for (auto& m : fake().menus) {  // every menu is gone, and a gone handle names nothing
-      EXPECT_TRUE(m->destroyed);
-      EXPECT_EQ(dirEntryOfSubmenu(m.get()), -1);
-    }
-  }
-  // Without a file manager the shell opens the folder itself.
-  EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", "", {}, "[group]\n{A\nD:\\G1\n}\n%end\n"),
-            "copy 40 C:\\in\\a.txt > D:\\G1\nbeep\nsleep 50\nrun D:\\G1|(none)|(none)\n");
+  for (const WholeRun& r : runs)
+    EXPECT_EQ(run(r.commandLine, r.steps, r.keys, r.config), withoutFirstLineFeed(r.log)) << r.what;
 }
 
-TEST_F(RunTest, KeysStillDownPlacementAndFocus) {
-  // Keys still down when the menu closes: a warning at poll 300, then one per
-  // poll from 500.
+// Groups in the main menu (@direct), in a column of their own (@break).
+TEST_F(RunTest, GroupsInTheMainMenu) {
+  const std::string config = R"([dir]
+C:\Work
+%end
+[group]
+@direct
+@break
+{&One
+D:\G1
+}
+{Two
+}
+%end
+)";
+  const std::string menu = R"(
+hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|/&One|Two|-|a.txt ( &1 )]
+null
+unhooks
+)";
+  EXPECT_EQ(run("C:\\in\\a.txt", {choose("&One")}, {}, config), menu.substr(1) + R"(copy undo C:\in\a.txt > D:\G1
+beep
+)");
+  // A group with no members sends nothing and does not beep: nothing was done.
+  EXPECT_EQ(run("C:\\in\\a.txt", {choose("Two")}, {}, config), menu.substr(1));
+}
+
+// Separators where none can show, a submenu two deep, a new column: the
+// menu as it shows; submenus fill as they open, by mouse (Down follows) or
+// keyboard, and reopen without doubling; a marked entry shows checked there.
+TEST_F(RunTest, SubmenusFillAsTheyOpen) {
+  const std::string config = R"([dir]
+C:\Work
++
++
+{Projects
+D:\Alpha
+{Deep
+D:\Beta
+}
++
+}
++
+-
+E:\
++
+%end
+[group]
+{&One
+D:\G1
+}
+{Two
+}
+%end
+)";
+  std::vector<Step> steps = {openByKeyboard("&@ Group"), openByMouse("Projects"),
+                             openByKeyboard("Projects"), openByKeyboard("Deep")};
+  steps = steps + mark("Beta") + closeSubmenu("Deep") + openByKeyboard("Deep") + choose("Work");
+  EXPECT_EQ(run("/#d=move C:\\in\\a.txt C:\\in\\a.txt", steps, {}, config), R"(hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|-|Projects>|/E:\|-|&@ Group>|-|*a.txt [ +1 ] ( &1 )]
+open [&One|Two]
+open down [Alpha|Deep>]
+open [Alpha|Deep>]
+open [Beta]
+kept [*Beta]
+open [*Beta]
+null
+unhooks
+copy undo C:\in\a.txt;C:\in\a.txt > C:\Work
+move undo C:\in\a.txt;C:\in\a.txt > D:\Beta
+beep
+)");
+}
+
+// A submenu is known by its own handle: Wine sends no WM_MENUSELECT when one
+// closes with Left or Escape, so the last highlight may be inside a submenu
+// that is gone, and reopening must still fill the right one.
+TEST_F(RunTest, SubmenusAreKnownByTheirHandle) {
+  EXPECT_EQ(run("C:\\in\\a.txt", {openByKeyboard("Sub"), openByKeyboard("Deep"), closeSubmenu("Deep"),
+                                  closeSubmenu("Sub"), openByKeyboard("Sub"), choose("Work")}),
+            R"(hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [Beta|Deep>]
+open [G1]
+open [Beta|Deep>]
+null
+unhooks
+copy undo C:\in\a.txt > C:\Work
+beep
+)");
+}
+
+// Only a folder item that shows can be marked: not one in a submenu that
+// closed, not the source item, nothing once the menu closed. A press that
+// marks is kept from the menu; others reach it.
+TEST_F(RunTest, OnlyAVisibleFolderItemIsMarked) {
+  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), closeSubmenu("Sub"), middleButton(),
+                             highlight("a.txt ( &1 )"), spaceDown(), middleButton(), highlight(""),
+                             middleButton(), highlight("Work"), spaceUp(), choose("Alpha")};
+  EXPECT_EQ(run("C:\\in\\a.txt", steps), R"(hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [Beta|Deep>]
+null
+unhooks
+copy undo C:\in\a.txt > D:\Alpha
+beep
+)");
+}
+
+// Marks made in a submenu and in the main menu add up, each shown checked
+// where it was made; a second middle button on a marked item unmarks it,
+// and the chosen item is sent to as well.
+TEST_F(RunTest, MarksAddUpAcrossMenus) {
+  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), spaceDown(), closeSubmenu("Sub"),
+                             openByKeyboard("Sub"), highlight("Work"), closeSubmenu("Deep"), middleButton()};
+  steps = steps + mark("Alpha") + mark("Alpha") + choose("Alpha");
+  EXPECT_EQ(run("C:\\in\\a.txt", steps), R"(hooks
+front
+track at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [Beta|Deep>]
+kept [*Beta|Deep>]
+open [*Beta|Deep>]
+kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|*Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+null
+unhooks
+copy undo C:\in\a.txt > C:\Work
+copy undo C:\in\a.txt > D:\Alpha
+copy undo C:\in\a.txt > D:\Beta
+beep
+)");
+}
+
+// Without a file manager the shell opens the folder itself.
+TEST_F(RunTest, TheShellOpensAFolderWithoutAFileManager) {
+  EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", {}, {}, "[group]\n{A\nD:\\G1\n}\n%end\n"), R"(copy undo C:\in\a.txt > D:\G1
+beep
+sleep 50
+run D:\G1|(none)|(none)
+)");
+}
+
+// Keys still down when the menu closes: a warning at poll 300, then one per
+// poll from 500, until the keys are up.
+TEST_F(RunTest, KeysStillDownAreWaitedFor) {
   fake().asyncPollsDown[kVkControl] = 502;
   fake().asyncPollsDown[kVkShift] = 299;
   std::istringstream log(run("C:\\in\\a.txt"));
   std::map<std::string, int> lines;
   for (std::string line; std::getline(log, line);) ++lines[line];
-  EXPECT_EQ(lines["sleep 10"] * 10 + lines["box Notice: ReleaseKeys"], 8014);
+  EXPECT_EQ(lines["sleep 10"], 801);
+  EXPECT_EQ(lines["box Notice: ReleaseKeys"], 4);
+}
 
+// Where the menu shows: over the active window's centre, the screen's
+// centre for a window without width or height, or at the mouse.
+TEST_F(RunTest, MenuPlacement) {
   PlatWindow active = reinterpret_cast<PlatWindow>(7);
   RunState.previousForeground = active;
-  fake().windowRects[active] = {100, 100, 301, 401};
-  MenuPlacement p = menuPlacement();
-  EXPECT_EQ(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.flags), "200,250 278");
-  // A window without width or height is none: the screen's centre; one pixel is one.
-  for (auto& [rect, place] : {std::make_pair(std::vector<int>{100, 100, 100, 401}, 512370),
-                              {{100, 100, 101, 102}, 100101}, {{100, 100, 301, 100}, 512370}}) {
-    fake().windowRects[active] = rect;
-    EXPECT_EQ(menuPlacement().x * 1000 + menuPlacement().y, place) << rect[2] << "," << rect[3];
+  struct Case {
+    const char* what;
+    std::vector<int> rect;
+    int x, y;
+  } cases[] = {
+      {"the active window's centre", {100, 100, 301, 401}, 200, 250},
+      {"a window without width: the screen's centre", {100, 100, 100, 401}, 512, 370},
+      {"a window without height: the screen's centre", {100, 100, 301, 100}, 512, 370},
+      {"one pixel is a window", {100, 100, 101, 101}, 100, 100},
+  };
+  for (const Case& c : cases) {
+    fake().windowRects[active] = c.rect;
+    MenuPlacement p = menuPlacement();
+    EXPECT_EQ(p.x, c.x) << c.what;
+    EXPECT_EQ(p.y, c.y) << c.what;
+    EXPECT_EQ(p.flags, kTrackReturnCmd | kTrackRightButton | kTrackCenterAlign | kTrackVCenterAlign)
+        << c.what;
   }
   Config.menuPosition = kMenuAtMouseCentred;
   fake().cursorX = 5;
   fake().cursorY = 6;
-  p = menuPlacement();
-  EXPECT_EQ(p.x * 100 + p.y * 10 + p.flags, 500 + 60 + 0x0112);
+  MenuPlacement p = menuPlacement();
+  EXPECT_EQ(p.x, 5);
+  EXPECT_EQ(p.y, 6);
+  EXPECT_EQ(p.flags, kTrackReturnCmd | kTrackRightButton | kTrackVCenterAlign);
   setSources({"C:\\" + std::string(258, 'n')});
-  EXPECT_EQ(sourceItemText().size(), 259u);
+  EXPECT_EQ(sourceItemText().size(), 259u) << "the source item's text is cut to a path";
+}
 
-  // Focus lost while the menu shows: the click that took it is swallowed once.
+// Focus lost while the menu shows: the click that took it is swallowed once.
+TEST_F(RunTest, FocusLostWhileTheMenuShows) {
   EXPECT_FALSE(onKillFocus());
   RunState.menuShowing = 1;
   EXPECT_TRUE(onKillFocus());
-  EXPECT_EQ(onLeftButtonDown() * 10 + onLeftButtonDown(), 10);
+  EXPECT_EQ(onLeftButtonDown(), 1);
+  EXPECT_EQ(onLeftButtonDown(), 0);
 }
