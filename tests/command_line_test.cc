@@ -12,22 +12,30 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   for (const char* f : {"C:\\y.txt", "C:\\Tools\\rec.exe"}) addFile(f);
   copyText(RunState.execProgram, kPathSize, "C:\\Tools\\rec.exe");
   setSources({"C:\\y.txt", "D:\\dir"});
-  std::pair<const char*, const char*> forms[] = {
-      {"/x \"%M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\\\" /y"},
-      {"/x \"%-M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\" /y"},
-      {"%M|%M", "C:\\y.txt D:\\dir\\|%M"},
+  struct Case {
+    const char* what;
+    const char* parameters;
+    const char* commandLine;
+  } cases[] = {
+      {"\"%M\" quotes each source, a folder with its backslash", "/x \"%M\" /y",
+       "/x \"C:\\y.txt\" \"D:\\dir\\\" /y"},
+      {"\"%-M\" drops a folder's backslash", "/x \"%-M\" /y", "/x \"C:\\y.txt\" \"D:\\dir\" /y"},
+      {"only the first %M is filled", "%M|%M", "C:\\y.txt D:\\dir\\|%M"},
   };
-  for (auto& f : forms) {
-    launchWithSources(f.first);
-    EXPECT_EQ(takeLog(), std::string("run C:\\Tools\\rec.exe|") + f.second + "|C:\\Tools\\\n") << f.first;
+  for (const Case& c : cases) {
+    launchWithSources(c.parameters);
+    EXPECT_EQ(takeLog(), std::string("run C:\\Tools\\rec.exe|") + c.commandLine + "|C:\\Tools\\\n")
+        << c.what;
   }
   launchWithSources("no placeholder");
   EXPECT_EQ(takeLog(), "");
 
   // Destination placeholders, bounded, each occurrence once.
   addFolder("D:\\100%p");
-  EXPECT_EQ(fillDestinationPlaceholders("%P %-p|%P", "D:\\100%p"), "D:\\100%p\\ D:\\100%p|D:\\100%p\\");
-  EXPECT_EQ(fillDestinationPlaceholders(std::string(1100, 'x').c_str(), "D:\\dir").size(), kParameterTextLimit);
+  EXPECT_EQ(fillDestinationPlaceholders("%P %-p|%P", "D:\\100%p"),
+            "D:\\100%p\\ D:\\100%p|D:\\100%p\\");
+  EXPECT_EQ(fillDestinationPlaceholders(std::string(1100, 'x').c_str(), "D:\\dir").size(),
+            kParameterTextLimit);
   // A drive root is stored bare, but "Q:" alone names the drive's current
   // folder: programs get the root in both forms.
   addFolder("Q:\\");

@@ -9,7 +9,8 @@ namespace {
 std::string reports;
 void recordReport(const LineReport& r) {
   const char* outcome[] = {"ok", "skip", "DROP"};
-  reports += std::string(r.section) + " " + outcome[r.outcome] + " " + r.what + ": " + r.line + "\n";
+  reports += std::string(r.section) + " " + outcome[r.outcome] + " " + r.what + ": " + r.line;
+  reports += "\n";
 }
 
 const char* kindName(int kind) {
@@ -287,7 +288,10 @@ TEST_F(ConfigTest, FullTables) {
 
 TEST_F(ConfigTest, MacrosOnlyWithParamInTheFileRead) {
   std::string text = "[system]\n@param\n";
-  for (int i = 0; i < 11; ++i) text += "%m" + std::to_string(i) + "% | C:\\W" + std::to_string(i) + "\n";
+  for (int i = 0; i < 11; ++i) {
+    std::string n = std::to_string(i);
+    text += "%m" + n + "% | C:\\W" + n + "\n";
+  }
   addFolder("C:\\W9");
   ASSERT_EQ(load(text + "%end\n[dir]\n%m9%\n%m10%\n%end\n"), 1);
   EXPECT_EQ(UserMacros.count, 10);  // the eleventh is an ordinary line
@@ -324,8 +328,10 @@ TEST_F(ConfigTest, MacroExpansion) {
   } cases[] = {
       {"special folders, any case", "%windows%\\T|%Desktop%|%DesktopDirectory%",
        "C:\\Windows\\T|C:\\Users\\me\\Desktop|C:\\Users\\me\\DesktopDir"},
-      {"the program folder; a folder the system lacks stays", "%Falvex%\\s|%Fonts%", "C:\\Prog\\s|%Fonts%"},
-      {"the date in each form", "%4y%\\%0m%\\%0d%|%2y%%mm%%dd%|%-m%|%-d%", "2008\\12\\05|08125|12| 5"},
+      {"the program folder; a folder the system lacks stays", "%Falvex%\\s|%Fonts%",
+       "C:\\Prog\\s|%Fonts%"},
+      {"the date in each form", "%4y%\\%0m%\\%0d%|%2y%%mm%%dd%|%-m%|%-d%",
+       "2008\\12\\05|08125|12| 5"},
       {"user macros, any case; one holding itself is expanded once", "%DOC%;%doc%|%b%%a%|%a%-%a%",
        "D:\\Doc;D:\\Doc|BA%a%|A%a%-A%a%"},
       {"user macros come after the built-in ones", "%w%|%Windows%", "%Windows%\\x|C:\\Windows"},
@@ -360,7 +366,8 @@ TEST_F(ConfigTest, SpecialFolderNumbers) {
       {"%Common My Documents%", 0x2E}, {"%Common My Pictures%", 0x36},
       {"%Common My Music%", 0x35}, {"%Common My Video%", 0x37},
   };
-  for (int csidl = 0; csidl < 0x40; ++csidl) fake().specialFolders[csidl] = "#" + std::to_string(csidl);
+  for (int csidl = 0; csidl < 0x40; ++csidl)
+    fake().specialFolders[csidl] = "#" + std::to_string(csidl);
   for (const auto& [macro, csidl] : folders)
     EXPECT_EQ(expandPathMacros(macro), "#" + std::to_string(csidl)) << macro;
 }
@@ -371,12 +378,14 @@ TEST_F(ConfigTest, SearchPathFile) {
     const char* what;
     std::string file, searchPath;
   } cases[] = {
-      {"the text after path= to the line's end, tabs out", "rem x\r\nset PATH=C:\\Tools;\tD:\\Bin\r\nother\r\n",
+      {"the text after path= to the line's end, tabs out",
+       "rem x\r\nset PATH=C:\\Tools;\tD:\\Bin\r\nother\r\n",
        "C:\\Tools;D:\\Bin"},
       {"without path=, every line joined", "C:\\A;\r\nC:\\B\r\nC:\\C", "C:\\A;C:\\BC:\\C"},
       {"UTF-8 after a BOM", "\xEF\xBB\xBFpath=C:\\\xE5\x86\x99\r\n", "C:\\\x8E\xCA"},
       {"cut at the field's size", "path=" + std::string(6000, 'z'), std::string(5199, 'z')},
-      {"a line holding a NUL is left out, not cut", "C:\\A" + std::string(1, '\0') + "x;\r\nC:\\B;\r\n",
+      {"a line holding a NUL is left out, not cut",
+       "C:\\A" + std::string(1, '\0') + "x;\r\nC:\\B;\r\n",
        "C:\\B;"},
   };
   for (const Case& c : cases) {

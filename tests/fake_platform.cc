@@ -191,12 +191,16 @@ std::string wideBytes(const std::string& text) {
 
 std::string fileListBlock(const std::vector<std::string>& names) {
   // DROPFILES: the names' offset, a point, fNC, then fWide set.
-  std::string block = std::string("\x14\0\0\0", 4) + std::string(12, '\0') + std::string("\1\0\0\0", 4);
+  std::string block(20, '\0');
+  block[0] = 20;
+  block[16] = 1;
   for (const std::string& name : names) block += wideBytes(name) + std::string(2, '\0');
   return block + std::string(2, '\0');
 }
 
-std::string unicodeTextBlock(const std::string& text) { return wideBytes(text) + std::string(2, '\0'); }
+std::string unicodeTextBlock(const std::string& text) {
+  return wideBytes(text) + std::string(2, '\0');
+}
 
 void addFolder(const std::string& path) { add(path, true, ""); }
 void addFile(const std::string& path, const std::string& content) { add(path, false, content); }
@@ -246,7 +250,8 @@ bool listFolder(const char* pattern, std::vector<std::string>* names) {
   if (it == world->entries.end() || !it->second.folder) return false;
   *names = {".", ".."};
   for (auto& [key, entry] : world->entries)
-    if (parentKey(key) == folderKey) names->push_back(entry.path.substr(entry.path.find_last_of("\\/") + 1));
+    if (parentKey(key) == folderKey)
+      names->push_back(entry.path.substr(entry.path.find_last_of("\\/") + 1));
   return true;
 }
 

@@ -9,53 +9,74 @@ class IntakeTest : public FalvexTest {
  protected:
   void SetUp() override {
     FalvexTest::SetUp();
-    for (const char* f : {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Work\\sub\\r.txt",
-                          "C:\\Desktop\\a.txt", "C:\\Prog\\my.ini", "C:\\Prog\\sub\\x.ini"})
-      addFile(f);
-    for (const char* f : {"D:\\Dest", "C:\\Data"}) addFolder(f);
+    for (const char* file : {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Work\\sub\\r.txt",
+                             "C:\\Desktop\\a.txt", "C:\\Prog\\my.ini", "C:\\Prog\\sub\\x.ini"})
+      addFile(file);
+    addFolder("D:\\Dest");
+    addFolder("C:\\Data");
     fake().specialFolders[0x00] = "C:\\Desktop";
   }
-  // The run state an option text leaves, from a fresh start.
+  // The settings an option text changes from a fresh start, by name.
   std::string optionsOf(const std::string& commandLine) {
     resetRunState();
     resetConfigModel();
     startRecords();
     parseOptions(commandLine.c_str());
-    auto n = [](int v) { return std::to_string(v); };
-    return std::string(RunState.configPath).substr(8) + " g=" + RunState.groupName + " w" +
-           n(RunState.confirm) + " e" + n(RunState.openAfter) + " p" + n(RunState.presetDestination) +
-           "=" + RunState.baseFolder + " d" + n(RunState.transferMode) + " a" + n(RunState.execMode) +
-           "=" + RunState.execName + " m" + n(Config.menuPosition) + "=" + n(Config.menuX) + "," +
-           n(Config.menuY);
+    std::string changed;
+    auto say = [&](const std::string& setting) {
+      changed += (changed.empty() ? "" : " ") + setting;
+    };
+    if (strcmp(RunState.configPath, "C:\\Prog\\Falvex.ini") != 0)
+      say(std::string("config=") + RunState.configPath);
+    if (RunState.groupName[0]) say(std::string("group=") + RunState.groupName);
+    if (RunState.confirm != kNotSet)
+      say(RunState.confirm == kConfirmOff ? "prompts=off" : "prompts=on");
+    if (RunState.openAfter) say("open-after");
+    if (RunState.presetDestination == kPresetBrowse) say("browse");
+    else if (RunState.presetDestination != kPresetNone)
+      say("levels-up=" + std::to_string(RunState.presetDestination));
+    if (RunState.baseFolder[0]) say(std::string("browse-from=") + RunState.baseFolder);
+    if (RunState.transferMode != kNotSet)
+      say(RunState.transferMode == kTransferMove ? "move" : "copy");
+    if (RunState.execMode == kExecFirst) say("first-program");
+    if (RunState.execMode == kExecNamed) say(std::string("program=") + RunState.execName);
+    const char* menuAt[] = {"menu=active-window", "menu=at", "menu=mouse", "menu=mouse-centred",
+                            "menu=screen-centre"};
+    if (Config.menuPosition == kMenuAtCoordinates)
+      say("menu=at " + std::to_string(Config.menuX) + "," + std::to_string(Config.menuY));
+    else if (Config.menuPosition != kNotSet)
+      say(menuAt[Config.menuPosition]);
+    return changed;
   }
 };
 
+// Each row: an option text and the settings it changes.
 TEST_F(IntakeTest, OptionsTable) {
   std::pair<std::string, std::string> cases[] = {
-      {"", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
-      {"/#s=my.ini a.txt /#w/#e /#D=MOVE", "my.ini g= w0 e1 p0= d1 a0= m9=0,0"},
-      {"/#S=sub\\x.ini /#d=move /#d=copy", "sub\\x.ini g= w9 e0 p0= d0 a0= m9=0,0"},
-      {"/#s=C:\\Prog\\my.ini", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
-      {"/#s=missing.ini", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
-      {"/#s= x", " g= w9 e0 p0= d9 a0= m9=0,0"},
-      {"/#s=" + std::string(259, 'n'), "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
-      {"/#s=" + unheld("#.ini") + " /#0=\"" + unheld("D:\\#") + "\"", "Falvex.ini g= w9 e0 p10= d9 a0= m9=0,0"},
-      {"/#A", "Falvex.ini g= w9 e0 p0= d9 a1= m9=0,0"},
-      {"/#a=Viewer a.txt /#g=A", "Falvex.ini g=A w9 e0 p0= d9 a2=Viewer m9=0,0"},
-      {"/#3 /#1", "Falvex.ini g= w9 e0 p1= d9 a0= m9=0,0"},
-      {"/#9 /#0", "Falvex.ini g= w9 e0 p10= d9 a0= m9=0,0"},
-      {"/#9", "Falvex.ini g= w9 e0 p9= d9 a0= m9=0,0"},
-      {"/#g=Photos /#0=\"D:\\Dest\\\" /#2", "Falvex.ini g=Photos w9 e0 p10=D:\\Dest d9 a0= m9=0,0"},
-      {"/#0=\"D:\\No where\"", "Falvex.ini g= w9 e0 p10= d9 a0= m9=0,0"},
-      {"/#m=1920,1080 a.txt", "Falvex.ini g= w9 e0 p0= d9 a0= m1=1920,1080"},
-      {"/#m=center", "Falvex.ini g= w9 e0 p0= d9 a0= m4=0,0"},
-      {"/#m=MAXIMUM,MAX", "Falvex.ini g= w9 e0 p0= d9 a0= m1=1024,740"},
-      {"/#m=MAX,MAXX", "Falvex.ini g= w9 e0 p0= d9 a0= m1=1024,0"},
-      {"/#m=12345678,7", "Falvex.ini g= w9 e0 p0= d9 a0= m1=123456,7"},
-      {"/#m=active,9", "Falvex.ini g= w9 e0 p0= d9 a0= m0=0,0"},
-      {"/#m=mous2,mouse", "Falvex.ini g= w9 e0 p0= d9 a0= m3=0,0"},
-      {"/#m=", "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
-      {"/#m=" + std::string(259, '1'), "Falvex.ini g= w9 e0 p0= d9 a0= m9=0,0"},
+      {"", ""},
+      {"/#s=my.ini a.txt /#w/#e /#D=MOVE", "config=C:\\Prog\\my.ini prompts=off open-after move"},
+      {"/#S=sub\\x.ini /#d=move /#d=copy", "config=C:\\Prog\\sub\\x.ini copy"},
+      {"/#s=C:\\Prog\\my.ini", ""},  // a name beside the program, never a path
+      {"/#s=missing.ini", ""},
+      {"/#s= x", "config=C:\\Prog\\"},
+      {"/#s=" + std::string(259, 'n'), ""},
+      {"/#s=" + unheld("#.ini") + " /#0=\"" + unheld("D:\\#") + "\"", "browse"},
+      {"/#A", "first-program"},
+      {"/#a=Viewer a.txt /#g=A", "group=A program=Viewer"},
+      {"/#3 /#1", "levels-up=1"},
+      {"/#9 /#0", "browse"},
+      {"/#9", "levels-up=9"},
+      {"/#g=Photos /#0=\"D:\\Dest\\\" /#2", "group=Photos browse browse-from=D:\\Dest"},
+      {"/#0=\"D:\\No where\"", "browse"},
+      {"/#m=1920,1080 a.txt", "menu=at 1920,1080"},
+      {"/#m=center", "menu=screen-centre"},
+      {"/#m=MAXIMUM,MAX", "menu=at 1024,740"},
+      {"/#m=MAX,MAXX", "menu=at 1024,0"},
+      {"/#m=12345678,7", "menu=at 123456,7"},
+      {"/#m=active,9", "menu=active-window"},
+      {"/#m=mous2,mouse", "menu=mouse-centred"},
+      {"/#m=", ""},
+      {"/#m=" + std::string(259, '1'), ""},
   };
   for (auto& c : cases) EXPECT_EQ(optionsOf(c.first), c.second) << c.first;
   optionsOf("/#a=Viewer");
@@ -71,18 +92,25 @@ TEST_F(IntakeTest, OptionsTable) {
 TEST_F(IntakeTest, SourcesFromText) {
   addFile("C:\\Work\\" + std::string(300, 'x'));  // exists, but no path holds it
   struct Case {
+    const char* what;
     int mode;
-    std::string text, sources;
+    std::string text;
+    List sources;
   } cases[] = {
-      {kCommandLineText, "\"C:\\My Files\\a.txt\"C:\\b.txt sub\\r.txt C:\\b\t.t\rxt", "C:\\My Files\\a.txt|C:\\b.txt|C:\\Work\\sub\\r.txt|C:\\b.txt|"},
-      {kCommandLineText, "C:\\b.txt\"C:\\My Files\\a.txt\" C:\\Data\\ /#0=\"D:\\Dest\" " + std::string(300, 'x'), "C:\\b.txt|C:\\My Files\\a.txt|C:\\Data|"},
-      {kLineText, "\"C:\\My Files\\a.txt\"\r\n C:\\b.txt \r\nD:\\Dest\\\n\n\"C:\\Data\"", "C:\\My Files\\a.txt|C:\\b.txt|D:\\Dest|C:\\Data|"},
+      {"quotes group, a relative name joins the current folder, tabs and CRs drop out",
+       kCommandLineText, "\"C:\\My Files\\a.txt\"C:\\b.txt sub\\r.txt C:\\b\t.t\rxt",
+       {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Work\\sub\\r.txt", "C:\\b.txt"}},
+      {"a folder loses its backslash; /#0=\"...\" is an option; no path holds a name too long",
+       kCommandLineText,
+       "C:\\b.txt\"C:\\My Files\\a.txt\" C:\\Data\\ /#0=\"D:\\Dest\" " + std::string(300, 'x'),
+       {"C:\\b.txt", "C:\\My Files\\a.txt", "C:\\Data"}},
+      {"clipboard text: a name per line, blanks around it dropped", kLineText,
+       "\"C:\\My Files\\a.txt\"\r\n C:\\b.txt \r\nD:\\Dest\\\n\n\"C:\\Data\"",
+       {"C:\\My Files\\a.txt", "C:\\b.txt", "D:\\Dest", "C:\\Data"}},
   };
   for (const Case& c : cases) {
     collectSources(c.text.c_str(), c.mode);
-    std::string got;
-    for (const std::string& s : sources()) got += s + "|";
-    EXPECT_EQ(got, c.sources) << c.text;
+    EXPECT_EQ(sources(), c.sources) << c.what;
   }
 }
 
@@ -151,8 +179,8 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
 TEST_F(IntakeTest, StartupSteps) {
   EXPECT_EQ(deriveProgramNames("\"C:\\My Tools\\tool.exe\""), "tool");
   initPathsAndMetrics(800, 570, 2);
-  EXPECT_EQ(std::string(RunState.programFolder) + "|" + RunState.readmePath,
-            "C:\\My Tools\\|C:\\My Tools\\Falvex.txt");
+  EXPECT_STREQ(RunState.programFolder, "C:\\My Tools\\");
+  EXPECT_STREQ(RunState.readmePath, "C:\\My Tools\\Falvex.txt");
   EXPECT_STREQ(argumentsAfterProgramName("\"C:\\My Tools\\F.exe\"  a b"), "a b");
   EXPECT_STREQ(argumentsAfterProgramName("F.exe\t\"x y\""), "\"x y\"");
 
@@ -167,7 +195,8 @@ TEST_F(IntakeTest, StartupSteps) {
   addFile("C:\\Work\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
   addFile("C:\\Cafe\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
   for (std::string module : {"C:\\" + std::string(248, 'f') + "\\Falvex.exe",
-                             "C:\\" + std::string(263, 'f') + "\\Falvex.exe", unheld("C:\\Caf#\\Falvex.exe")}) {
+                             "C:\\" + std::string(263, 'f') + "\\Falvex.exe",
+                             unheld("C:\\Caf#\\Falvex.exe")}) {
     std::string folder = module.substr(0, module.size() - 10);
     addFolder(folder.find(kUnheldMark) == std::string::npos ? folder : "C:\\Cafe");
     addFile((folder + "Falvex.ini").substr(0, 259), "[group]\n{S\nC:\\Work\n}\n%end\n");

@@ -135,7 +135,8 @@ class RunTest : public FalvexTest {
 
   // Logs a press the hook keeps from the menu, with the menu it marked in.
   void logKept(bool kept) {
-    if (kept) fake().log += "kept " + describeMenu(static_cast<FakeMenu*>(RunState.menuSelMenu)) + "\n";
+    if (!kept) return;
+    fake().log += "kept " + describeMenu(static_cast<FakeMenu*>(RunState.menuSelMenu)) + "\n";
   }
 
   int perform(const std::vector<Step>& steps) {
@@ -536,7 +537,8 @@ track at 512,370 right-button,centred,v-centred,returns-choice
 null
 unhooks
 )";
-  EXPECT_EQ(run("C:\\in\\a.txt", {choose("&One")}, {}, config), menu.substr(1) + R"(copy undo C:\in\a.txt > D:\G1
+  EXPECT_EQ(run("C:\\in\\a.txt", {choose("&One")}, {}, config),
+            menu.substr(1) + R"(copy undo C:\in\a.txt > D:\G1
 beep
 )");
   // A group with no members sends nothing and does not beep: nothing was done.
@@ -596,8 +598,9 @@ beep
 // closes with Left or Escape, so the last highlight may be inside a submenu
 // that is gone, and reopening must still fill the right one.
 TEST_F(RunTest, SubmenusAreKnownByTheirHandle) {
-  EXPECT_EQ(run("C:\\in\\a.txt", {openByKeyboard("Sub"), openByKeyboard("Deep"), closeSubmenu("Deep"),
-                                  closeSubmenu("Sub"), openByKeyboard("Sub"), choose("Work")}),
+  std::vector<Step> steps = {openByKeyboard("Sub"), openByKeyboard("Deep"), closeSubmenu("Deep"),
+                             closeSubmenu("Sub"), openByKeyboard("Sub"), choose("Work")};
+  EXPECT_EQ(run("C:\\in\\a.txt", steps),
             R"(hooks
 front
 track at 512,370 right-button,centred,v-centred,returns-choice
@@ -616,9 +619,10 @@ beep
 // closed, not the source item, nothing once the menu closed. A press that
 // marks is kept from the menu; others reach it.
 TEST_F(RunTest, OnlyAVisibleFolderItemIsMarked) {
-  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), closeSubmenu("Sub"), middleButton(),
-                             highlight("a.txt ( &1 )"), spaceDown(), middleButton(), highlight(""),
-                             middleButton(), highlight("Work"), spaceUp(), choose("Alpha")};
+  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), closeSubmenu("Sub"),
+                             middleButton(), highlight("a.txt ( &1 )"), spaceDown(), middleButton(),
+                             highlight(""), middleButton(), highlight("Work"), spaceUp(),
+                             choose("Alpha")};
   EXPECT_EQ(run("C:\\in\\a.txt", steps), R"(hooks
 front
 track at 512,370 right-button,centred,v-centred,returns-choice
@@ -635,8 +639,9 @@ beep
 // where it was made; a second middle button on a marked item unmarks it,
 // and the chosen item is sent to as well.
 TEST_F(RunTest, MarksAddUpAcrossMenus) {
-  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), spaceDown(), closeSubmenu("Sub"),
-                             openByKeyboard("Sub"), highlight("Work"), closeSubmenu("Deep"), middleButton()};
+  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), spaceDown(),
+                             closeSubmenu("Sub"), openByKeyboard("Sub"), highlight("Work"),
+                             closeSubmenu("Deep"), middleButton()};
   steps = steps + mark("Alpha") + mark("Alpha") + choose("Alpha");
   EXPECT_EQ(run("C:\\in\\a.txt", steps), R"(hooks
 front
@@ -659,7 +664,8 @@ beep
 
 // Without a file manager the shell opens the folder itself.
 TEST_F(RunTest, TheShellOpensAFolderWithoutAFileManager) {
-  EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", {}, {}, "[group]\n{A\nD:\\G1\n}\n%end\n"), R"(copy undo C:\in\a.txt > D:\G1
+  EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", {}, {}, "[group]\n{A\nD:\\G1\n}\n%end\n"),
+            R"(copy undo C:\in\a.txt > D:\G1
 beep
 sleep 50
 run D:\G1|(none)|(none)

@@ -17,7 +17,8 @@ TEST_F(TextTest, DoubleByteCharactersStayWhole) {
   const char kana[] = "\xB1J";  // half-width katakana are single bytes
   EXPECT_EQ(findTextI(kana, "j"), kana + 1);
   EXPECT_EQ(nextCharLength("\x83"), 1u);  // a lone lead byte at the end
-  EXPECT_TRUE(endsWithBackslash("C:\\\xB1\\") && endsWithBackslash("\\"));
+  EXPECT_TRUE(endsWithBackslash("C:\\\xB1\\"));
+  EXPECT_TRUE(endsWithBackslash("\\"));
 }
 
 TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
@@ -32,21 +33,42 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
   char path[8] = "C:\\x";
   EXPECT_TRUE(addBackslash(path, sizeof path));
   EXPECT_TRUE(addBackslash(path, sizeof path));  // once only
+  EXPECT_STREQ(path, "C:\\x\\");
   char full[] = "C:\\xy", exact[6] = "C:\\x";
   EXPECT_FALSE(addBackslash(full, sizeof full));
-  EXPECT_TRUE(addBackslash(exact, sizeof exact));  // the backslash and the NUL just fit
-  EXPECT_EQ(quoteSpaces("C:\\a b") + quoteSpaces("C:\\ab") + quoteSpaces("\"x y\""),
-            "\"C:\\a b\"C:\\ab\"x y\"");
-  EXPECT_TRUE(equalsI("AZ@[", "az@[") && !equalsI("@[", "`{"));  // only A-Z fold
-  EXPECT_EQ(textToInt("-12x") + textToInt("21474836461") + textToInt("x"), 2147483647 - 12);
-  char none[4] = "", empty[] = "\"\"", open[] = "ab\"", blanks[] = "  ", padded[] = " a b ";
+  EXPECT_TRUE(addBackslash(exact, sizeof exact)) << "the backslash and the NUL just fit";
+  char none[4] = "";
   EXPECT_FALSE(copyText(none, 0, "x"));
   normaliseFolder(none, sizeof none);
-  unquoteSpaces(empty);
-  unquoteSpaces(open);
-  removeBlanks(blanks);
-  removeBlanks(padded);
-  EXPECT_EQ(std::string(none) + "|" + empty + "|" + open + "|" + blanks + "|" + padded, "\\||ab\"||a b");
+  EXPECT_STREQ(none, "\\") << "the current drive's root";
+}
+
+TEST_F(TextTest, ShellStringHelpers) {
+  EXPECT_EQ(quoteSpaces("C:\\a b"), "\"C:\\a b\"");
+  EXPECT_EQ(quoteSpaces("C:\\ab"), "C:\\ab");
+  EXPECT_EQ(quoteSpaces("\"x y\""), "\"x y\"") << "quoted once";
+  EXPECT_TRUE(equalsI("AZ@[", "az@["));
+  EXPECT_FALSE(equalsI("@[", "`{")) << "only A-Z fold";
+  EXPECT_EQ(textToInt("-12x"), -12);
+  EXPECT_EQ(textToInt("21474836461"), 2147483647) << "held at the largest int";
+  EXPECT_EQ(textToInt("x"), 0);
+  struct Case {
+    const char* what;
+    void (*change)(char*);
+    const char* text;
+    const char* result;
+  } cases[] = {
+      {"unquoting an empty quote", unquoteSpaces, "\"\"", ""},
+      {"unquoting without a closing quote", unquoteSpaces, "ab\"", "ab\""},
+      {"blanks alone", removeBlanks, "  ", ""},
+      {"blanks around", removeBlanks, " a b ", "a b"},
+  };
+  for (const Case& c : cases) {
+    char text[16];
+    copyText(text, sizeof text, c.text);
+    c.change(text);
+    EXPECT_STREQ(text, c.result) << c.what;
+  }
 }
 
 TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
@@ -64,19 +86,27 @@ TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
       {"\xF4\x90\x80\x80", kEncodingAnsi},                  // above U+10FFFF
       {"\xE5\x86", kEncodingAnsi},                          // cut short
       {"\xF0\x9F\x98\x80", kEncodingUtf8},                  // an emoji
-      {"\xE0\xA0\x80\xEF\xBF\xBD\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", kEncodingUtf8},  // edges
-      {"\xE0\x9F\xBF", kEncodingAnsi}, {"\xF0\x8F\xBF\xBF", kEncodingAnsi}, {"\xFF", kEncodingAnsi},
-      {"\xF5\x80\x80\x80", kEncodingAnsi}, {"\xED\xBF\xBF", kEncodingAnsi}, {"\x7F\xDF\xBF", kEncodingUtf8},
-      {"\xC2\x80", kEncodingUtf8}, {"\x84\x80\x80\x80", kEncodingAnsi},  // a lone trail byte leads nothing
+      {"\xE0\xA0\x80\xEF\xBF\xBD\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", kEncodingUtf8},
+      {"\xE0\x9F\xBF", kEncodingAnsi},                      // overlong, three bytes
+      {"\xF0\x8F\xBF\xBF", kEncodingAnsi},                  // overlong, four bytes
+      {"\xFF", kEncodingAnsi},                              // never in UTF-8
+      {"\xF5\x80\x80\x80", kEncodingAnsi},                  // no such lead byte
+      {"\xED\xBF\xBF", kEncodingAnsi},                      // the last surrogate
+      {"\x7F\xDF\xBF", kEncodingUtf8},                      // the last one- and two-byte forms
+      {"\xC2\x80", kEncodingUtf8},                          // the first two-byte form
+      {"\x84\x80\x80\x80", kEncodingAnsi},                  // a lone trail byte leads nothing
   };
   for (auto& c : cases) EXPECT_EQ(detectTextEncoding(c.first), c.second) << c.first;
   EXPECT_EQ(utf16FromBytes("\xF0\x9F\x98\x80\xC3\xA9\xEF\xBF\xBD\xF4\x8F\xBF\xBF\xF1\x80\x80\x80"
                            "\xF0\x90\x80\x80", kEncodingUtf8),
             u"\U0001F600\u00E9\uFFFD\U0010FFFF\U00040000\U00010000");
   EXPECT_EQ(utf16FromBytes("\xEF\xBB\xBF\xED\xA0\x80\xEF\xBF\xBF" "a\xC3", kEncodingUtf8Bom),
-            std::u16string({kUnreadableUnit, kUnreadableUnit, kUnreadableUnit, 0xFFFF, u'a', kUnreadableUnit}));
-  EXPECT_EQ(utf16FromBytes(std::string("\xFF\xFE\x3D\xD8\xFF\xDF\x00\xDC\x41", 9), kEncodingUtf16Le),
+            std::u16string({kUnreadableUnit, kUnreadableUnit, kUnreadableUnit, 0xFFFF, u'a',
+                            kUnreadableUnit}));
+  EXPECT_EQ(utf16FromBytes(std::string("\xFF\xFE\x3D\xD8\xFF\xDF\x00\xDC\x41", 9),
+                           kEncodingUtf16Le),
             std::u16string({0xD83D, 0xDFFF, kUnreadableUnit, kUnreadableUnit}));
-  EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00\xDB\xFF\xDF\xFF", 12), kEncodingUtf16Be),
+  EXPECT_EQ(utf16FromBytes(std::string("\xFE\xFF\xD8\x00\x00\x41\xDC\x00\xDB\xFF\xDF\xFF", 12),
+                           kEncodingUtf16Be),
             std::u16string({kUnreadableUnit, u'A', kUnreadableUnit, 0xDBFF, 0xDFFF}));
 }
