@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "config/recent_list.h"
+
 ConfigRecord Config;
 UserMacrosRecord UserMacros;
 DirEntriesRecord DirEntries;
@@ -15,6 +17,7 @@ void resetConfigModel() {
   memset(&DirEntries, 0, sizeof DirEntries);
   memset(&Groups, 0, sizeof Groups);
   memset(&ExecEntries, 0, sizeof ExecEntries);
+  memset(&Recent, 0, sizeof Recent);
 }
 
 namespace {

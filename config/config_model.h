@@ -12,6 +12,7 @@ enum : int {
   kMaxUserMacros = 10,
   kMacroNameSize = 20,
   kSearchPathSize = 5200,
+  kMaxRecent = 20,  // folders the recent list holds at most
 };
 
 // [dir] entry kinds.
@@ -42,6 +43,7 @@ struct ConfigRecord {
   char filerPath[kPathSize];
   char filerParams[kPathSize];
   char editorPath[kPathSize];
+  int recentCapacity;  // @recent=N: folders kept; 0 keeps no list at all
 };
 
 struct UserMacrosRecord {

@@ -117,6 +117,18 @@ void readBaseFolderLine(const char* value, SectionReader& reader) {
     reader.report(kLineDropped, "folder does not exist");
 }
 
+// A number of folders from 1 up, at most kMaxRecent; anything but digits
+// (or 0) keeps no list.
+int recentCapacityOf(const char* value) {
+  int capacity = 0;
+  for (const char* p = value; *p; ++p) {
+    if (*p < '0' || *p > '9') return 0;
+    capacity = capacity * 10 + (*p - '0');
+    if (capacity > kMaxRecent) capacity = kMaxRecent;
+  }
+  return capacity;
+}
+
 void readSystemSection(const std::string& text) {
   SectionReader reader(text, kSystemMarker, "system");
   bool filerLink = false;
@@ -156,6 +168,9 @@ void readSystemSection(const std::string& text) {
       takeProgram(line + 8, Config.editorPath, "editor", reader, nullptr);
     } else if (beginsWithKey(line, "@base=")) {
       readBaseFolderLine(line + 6, reader);
+    } else if (beginsWithKey(line, "@recent=")) {
+      Config.recentCapacity = recentCapacityOf(line + 8);
+      reader.report(kLineTaken, Config.recentCapacity ? "recent destinations" : "recent destinations off");
     } else {
       reader.report(kLineDropped, "unknown key");
     }
@@ -178,6 +193,7 @@ int loadConfiguration(PlatWindow hostWindow) {
   Config.expandMacros = 0;
   Config.searchPathSet = 0;
   Config.filerPath[0] = Config.editorPath[0] = Config.filerParams[0] = '\0';
+  Config.recentCapacity = 0;
   readSystemSection(text);
   readDirSection(text);
   readGroupSection(text);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "config/config_model.h"
+#include "config/recent_list.h"
 #include "fileops/folder_listing.h"
 #include "state/left_out_names.h"
 #include "state/run_state.h"
@@ -45,14 +46,27 @@ bool runFileOperation(PlatWindow window, const std::string& items, int func,
   op.to = to.c_str();
   op.flags = kFofAllowUndo | (RunState.confirm == kConfirmOff ? kFofNoConfirmation : 0);
   bool aborted = false;
-  return plat::shellFileOperation(op, &aborted) == 0 && !aborted;
+  if (plat::shellFileOperation(op, &aborted) != 0 || aborted) return false;
+  RunState.sentCount++;
+  return true;
 }
 
+// Every destination but the last one gets a copy, so a move leaves the
+// sources in place until the last destination has them.
 int moveOr(bool last) {
   return (RunState.transferMode == kTransferMove && last) ? kFileOpMove : kFileOpCopy;
 }
 
 }  // namespace
+
+std::vector<const char*> markedFolders() {
+  std::vector<const char*> folders;
+  for (int i = 0; i < DirEntries.count; ++i)
+    if (DirEntries.marked[i] == 1) folders.push_back(DirEntries.folder[i]);
+  for (int k = 0; k < Recent.count; ++k)
+    if (Recent.marked[k] == 1) folders.push_back(Recent.folder[k]);
+  return folders;
+}
 
 bool walkUpLevels(int levels) {
   copyText(RunState.resolvedDestination, kPathSize, RunState.sourceList[0]);
@@ -100,10 +114,9 @@ void performTransfer(PlatWindow window, const std::string& items, int target) {
       return;
     ++operations;
   } else if (target == kMarkedEntriesTarget) {
-    for (int i = 0; i < DirEntries.count; ++i) {
-      if (DirEntries.marked[i] != 1) continue;
-      if (!runFileOperation(window, items, moveOr(DirEntries.markedCount == 1),
-                            DirEntries.folder[i]))
+    // [dir] marks in table order, then recent ones in list order.
+    for (const char* folder : markedFolders()) {
+      if (!runFileOperation(window, items, moveOr(DirEntries.markedCount == 1), folder))
         return;
       DirEntries.markedCount--;
       ++operations;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "config/config_model.h"
+#include "config/recent_list.h"
 #include "fileops/browse.h"
 #include "fileops/folder_listing.h"
 #include "fileops/transfer.h"
@@ -46,6 +47,7 @@ bool browseIntoFirstEntry(PlatWindow window) {
   DirEntries.marked[0] = 1;
   DirEntries.markedCount = 1;
   DirEntries.count = 1;
+  for (int& marked : Recent.marked) marked = 0;  // the answer is the one destination
   return true;
 }
 
@@ -55,6 +57,15 @@ DestinationAction singleFolderAction(const char* folder) {
   action.folders.push_back(folder);
   action.openFolder = folder;
   return action;
+}
+
+// A chosen folder item is one of the marked ones, marked or not before.
+DestinationAction chosenFolderAction(int* marked, const char* folder) {
+  if (*marked != 1) {
+    *marked = 1;
+    DirEntries.markedCount++;
+  }
+  return singleFolderAction(folder);
 }
 
 // The transfer (or the launches), then the folder opened when asked and the
@@ -80,6 +91,7 @@ bool performDestination(PlatWindow window, const DestinationAction& action) {
           fillDestinationPlaceholders(RunState.execParams, folder.c_str());
       if (contents) launchWithFolderContents(filled.c_str());
       else launchWithSources(filled.c_str());
+      RunState.sentCount++;
     }
     return false;
   }
@@ -118,14 +130,12 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   if (dirEntryOfMenuId(chosenId) >= 0) {
     int i = dirEntryOfMenuId(chosenId);
     if (i >= DirEntries.count) return;
-    char destination[kPathSize];
-    copyText(destination, sizeof destination, DirEntries.folder[i]);
     swapIfAsked();
-    if (DirEntries.marked[i] != 1) {
-      DirEntries.marked[i] = 1;
-      DirEntries.markedCount++;
-    }
-    action = singleFolderAction(destination);
+    action = chosenFolderAction(&DirEntries.marked[i], DirEntries.folder[i]);
+  } else if (recentEntryOfMenuId(chosenId) >= 0) {
+    int k = recentEntryOfMenuId(chosenId);
+    swapIfAsked();
+    action = chosenFolderAction(&Recent.marked[k], Recent.folder[k]);
   } else if (chosenId >= kGroupItemBaseId &&
              chosenId < kGroupItemBaseId + kMaxGroups) {
     int g = chosenId - kGroupItemBaseId;
@@ -149,7 +159,15 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   } else {
     return;
   }
+  bool group = chosenId >= kGroupItemBaseId && chosenId < kGroupItemBaseId + kMaxGroups;
+  // The folders chosen, read before the transfer counts its marks down.
+  std::vector<std::string> chosen;
+  if (!group)
+    for (const char* folder : markedFolders()) chosen.push_back(folder);
   performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
+  // Only a run that sent something remembers where to; a group is one click
+  // already, and is not remembered.
+  if (RunState.sentCount > 0) recordRecentFolders(chosen);
 }
 
 void runPresetDestination(PlatWindow window) {

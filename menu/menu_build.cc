@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "config/config_model.h"
+#include "config/recent_list.h"
 #include "fileops/folder_listing.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
@@ -49,6 +50,10 @@ void fillDirMenu(PlatMenu menu, int index, int offset) {
   for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos)
     plat::deleteMenuItemAt(menu, pos);
   destroySubmenus(menu);
+  appendDirLevel(menu, index, offset);
+}
+
+void appendDirLevel(PlatMenu menu, int index, int offset) {
   MenuBuild.pendingBreak = kBreakNone;
 
   int start = index + offset;
@@ -82,6 +87,42 @@ void fillDirMenu(PlatMenu menu, int index, int offset) {
 int dirEntryOfMenuId(int id) {
   bool dirItem = id >= kDirItemBaseId && id < kDirItemBaseId + kMaxDirEntries;
   return dirItem ? id - kDirItemBaseId : -1;
+}
+
+int recentEntryOfMenuId(int id) {
+  bool recentItem = id >= kRecentItemBaseId && id < kRecentItemBaseId + Recent.count;
+  return recentItem ? id - kRecentItemBaseId : -1;
+}
+
+namespace {
+
+// "&1 D:\Work": an access key for each of the first ten, and the path's
+// own "&" shown as written.
+std::string recentItemText(int k) {
+  std::string text;
+  if (k < 10) text = std::string("&") + static_cast<char>('0' + (k + 1) % 10) + " ";
+  for (const char* p = Recent.folder[k]; *p; ++p) text += *p == '&' ? "&&" : std::string(1, *p);
+  cutText(&text, kPathSize - 1);
+  return text;
+}
+
+}  // namespace
+
+void appendRecentSubmenu(PlatMenu menu) {
+  if (Recent.count == 0) return;
+  PlatMenu submenu = plat::createMenu();
+  for (int k = 0; k < Recent.count; ++k) {
+    const char* folder = Recent.folder[k];
+    // A network folder is never tested here: the menu must not wait on it.
+    bool network = folder[0] == '\\' && folder[1] == '\\';
+    Recent.available[k] = network || plat::pathIsDirectory(withDriveRoot(folder).c_str());
+    Recent.marked[k] = 0;
+    unsigned flags = Recent.available[k] ? kMenuString : kMenuString | kMenuGrayed;
+    plat::appendMenuItem(submenu, flags, kRecentItemBaseId + k, recentItemText(k).c_str());
+  }
+  plat::appendMenuItemText(menu, kMenuString, kRecentSubmenuId, kTextRecentDestinations);
+  plat::setMenuItemSubmenu(menu, kRecentSubmenuId, submenu);
+  plat::appendMenuItem(menu, kMenuSeparator, kOtherSeparatorId, "");
 }
 
 void appendDirItem(PlatMenu menu, int index, const char* caption) {

@@ -1,6 +1,7 @@
 #include "menu/menu_run.h"
 
 #include "config/config_model.h"
+#include "config/recent_list.h"
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"
 #include "state/run_state.h"
@@ -81,7 +82,9 @@ void runMenu(PlatWindow window, int noSource) {
       return;
     }
     forgetDirSubmenus();
-    fillDirMenu(menu, 0, 0);
+    loadRecentList();
+    appendRecentSubmenu(menu);
+    appendDirLevel(menu, 0, 0);
     appendGroupItems(menu);
   }
   appendClosingItems(menu, noSource);

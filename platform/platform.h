@@ -23,6 +23,7 @@ enum : int {
 
 enum : unsigned {
   kMenuString = 0x0000,     // MF_STRING
+  kMenuGrayed = 0x0001,     // MF_GRAYED: shown, cannot be chosen
   kMenuSeparator = 0x0800,  // MF_SEPARATOR
   kMenuBarBreak = 0x0020,   // MF_MENUBARBREAK
 };
@@ -69,6 +70,7 @@ enum UiText {
   kTextMoreNames,     // "and N more", formatted with the number
   kTextFolderMissing, // a destination folder vanished
   kTextInvalidNames,  // names no file can have were left out
+  kTextRecentDestinations,  // the submenu of recent destinations
   kUiTextCount,
 };
 
@@ -114,6 +116,17 @@ bool isLeadByte(unsigned char c);
 // UTF-16 text in the ANSI code page without best fit: a character the code
 // page cannot hold comes marked (kUnheldMark), as names from the system do.
 std::string ansiFromUtf16(const std::u16string& text);
+// ANSI text (marks standing for their characters) in UTF-16.
+std::u16string utf16FromAnsi(const std::string& text);
+// Holds a file opened exclusively (created when missing, deleted when let
+// go), so that runs wanting it take turns; null while another holds it.
+void* holdFileExclusively(const char* path);
+void releaseFile(void* hold);
+// Writes the bytes to a new file beside path, then moves it over path in one
+// step: a crash leaves the old file or the new one, never half of one.
+bool replaceFile(const char* path, const std::string& bytes);
+// The file could be written (or, when missing, created in its folder).
+bool fileWritable(const char* path);
 
 // --- shell ---
 struct FileOperation {
@@ -166,6 +179,8 @@ PlatMenu createPopupMenu();
 PlatMenu createMenu();
 void destroyMenu(PlatMenu menu);
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text);
+// An item whose caption is one of the program's own texts.
+void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text);
 // MIIM_STATE by command id: checked, or the plain enabled state.
 void setMenuItemChecked(PlatMenu menu, int id, bool checked);
 void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu);

@@ -57,6 +57,7 @@ struct RunStateRecord {
   void* keyboardHook;
   int invertTransfer;
   char resolvedDestination[kPathSize];
+  int sentCount;  // file operations done and programs started with the sources
 };
 
 extern RunStateRecord RunState;

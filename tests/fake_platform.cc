@@ -18,7 +18,7 @@ FakeWorld* world = new FakeWorld;
 const char* const kTextNames[] = {
     "ConfigError", "Error", "ReleaseKeys", "Notice", "Version", "VersionTitle",
     "BrowseCopy", "BrowseCopyInternal", "BrowseMove", "BrowseMoveInternal",
-    "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames"};
+    "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames", "RecentDestinations"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
 void note(const std::string& line) { world->log += line + "\n"; }
@@ -86,6 +86,11 @@ void destroyTree(FakeMenu* menu) {
 }
 
 FakeMenu* asMenu(PlatMenu m) { return static_cast<FakeMenu*>(m); }
+
+// Code page 932 for the few characters the tests write beyond ASCII.
+const std::map<char16_t, std::string> kHeld = {
+    {u'\u5199', "\x8E\xCA"}, {u'\u771F', "\x90\x5E"},  // 写真
+    {u'\u30BD', "\x83\x5C"}, {u'\uFF71', "\xB1"}};       // ソ, half-width ｱ
 
 std::string hex(unsigned value, int digits) {
   char text[9];
@@ -172,15 +177,31 @@ std::string unheld(const std::string& text) {
 
 namespace {
 
-// Little-endian UTF-16 of ASCII text whose marks stand for their units.
-std::string wideBytes(const std::string& text) {
-  std::string out;
+// UTF-16 of ANSI text: ASCII, the few CP932 characters of kHeld, and marks
+// standing for their units.
+std::u16string unitsOf(const std::string& text) {
+  std::u16string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    unsigned unit = static_cast<unsigned char>(text[i]);
+    char16_t unit = static_cast<unsigned char>(text[i]);
     if (text[i] == kUnheldMark && i + 4 < text.size()) {
-      unit = static_cast<unsigned>(std::stoul(text.substr(i + 1, 4), nullptr, 16));
+      unit = static_cast<char16_t>(std::stoul(text.substr(i + 1, 4), nullptr, 16));
       i += 4;
     }
+    for (const auto& [held, bytes] : kHeld) {
+      if (text.compare(i, bytes.size(), bytes) != 0) continue;
+      unit = held;
+      i += bytes.size() - 1;
+      break;
+    }
+    out += unit;
+  }
+  return out;
+}
+
+// Little-endian UTF-16 bytes of the text.
+std::string wideBytes(const std::string& text) {
+  std::string out;
+  for (char16_t unit : unitsOf(text)) {
     out += static_cast<char>(unit & 0xFF);
     out += static_cast<char>(unit >> 8);
   }
@@ -201,6 +222,9 @@ std::string fileListBlock(const std::vector<std::string>& names) {
 std::string unicodeTextBlock(const std::string& text) {
   return wideBytes(text) + std::string(2, '\0');
 }
+
+void holdFile(const std::string& path) { world->heldFiles.insert(keyOf(path)); }
+void makeReadOnly(const std::string& path) { world->readOnly.insert(keyOf(path)); }
 
 void addFolder(const std::string& path) { add(path, true, ""); }
 void addFile(const std::string& path, const std::string& content) { add(path, false, content); }
@@ -273,9 +297,6 @@ bool isLeadByte(unsigned char c) {  // code page 932
 
 // Code page 932 for ASCII and the few characters the tests write.
 std::string ansiFromUtf16(const std::u16string& text) {
-  static const std::map<char16_t, std::string> kHeld = {
-      {u'\u5199', "\x8E\xCA"}, {u'\u771F', "\x90\x5E"},  // 写真
-      {u'\u30BD', "\x83\x5C"}, {u'\uFF71', "\xB1"}};       // ソ, half-width ｱ
   std::string out;
   for (char16_t unit : text) {
     auto it = kHeld.find(unit);
@@ -287,6 +308,37 @@ std::string ansiFromUtf16(const std::u16string& text) {
       out += kUnheldMark + hex(unit, 4);
   }
   return out;
+}
+
+std::u16string utf16FromAnsi(const std::string& text) { return unitsOf(text); }
+
+void* holdFileExclusively(const char* path) {
+  checkUnmarked(path);
+  std::string key = keyOf(path);
+  if (world->heldFiles.count(key)) return nullptr;
+  world->heldFiles.insert(key);
+  return new std::string(key);
+}
+
+void releaseFile(void* hold) {
+  std::string* key = static_cast<std::string*>(hold);
+  world->heldFiles.erase(*key);
+  delete key;
+}
+
+bool replaceFile(const char* path, const std::string& bytes) {
+  checkUnmarked(path);
+  const FakeWorld::Entry* e = find(path);
+  bool refused = world->writesFail || (e && (e->folder || world->readOnly.count(keyOf(path))));
+  note(std::string(refused ? "write refused " : "write ") + path);
+  if (refused) return false;
+  addFile(path, bytes);
+  return true;
+}
+
+bool fileWritable(const char* path) {
+  const FakeWorld::Entry* e = find(path);
+  return !world->writesFail && !(e && (e->folder || world->readOnly.count(keyOf(path))));
 }
 
 int shellFileOperation(const FileOperation& op, bool* aborted) {
@@ -378,6 +430,10 @@ void destroyMenu(PlatMenu menu) { destroyTree(asMenu(menu)); }
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
   asMenu(menu)->items.push_back({flags, id, text, false, nullptr});
 }
+void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text) {
+  asMenu(menu)->items.push_back({flags, id, kTextNames[text], false, nullptr});
+}
+
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
   if (FakeMenuItem* item = asMenu(menu)->byId(id)) item->checked = checked;
 }

@@ -50,6 +50,9 @@ struct FakeWorld {
   int failAtOp = 0;   // the operation that returns an error
   int abortAtOp = 0;  // the operation that reports a partial cancel
   std::string browseAnswer;
+  std::set<std::string> heldFiles;  // by folded path: held open by a run
+  std::set<std::string> readOnly;   // by folded path
+  bool writesFail = false;
   std::map<PlatWindow, std::vector<int>> windowRects;
   std::set<int> keysDown;
   std::map<int, int> asyncPollsDown;  // polls a key still reads as down
@@ -76,6 +79,9 @@ void resetFake();
 void addFolder(const std::string& path);
 void addFile(const std::string& path, const std::string& content = "");
 void removeEntry(const std::string& path);
+// Another run holds the file exclusively; the file refuses to be written.
+void holdFile(const std::string& path);
+void makeReadOnly(const std::string& path);
 // A name as the platform hands over one the code page cannot hold: each
 // '#' of the text stands for a character written as kUnheldMark + "00E9".
 std::string unheld(const std::string& text);

@@ -594,16 +594,6 @@ beep
 )");
 }
 
-// Without a file manager the shell opens the folder itself.
-TEST_F(RunTest, TheShellOpensAFolderWithoutAFileManager) {
-  EXPECT_EQ(run("/#g=a /#e C:\\in\\a.txt", {}, {}, "[group]\n{A\nD:\\G1\n}\n%end\n"),
-            R"(copy undo C:\in\a.txt > D:\G1
-beep
-sleep 50
-run D:\G1|(none)|(none)
-)");
-}
-
 // Keys still down when the menu closes: a warning at poll 300, then one per
 // poll from 500, until the keys are up.
 TEST_F(RunTest, KeysStillDownAreWaitedFor) {

@@ -178,3 +178,30 @@ std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* detected) 
   }
   return out;
 }
+
+std::string utf8FromUtf16(const std::u16string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char32_t point = text[i];
+    if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1]))
+      point = 0x10000 + ((point - 0xD800) << 10) + (text[++i] - 0xDC00);
+    else if (isHigh(text[i]) || isLow(text[i]))
+      point = 0xFFFD;
+    if (point < 0x80) {
+      out += static_cast<char>(point);
+    } else if (point < 0x800) {
+      out += static_cast<char>(0xC0 | (point >> 6));
+      out += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+      out += static_cast<char>(0xE0 | (point >> 12));
+      out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (point >> 18));
+      out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (point & 0x3F));
+    }
+  }
+  return out;
+}

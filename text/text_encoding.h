@@ -34,3 +34,6 @@ const char kUnreadableLine = '\x02';
 // the code page cannot hold arrives marked (kUnheldMark). The encoding found
 // goes to *detected when asked for.
 std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* detected = nullptr);
+
+// UTF-8 bytes of UTF-16 text; a lone surrogate becomes U+FFFD.
+std::string utf8FromUtf16(const std::u16string& text);

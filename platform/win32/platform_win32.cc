@@ -122,6 +122,49 @@ std::string ansiFromUtf16(const std::u16string& text) {
                         text.size());
 }
 
+std::u16string utf16FromAnsi(const std::string& text) {
+  std::wstring wide = wideFromMarked(text);
+  return std::u16string(wide.begin(), wide.end());
+}
+
+void* holdFileExclusively(const char* path) {
+  HANDLE file = CreateFileW(wideFromMarked(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                            nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  return file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
+
+void releaseFile(void* hold) { CloseHandle(static_cast<HANDLE>(hold)); }
+
+bool replaceFile(const char* path, const std::string& bytes) {
+  std::wstring target = wideFromMarked(path);
+  std::wstring temporary = target + L".new";
+  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size() && FlushFileBuffers(file);
+  CloseHandle(file);
+  ok = ok && MoveFileExW(temporary.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temporary.c_str());
+  return ok;
+}
+
+bool fileWritable(const char* path) {
+  std::wstring name = wideFromMarked(path);
+  DWORD attributes = GetFileAttributesW(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES)
+    return !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+  // Missing: whether a file can be made beside it, and gone again at once.
+  HANDLE probe = CreateFileW((name + L".new").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (probe == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(probe);
+  return true;
+}
+
 int shellFileOperation(const FileOperation& op, bool* aborted) {
   SHFILEOPSTRUCTA request;
   ZeroMemory(&request, sizeof request);
@@ -262,6 +305,10 @@ void destroyMenu(PlatMenu menu) { DestroyMenu(static_cast<HMENU>(menu)); }
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
   AppendMenuA(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id),
               (flags & MF_SEPARATOR) ? nullptr : text);
+}
+
+void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text) {
+  AppendMenuW(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id), uiText(text).c_str());
 }
 
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {

@@ -53,12 +53,22 @@ class Desktop:
     """One X display, window manager, Wine prefix and server for the run."""
 
     def __init__(self):
-        self.prefix, self.procs = BUILD / "e2e" / "prefix", []
+        self.prefix, self.procs, self.started = BUILD / "e2e" / "prefix", [], []
         self.drive_c = self.prefix / "drive_c"
+        if "ja_jp.utf8" not in subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower():
+            raise RuntimeError("the ja_JP.UTF-8 locale is missing (Wine's code page 932 needs it): "
+                               "enable it in /etc/locale.gen and run locale-gen, or run scripts/test.sh")
         display = next(n for n in range(90, 200) if not Path(f"/tmp/.X11-unix/X{n}").exists()
                        and not Path(f"/tmp/.X{n}-lock").exists())
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", DISPLAY=f":{display}",
                         LC_ALL="ja_JP.UTF-8", WINEDLLOVERRIDES="mscoree,mshtml=")
+        try:
+            self.start(display)
+        except BaseException:
+            self.close()  # a set-up that failed or timed out leaves no display behind
+            raise
+
+    def start(self, display):
         self.spawn("Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp")
         wait_for(lambda: Path(f"/tmp/.X11-unix/X{display}").exists(), "Xvfb")
         self.spawn("openbox")
@@ -82,7 +92,11 @@ class Desktop:
             p.wait()
 
     def x(self, *args):
-        return subprocess.run(args, env=self.env, capture_output=True, text=True).stdout
+        """An X tool's output; a failing call is an error, not an empty answer."""
+        run = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30)
+        if run.returncode != 0:
+            raise AssertionError(f"{' '.join(args)} failed ({run.returncode}): {run.stderr.strip()}")
+        return run.stdout
 
     def windows(self, program="falvex.exe"):
         """(id, name, width, height) of the program's X windows."""
@@ -93,7 +107,15 @@ class Desktop:
     def menu_windows(self, program="falvex.exe"):
         """Unnamed windows larger than the hidden host window: the menus."""
         return [w for w in self.windows(program) if w[1] == "" and w[2] > 40 and w[3] > 16
-                and "IsViewable" in self.x("xwininfo", "-id", w[0])]
+                and self.viewable(w[0])]
+
+    def viewable(self, window):
+        try:
+            return "IsViewable" in self.x("xwininfo", "-id", window)
+        except AssertionError:
+            if any(w[0] == window for w in self.windows()):
+                raise
+            return False  # it closed since the tree was read
 
     def keys(self, window, *keys):
         self.x("xdotool", "windowfocus", "--sync", window)
@@ -147,8 +169,10 @@ class Program:
     def start(self, *args, exe=None, cwd=None, env=None):
         # Wine's own complaints go to a log beside the program, for a failure.
         with open(self.dir.parent / (self.dir.name + ".wine.log"), "ab") as log:
-            return subprocess.Popen(["wine", str(exe or self.exe), *args], cwd=cwd or self.dir,
+            proc = subprocess.Popen(["wine", str(exe or self.exe), *args], cwd=cwd or self.dir,
                                     env=env or self.desktop.env, stdout=log, stderr=log)
+        self.desktop.started.append(proc)
+        return proc
 
     def run(self, *args, done=None, **kw):
         """Runs a launch to its end: exit code 1, or 0 when done() says none
@@ -191,6 +215,14 @@ class E2ETest(unittest.TestCase):
         if E2ETest.desktop is None:
             E2ETest.desktop = Desktop()
             atexit.register(E2ETest.desktop.close)
+
+    def tearDown(self):
+        # A menu or box left open by a failed test must not confuse the next.
+        for proc in self.desktop.started:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+        self.desktop.started.clear()
 
     def program(self, ini=None):
         return Program(self.desktop, self.id().split(".")[-1], ini=ini)
