@@ -129,6 +129,7 @@ std::string describeMenu(FakeMenu* menu) {
       continue;
     }
     if (item.flags & kMenuBarBreak) s += "/";
+    if (item.flags & kMenuGrayed) s += "~";
     if (item.checked) s += "*";
     s += item.text;
     if (item.submenu) s += ">";

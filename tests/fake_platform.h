@@ -65,7 +65,7 @@ struct FakeWorld {
 };
 
 FakeWorld& fake();
-// "[Caption|-|/column start|*checked|submenu>]"
+// "[Caption|-|/column start|~greyed|*checked|submenu>]"
 std::string describeMenu(FakeMenu* menu);
 // The item of that caption in a menu still alive; null when there is none.
 FakeMenuItem* findItem(const std::string& caption);

@@ -520,7 +520,9 @@ D:\G1
   std::vector<Step> steps = {openByKeyboard("&@ Group"), openByMouse("Projects"),
                              openByKeyboard("Projects"), openByKeyboard("Deep")};
   steps = steps + mark("Beta") + closeSubmenu("Deep") + openByKeyboard("Deep") + choose("Work");
-  EXPECT_EQ(run("/#d=move C:\\in\\a.txt C:\\in\\a.txt", steps, {}, config), R"(menu at 512,370 right-button,centred,v-centred,returns-choice
+  EXPECT_EQ(run("/#d=move C:\\in\\a.txt C:\\in\\a.txt", steps, {}, config),
+            withoutFirstLineFeed(R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
   [Work|-|Projects>|/E:\|-|&@ Group>|-|*a.txt [ +1 ] ( &1 )]
 open [&One|Two]
 open down [Alpha|Deep>]
@@ -532,7 +534,7 @@ menu closed
 copy undo C:\in\a.txt;C:\in\a.txt > C:\Work
 move undo C:\in\a.txt;C:\in\a.txt > D:\Beta
 beep
-)");
+)"));
 }
 
 // A submenu is known by its own handle: Wine sends no WM_MENUSELECT when one
@@ -561,13 +563,15 @@ TEST_F(RunTest, OnlyAVisibleFolderItemIsMarked) {
                              middleButton(), highlight("a.txt ( &1 )"), spaceDown(), middleButton(),
                              highlight(""), middleButton(), highlight("Work"), spaceUp(),
                              choose("Alpha")};
-  EXPECT_EQ(run("C:\\in\\a.txt", steps), R"(menu at 512,370 right-button,centred,v-centred,returns-choice
+  EXPECT_EQ(run("C:\\in\\a.txt", steps),
+            withoutFirstLineFeed(R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
   [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
 open [Beta|Deep>]
 menu closed
 copy undo C:\in\a.txt > D:\Alpha
 beep
-)");
+)"));
 }
 
 // Marks made in a submenu and in the main menu add up, each shown checked
@@ -578,7 +582,9 @@ TEST_F(RunTest, MarksAddUpAcrossMenus) {
                              closeSubmenu("Sub"), openByKeyboard("Sub"), highlight("Work"),
                              closeSubmenu("Deep"), middleButton()};
   steps = steps + mark("Alpha") + mark("Alpha") + choose("Alpha");
-  EXPECT_EQ(run("C:\\in\\a.txt", steps), R"(menu at 512,370 right-button,centred,v-centred,returns-choice
+  EXPECT_EQ(run("C:\\in\\a.txt", steps),
+            withoutFirstLineFeed(R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
   [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
 open [Beta|Deep>]
 kept [*Beta|Deep>]
@@ -591,7 +597,117 @@ copy undo C:\in\a.txt > C:\Work
 copy undo C:\in\a.txt > D:\Alpha
 copy undo C:\in\a.txt > D:\Beta
 beep
-)");
+)"));
+}
+
+// Recent destinations (@recent=3): each row, the list file before, what the
+// user does, what happens and the list file after.
+TEST_F(RunTest, RecentDestinations) {
+  std::string recentConfig = kConfig;
+  recentConfig.replace(recentConfig.find("[system]\n"), 9, "[system]\n@recent=3\n");
+  struct Case {
+    const char* what;
+    std::string listBefore, commandLine;
+    std::vector<Step> steps;
+    std::string log, listAfter;
+    std::string config;
+  } cases[] = {
+      {"the recent submenu comes first; a recent folder chosen goes to the top",
+       "D:\\Alpha\r\nD:\\Beta\r\n", "C:\\in\\a.txt",
+       {openByKeyboard("RecentDestinations"), choose("&2 D:\\Beta")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [&1 D:\Alpha|&2 D:\Beta]
+menu closed
+copy undo C:\in\a.txt > D:\Beta
+beep
+write C:\Prog\Falvex.recent
+)", "D:\\Beta\r\nD:\\Alpha\r\n", recentConfig},
+      {"a local folder that is gone shows greyed and ages out; a network one is not tested",
+       "D:\\Gone\r\n\\\\srv\\share\r\nD:\\Alpha\r\n", "C:\\in\\a.txt",
+       {openByKeyboard("RecentDestinations"), choose("Work")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [~&1 D:\Gone|&2 \\srv\share|&3 D:\Alpha]
+menu closed
+copy undo C:\in\a.txt > C:\Work
+beep
+write C:\Prog\Falvex.recent
+)", "C:\\Work\r\nD:\\Gone\r\n\\\\srv\\share\r\n", recentConfig},
+      {"[dir] marks and recent marks combine: [dir] ones first, and only the last one moves",
+       "D:\\Beta\r\n", "/#d=move C:\\in\\a.txt",
+       mark("Work") + openByKeyboard("RecentDestinations") + mark("&1 D:\\Beta") + choose("Alpha"),
+       R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+kept [RecentDestinations>|-|*Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
+open [&1 D:\Beta]
+kept [*&1 D:\Beta]
+menu closed
+copy undo C:\in\a.txt > C:\Work
+copy undo C:\in\a.txt > D:\Alpha
+move undo C:\in\a.txt > D:\Beta
+beep
+write C:\Prog\Falvex.recent
+)", "C:\\Work\r\nD:\\Alpha\r\nD:\\Beta\r\n", recentConfig},
+      {"the browser's folder is recorded; an empty list shows no submenu", "", "C:\\in\\a.txt",
+       {choose("a.txt ( &1 )")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+browse BrowseCopy C:\in
+copy undo C:\in\a.txt > D:\Beta
+beep
+write C:\Prog\Falvex.recent
+)", "D:\\Beta\r\n", recentConfig},
+      {"a group is one click already: not recorded", "D:\\Alpha\r\n", "C:\\in\\a.txt",
+       {choose("A")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+copy undo C:\in\a.txt > D:\G1
+copy undo C:\in\a.txt > D:\G2
+beep
+)", "D:\\Alpha\r\n", recentConfig},
+      {"a cancelled browser sends nothing and records nothing", "D:\\Alpha\r\n", "C:\\in\\a.txt",
+       {browserAnswers(""), choose("a.txt ( &1 )")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+browse BrowseCopy C:\in
+)", "D:\\Alpha\r\n", recentConfig},
+      {"a preset run neither shows nor records the list", "D:\\Alpha\r\n", "/#1 C:\\in\\a.txt", {},
+       R"(
+copy undo C:\in\a.txt > C:\
+beep
+)", "D:\\Alpha\r\n", recentConfig},
+      {"without @recent a list file is neither shown nor written", "D:\\Alpha\r\n", "C:\\in\\a.txt",
+       {choose("Work")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+copy undo C:\in\a.txt > C:\Work
+beep
+)", "D:\\Alpha\r\n", kConfig},
+  };
+  for (const Case& c : cases) {
+    addFile("C:\\Prog\\Falvex.recent", c.listBefore);
+    EXPECT_EQ(run(c.commandLine, c.steps, {}, c.config), withoutFirstLineFeed(c.log)) << c.what;
+    std::string listAfter;
+    plat::readWholeFile("C:\\Prog\\Falvex.recent", plat::kOpenExisting, &listAfter);
+    EXPECT_EQ(listAfter, c.listAfter) << c.what;
+  }
+  // A list that cannot be written leaves the transfer as it was.
+  fake().writesFail = true;
+  EXPECT_EQ(run("C:\\in\\a.txt", {choose("Work")}, {}, recentConfig),
+            withoutFirstLineFeed(R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+copy undo C:\in\a.txt > C:\Work
+beep
+write refused C:\Prog\Falvex.recent
+)"));
 }
 
 // Keys still down when the menu closes: a warning at poll 300, then one per

@@ -9,6 +9,7 @@
 
 #include "config/config_model.h"
 #include "config/config_reader.h"
+#include "config/recent_list.h"
 #include "platform/platform.h"
 #include "state/left_out_names.h"
 #include "state/run_state.h"
@@ -83,6 +84,22 @@ void checkMarkers(const std::string& text) {
   }
 }
 
+// Where the recent destinations are kept, whether that file can be written,
+// and what it holds now.
+void printRecentList() {
+  std::string path = recentListPath();
+  bool writable = !path.empty() && plat::fileWritable(path.c_str());
+  printf("recent destinations: up to %d, kept in %s\n", Config.recentCapacity, path.c_str());
+  if (!writable) {
+    printf("               PROBLEM  the list file cannot be written: it is not updated\n");
+    ++problems;
+  }
+  std::string bytes;
+  if (!plat::readWholeFile(path.c_str(), plat::kOpenExisting, &bytes)) return;
+  for (const std::string& folder : recentFoldersOf(bytes))
+    printf("recent        %s\n", printable(folder.c_str()).c_str());
+}
+
 // The first argument, quotes dropped; "Falvex.ini" when there is none.
 std::string fileArgument(const char* arguments) {
   std::string file;
@@ -131,6 +148,7 @@ int runFalvexCheck(const char* arguments) {
     return 2;
   }
   checkMarkers(text);
+  if (Config.recentCapacity > 0) printRecentList();
   printf("%d folder entries, %d groups, %d programs, %d macros; %d problem(s)\n",
          DirEntries.count, Groups.count, ExecEntries.count, UserMacros.count, problems);
   return problems ? 1 : 0;

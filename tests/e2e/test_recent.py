@@ -1,0 +1,50 @@
+"""Recent destinations through the real menu: the list file beside the
+configuration, and another program holding it open."""
+from harness import E2ETest, twice, wait_for
+
+
+class RecentTest(E2ETest):
+    def setUp(self):
+        self.prog = self.program()
+        self.d1, self.d2 = self.prog.folder("d1"), self.prog.folder("d2")
+        (self.prog.dir / "Falvex.ini").write_text(
+            f"[system]\n@menu=center\n@recent=5\n%end\n[dir]\n{self.d1}\n{self.d2}\n%end\n")
+        self.list = self.prog.path("Falvex.recent")
+
+    def choose(self, name, *keys):
+        """Runs the menu for a new source and presses the keys in it."""
+        self.desktop.x("xdotool", "mousemove", "5", "5")  # away from the menu
+        proc, menu = self.prog.menu(self.prog.make(f"src/{name}"))
+        self.desktop.keys(menu[0], *keys)
+        self.assertEqual(proc.wait(30), 0)
+
+    def listed(self):
+        return self.list.read_text(encoding="utf-8").split()
+
+    def test_a_folder_chosen_is_offered_first_next_time(self):
+        self.choose("a.txt", "Down", "Return")  # the second folder
+        self.assertEqual(self.listed(), [self.d2])
+        self.choose("b.txt", "Right", "Return")  # the recent submenu's first folder
+        self.assertEqual(self.prog.names("d2"), ["a.txt", "b.txt"])
+        self.assertEqual(self.prog.names("d1"), [])
+
+    def test_a_list_held_open_elsewhere_is_left_as_it_was(self):
+        self.list.write_text(self.d2 + "\r\n", encoding="utf-8")
+        ready = self.prog.path("ready.txt")
+
+        def hold():
+            helper = self.prog.start(self.prog.winpath("ready.txt"), self.prog.winpath("Falvex.recent"),
+                                     exe=self.prog.tool("hold_file.exe"))
+            wait_for(lambda: ready.exists() or helper.poll() is not None, "the holding helper")
+            return helper
+        helper = twice("the holding helper", hold, lambda _: not ready.exists())
+        try:
+            # Unreadable, the list shows no submenu: the first folder is first.
+            self.choose("a.txt", "Return")
+            self.assertEqual(self.prog.names("d1"), ["a.txt"])
+            self.assertEqual(self.listed(), [self.d2])
+        finally:
+            helper.kill()
+            helper.wait()
+        self.choose("b.txt", "Down", "Return")
+        self.assertEqual(self.listed(), [self.d1, self.d2])
