@@ -8,6 +8,7 @@
 #include "app/host_messages.h"
 #include "app/program_arguments.h"
 #include "app/startup.h"
+#include "platform/platform.h"
 #include "platform/win32/wide_text_win32.h"
 #include "state/run_state.h"
 
@@ -23,7 +24,7 @@ void pressDownArrow() {
 
 LRESULT onCreate(HWND window) {
   RunState.previousForeground = GetForegroundWindow();
-  bool shiftDown = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  bool shiftDown = plat::isKeyDown(kVkShift);
   initPathsAndMetrics(GetSystemMetrics(SM_CXSCREEN),
                       GetSystemMetrics(SM_CYMAXIMIZED),
                       GetSystemMetrics(SM_CMOUSEBUTTONS));

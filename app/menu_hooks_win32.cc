@@ -7,6 +7,8 @@
 
 namespace {
 
+const LPARAM kKeyGoingUp = 0x80000000;  // bit 31 of a keyboard hook's lParam
+
 LRESULT CALLBACK menuMouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
   HHOOK hook = static_cast<HHOOK>(RunState.mouseHook);
   if (code >= 0 && onMenuMouseDown(wParam == WM_MBUTTONDOWN,
@@ -17,8 +19,12 @@ LRESULT CALLBACK menuMouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK menuKeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   HHOOK hook = static_cast<HHOOK>(RunState.keyboardHook);
+  // A key the menu loop only peeks at (HC_NOREMOVE) comes again as
+  // HC_ACTION when it is taken: acting on both would toggle a mark twice.
+  // The mouse hook acts on HC_NOREMOVE too, since a swallowed peeked press
+  // never comes back as HC_ACTION.
   if (code >= 0 && code != HC_NOREMOVE &&
-      onMenuKey(static_cast<int>(wParam), (lParam & 0x80000000) == 0))
+      onMenuKey(static_cast<int>(wParam), (lParam & kKeyGoingUp) == 0))
     return 1;
   return CallNextHookEx(hook, code, wParam, lParam);
 }

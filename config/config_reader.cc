@@ -80,10 +80,10 @@ bool readConfigurationFile(std::string* text) {
   return plat::readWholeFile(RunState.configPath, plat::kOpenAlways, text);
 }
 
-void takeProgram(const char* value, char* field, const char* what,
+void takeProgram(const std::string& value, char* field, const char* what,
                  SectionReader& reader, bool* filerLink) {
   std::string path;
-  if (locateProgram(expandedValue(value).c_str(), 1, &path) &&
+  if (locateProgram(value.c_str(), 1, &path) &&
       !plat::pathIsDirectory(path.c_str()) && path.size() < kPathSize) {
     copyText(field, kPathSize, path.c_str());
     if (filerLink) *filerLink = true;
@@ -108,10 +108,10 @@ void takeSearchPath(const char* value, SectionReader& reader) {
   Config.searchPathSet = 1;
 }
 
-void readBaseFolderLine(const char* value, SectionReader& reader) {
+void readBaseFolderLine(const std::string& value, SectionReader& reader) {
   if (plat::pathIsDirectory(RunState.baseFolder))
     reader.report(kLineSkipped, "start folder already set");
-  else if (takeBaseFolder(expandedValue(value)))
+  else if (takeBaseFolder(value))
     reader.report(kLineTaken, "browser start folder");
   else
     reader.report(kLineDropped, "folder does not exist");
@@ -162,12 +162,12 @@ void readSystemSection(const std::string& text) {
         reader.report(kLineSkipped, "menu position already set or too short");
       }
     } else if (beginsWithKey(line, "@filer=")) {
-      takeProgram(line + 7, Config.filerPath, "file manager", reader,
+      takeProgram(reader.expandedAfter(7), Config.filerPath, "file manager", reader,
                   &filerLink);
     } else if (beginsWithKey(line, "@editor=")) {
-      takeProgram(line + 8, Config.editorPath, "editor", reader, nullptr);
+      takeProgram(reader.expandedAfter(8), Config.editorPath, "editor", reader, nullptr);
     } else if (beginsWithKey(line, "@base=")) {
-      readBaseFolderLine(line + 6, reader);
+      readBaseFolderLine(reader.expandedAfter(6), reader);
     } else if (beginsWithKey(line, "@recent=")) {
       Config.recentCapacity = recentCapacityOf(line + 8);
       reader.report(kLineTaken, Config.recentCapacity ? "recent destinations" : "recent destinations off");

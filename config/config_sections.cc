@@ -32,12 +32,13 @@ bool SectionReader::next() {
     if (trimmed_[0] == ';' || isSectionEnd(trimmed_)) return true;
     // Any name on it would be a look-alike or a fragment: it names nothing.
     // A macro can bring such a name in too (a special folder).
-    if (strchr(trimmed_, kUnreadableLine))
+    if (strchr(trimmed_, kUnreadableLine)) {
       report(kLineDropped, "not readable in the file's encoding");
-    else if (lineUnusable(trimmed_) || isUnheldName(expandedValue(trimmed_).c_str()))
-      report(kLineDropped, "holds a character the code page cannot hold");
-    else
-      return true;
+      continue;
+    }
+    expanded_ = lineUnusable(trimmed_) ? std::string() : expandedValue(trimmed_);
+    if (!lineUnusable(trimmed_) && !isUnheldName(expanded_.c_str())) return true;
+    report(kLineDropped, "holds a character the code page cannot hold");
   }
   return false;
 }
@@ -110,9 +111,9 @@ int appendDirEntry(int kind, int level) {
   return i;
 }
 
-bool readFolderLine(const char* line, int level) {
+bool readFolderLine(const std::string& line, int level) {
   std::string folderText, caption;
-  bool hasCaption = splitEntry(expandedValue(line), &folderText, &caption);
+  bool hasCaption = splitEntry(line, &folderText, &caption);
   char folder[kPathSize];
   if (!existingFolder(folderText, folder)) return false;
   int i = appendDirEntry(kDirFolder, level);
@@ -156,7 +157,7 @@ void readDirSection(const std::string& text) {
     } else if (line[0] == '}' && level > 0) {
       appendDirEntry(kDirSubmenuEnd, level--);
       reader.report(kLineTaken, "end of submenu");
-    } else if (readFolderLine(line, level)) {
+    } else if (readFolderLine(reader.expanded(), level)) {
       folderSinceOpener = true;
       reader.report(kLineTaken, "folder");
     } else {
@@ -206,7 +207,7 @@ void readGroupSection(const std::string& text) {
       reader.report(kLineDropped, "outside any group");
     } else {
       char folder[kPathSize];
-      if (!existingFolder(expandedValue(line), folder)) {
+      if (!existingFolder(reader.expanded(), folder)) {
         reader.report(kLineDropped, "folder does not exist");
       } else if (Groups.memberCount[g] >= kMaxMembers) {
         reader.report(kLineDropped, "group full (10 members)");

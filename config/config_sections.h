@@ -14,6 +14,10 @@ class SectionReader {
   // The next complete line, leading spaces removed; false at the end.
   bool next();
   const char* line() const { return trimmed_; }
+  // The line with its macros expanded (when macros are on), and the same
+  // behind a key of that many bytes ("@base=" holds no macro).
+  const std::string& expanded() const { return expanded_; }
+  std::string expandedAfter(size_t keyLength) const { return expanded_.substr(keyLength); }
   size_t lineOffset() const { return lineOffset_; }
   // Continues behind bytes taken by a nested reader (the macro block).
   void skipTo(size_t offset) { offset_ = offset; }
@@ -33,6 +37,7 @@ class SectionReader {
   bool empty_;
   char buffer_[kConfigLineSize];
   const char* trimmed_ = buffer_;
+  std::string expanded_;
 };
 
 // Splits an entry line at its first " | "; false when it has none.

@@ -12,7 +12,7 @@ void readExecSection(const std::string& text) {
   while (reader.next()) {
     if (reader.atEnd()) break;
     // This section knows no comments; every line is expanded first.
-    std::string line = expandedValue(reader.line());
+    std::string line = reader.expanded();
     char* lastParams =
         ExecEntries.count > 0 ? ExecEntries.params[ExecEntries.count - 1] : nullptr;
     if (takeParameterLine(line, &link, lastParams, reader, "program parameters"))

@@ -57,17 +57,9 @@ int moveOr(bool last) {
   return (RunState.transferMode == kTransferMove && last) ? kFileOpMove : kFileOpCopy;
 }
 
-}  // namespace
-
-std::vector<const char*> markedFolders() {
-  std::vector<const char*> folders;
-  for (int i = 0; i < DirEntries.count; ++i)
-    if (DirEntries.marked[i] == 1) folders.push_back(DirEntries.folder[i]);
-  for (int k = 0; k < Recent.count; ++k)
-    if (Recent.marked[k] == 1) folders.push_back(Recent.folder[k]);
-  return folders;
-}
-
+// The folder n levels above the one that holds the first source, in
+// RunState.resolvedDestination; false when the walk leaves existing folders
+// or would climb above a drive's root.
 bool walkUpLevels(int levels) {
   copyText(RunState.resolvedDestination, kPathSize, RunState.sourceList[0]);
   for (int pass = 0; pass <= levels; ++pass) {
@@ -88,23 +80,8 @@ bool walkUpLevels(int levels) {
   return true;
 }
 
-void transferSourceList(PlatWindow window, int target) {
-  std::string items;
-  for (int i = 0; i < RunState.sourceCount; ++i)
-    appendItem(&items, RunState.sourceList[i]);
-  performTransfer(window, items, target);
-}
-
-void transferFolderContents(PlatWindow window, int target) {
-  std::vector<std::string> entries;
-  bool listed = listFolderEntries(RunState.sourceList[0], &entries);
-  tellLeftOutNames(window);
-  if (!listed || entries.empty()) return;
-  std::string items;
-  for (const std::string& entry : entries) appendItem(&items, entry);
-  performTransfer(window, items, target);
-}
-
+// items: NUL-separated, ended by an empty item. An error or a cancel stops
+// the rest; a beep tells that something was sent.
 void performTransfer(PlatWindow window, const std::string& items, int target) {
   int operations = 0;
   if (RunState.presetDestination != kPresetNone) {
@@ -135,3 +112,32 @@ void performTransfer(PlatWindow window, const std::string& items, int target) {
   // nothing to report.
   if (operations > 0) plat::informationBeep();
 }
+
+}  // namespace
+
+std::vector<const char*> markedFolders() {
+  std::vector<const char*> folders;
+  for (int i = 0; i < DirEntries.count; ++i)
+    if (DirEntries.marked[i] == 1) folders.push_back(DirEntries.folder[i]);
+  for (int k = 0; k < Recent.count; ++k)
+    if (Recent.marked[k] == 1) folders.push_back(Recent.folder[k]);
+  return folders;
+}
+
+void transferSourceList(PlatWindow window, int target) {
+  std::string items;
+  for (int i = 0; i < RunState.sourceCount; ++i)
+    appendItem(&items, RunState.sourceList[i]);
+  performTransfer(window, items, target);
+}
+
+void transferFolderContents(PlatWindow window, int target) {
+  std::vector<std::string> entries;
+  bool listed = listFolderEntries(RunState.sourceList[0], &entries);
+  tellLeftOutNames(window);
+  if (!listed || entries.empty()) return;
+  std::string items;
+  for (const std::string& entry : entries) appendItem(&items, entry);
+  performTransfer(window, items, target);
+}
+

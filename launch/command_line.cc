@@ -11,6 +11,15 @@
 
 namespace {
 
+// The source placeholder forms, in the order they are looked for.
+enum SourceForm {
+  kFormNone,
+  kFormQuotedFolderSlash,  // "%M"  quoted, folders end in a backslash
+  kFormQuoted,             // "%-M" quoted, folders as stored
+  kFormFolderSlash,        // %M
+  kFormPlain,              // %-M
+};
+
 struct FormText {
   SourceForm form;
   const char* text;
@@ -35,8 +44,7 @@ std::string formatItem(SourceForm form, const std::string& path) {
   return isQuoted(form) ? "\"" + item + "\"" : item;
 }
 
-}  // namespace
-
+// Splits a template around its source placeholder; kFormNone when absent.
 SourceForm splitSourcePlaceholder(const std::string& paramTemplate,
                                   std::string* prefix, std::string* tail) {
   for (const FormText& f : kForms) {
@@ -49,6 +57,8 @@ SourceForm splitSourcePlaceholder(const std::string& paramTemplate,
   return kFormNone;
 }
 
+// prefix + items joined by single spaces + tail, each item formatted for the
+// form. Growable, so no length of path or list can overrun it.
 std::string buildCommandLine(SourceForm form, const std::string& prefix,
                              const std::vector<std::string>& items,
                              const std::string& tail) {
@@ -59,6 +69,8 @@ std::string buildCommandLine(SourceForm form, const std::string& prefix,
   }
   return line + tail;
 }
+
+}  // namespace
 
 void launchWithSources(const char* filledTemplate) {
   std::string prefix, tail;

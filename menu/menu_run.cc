@@ -58,6 +58,8 @@ MenuPlacement menuPlacement() {
   return p;
 }
 
+namespace {
+
 // Polled every 10 ms: after 3 s still down the user is asked once to let
 // go, and from 5 s on at every poll, so a stuck key cannot hold the run
 // silently but a slow release is not nagged at.
@@ -70,6 +72,8 @@ void waitForKeyRelease(PlatWindow window, int vk) {
       plat::messageBox(window, kTextReleaseKeys, kTextNoticeTitle);
   }
 }
+
+}  // namespace
 
 void runMenu(PlatWindow window, int noSource) {
   PlatMenu menu = plat::createPopupMenu();

@@ -105,6 +105,9 @@ size_t findTextI(const std::string& text, const char* needle, size_t from) {
   return hit ? static_cast<size_t>(hit - base) : std::string::npos;
 }
 
+namespace {
+
+// StrCmpNIA(text, key, n) == 0.
 bool keyMatches(const char* text, const char* key, int n) {
   const char* a = text;
   const char* b = key;
@@ -115,6 +118,8 @@ bool keyMatches(const char* text, const char* key, int n) {
   }
   return true;
 }
+
+}  // namespace
 
 bool beginsWithKey(const char* text, const char* key) {
   return keyMatches(text, key, static_cast<int>(strlen(key)));
@@ -165,9 +170,14 @@ void normaliseFolder(char* path, size_t size) {
   if (strcmp(path, "\\") != 0) removeTrailingBackslash(path);
 }
 
+namespace {
+
+// A bare drive designator such as "C:".
 bool isBareDrive(const char* path) {
   return path[0] && path[1] == ':' && path[2] == '\0';
 }
+
+}  // namespace
 
 std::string withDriveRoot(const char* path) {
   return isBareDrive(path) ? std::string(path) + '\\' : std::string(path);

@@ -26,8 +26,6 @@ const char* findTextI(const char* text, const char* needle);
 // The same over a std::string from a byte offset; npos when absent.
 size_t findTextI(const std::string& text, const char* needle, size_t from);
 
-// StrCmpNIA(text, key, n) == 0.
-bool keyMatches(const char* text, const char* key, int n);
 bool equalsI(const char* a, const char* b);
 // The text begins with key, ignoring ASCII case.
 bool beginsWithKey(const char* text, const char* key);
@@ -42,8 +40,6 @@ void addBackslash(std::string* path);
 void removeTrailingBackslash(char* path);
 // Folders are stored without a trailing backslash; D:\ becomes D:.
 void normaliseFolder(char* path, size_t size);
-// True for a bare drive designator such as "C:".
-bool isBareDrive(const char* path);
 // A stored bare drive is its root: "C:" alone means the drive's current
 // folder to the shell and the browser, so it is spelled "C:\".
 std::string withDriveRoot(const char* path);

@@ -22,7 +22,8 @@ namespace {
 void say(DWORD handle, const std::wstring& text) {
   HANDLE out = GetStdHandle(handle);
   DWORD written = 0;
-  if (GetConsoleMode(out, &written)) {
+  DWORD consoleMode = 0;
+  if (GetConsoleMode(out, &consoleMode)) {  // a console, not a file or a pipe
     WriteConsoleW(out, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
     return;
   }

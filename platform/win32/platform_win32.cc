@@ -247,8 +247,12 @@ void setForegroundWindow(PlatWindow window) {
 }
 
 
-bool isKeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
-bool isKeyDownAsync(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
+namespace {
+const SHORT kKeyDownBit = static_cast<SHORT>(0x8000);  // high bit of a key state
+}  // namespace
+
+bool isKeyDown(int vk) { return (GetKeyState(vk) & kKeyDownBit) != 0; }
+bool isKeyDownAsync(int vk) { return (GetAsyncKeyState(vk) & kKeyDownBit) != 0; }
 void sleepMs(int ms) { Sleep(static_cast<DWORD>(ms)); }
 
 bool windowRect(PlatWindow window, int* left, int* top, int* right,

@@ -11,12 +11,16 @@
 
 namespace {
 
+// RT_RCDATA by its number: windres embeds the texts as raw data.
+const WORD kRawDataResource = 10;
+const UINT kShiftJis = 932;
+
 const std::string& uiTextBytes(UiText text) {
   static std::string loaded[kUiTextCount];
   std::string& slot = loaded[text];
   if (slot.empty()) {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(kUiTextResourceBase + text),
-                                MAKEINTRESOURCEA(10));  // RT_RCDATA: windres embeds the texts as raw data
+                                MAKEINTRESOURCEA(kRawDataResource));
     HGLOBAL handle = found ? LoadResource(nullptr, found) : nullptr;
     const char* bytes = handle ? static_cast<const char*>(LockResource(handle)) : nullptr;
     if (bytes) slot.assign(bytes, SizeofResource(nullptr, found));
@@ -28,5 +32,5 @@ const std::string& uiTextBytes(UiText text) {
 
 std::wstring uiText(UiText text) {
   const std::string& bytes = uiTextBytes(text);
-  return wideFromCodePage(bytes.data(), bytes.size(), 932);
+  return wideFromCodePage(bytes.data(), bytes.size(), kShiftJis);
 }
