@@ -68,119 +68,81 @@ class ConfigTest : public FalvexTest {
 };
 
 // Every kind of line, what it becomes and the reason the checker prints.
+// Each row: a line of the file and the checker's report on it ("" for a
+// line it says nothing about).
 TEST_F(ConfigTest, EachLineAndItsReason) {
   addFile("C:\\Work\\" + std::string(300, 'x'));  // exists, but no path holds it
   const std::string longBase = "@base=" + std::string(600, 'b');
   const std::string longProgram = std::string(300, 'x');
-  ASSERT_EQ(load(text(R"(
-; settings
-[system]
-@mode=move
-@check=0
-@param
-%pj% | D:\Proj
-; after the macros
-@path=C:\Tools;C:\Bin
-@path=
-@menu=ab
-@menu=1920,1080
-@menu=center
->stray
-@filer=view
-; between
->/open=%P
-@editor=notepad
-@base=D:\Nowhere
-)") + longBase + R"(
-@base=%Desktop%
-@base=C:\Work
-@editor=C:\Work
-@unknown=1
-%end
-[dir]
-  C:\Work | &Work
-+
-
-{Pro&jects
-%pj%\Alpha
-%pj%\Beta.old
-D:\Nowhere
-}
--
- | Caption
-{
-E:\
-;note
-%end
-[group]
-}
-@direct
-{A
-D:\Photos
-D:\Gone
-}
-D:\Backup
-@break
-%end
-[exec]
-view | Viewer
->/files %M
-D:\Backup
-missing
-)" + longProgram + "\nnotepad\n"),
-            1);
-  EXPECT_EQ(reports, text(R"(
-system ok move mode: @mode=move
-system ok confirmations off: @check=0
-system ok macros on: @param
-system skip comment: ; after the macros
-system ok search path: @path=C:\Tools;C:\Bin
-system DROP empty value: @path=
-system skip menu position already set or too short: @menu=ab
-system ok menu position: @menu=1920,1080
-system skip menu position already set or too short: @menu=center
-system DROP unknown key: >stray
-system ok file manager: @filer=view
-system skip comment: ; between
-system ok file manager parameters: >/open=%P
-system ok editor: @editor=notepad
-system DROP folder does not exist: @base=D:\Nowhere
-system DROP folder does not exist: )") + longBase.substr(0, 517) + R"(
-system ok browser start folder: @base=%Desktop%
-system skip start folder already set: @base=C:\Work
-system DROP program not found: @editor=C:\Work
-system DROP unknown key: @unknown=1
-system skip end of section: %end
-dir ok folder: C:\Work | &Work
-dir ok separator: +
-dir DROP folder does not exist: 
-dir ok submenu: {Pro&jects
-dir ok folder: %pj%\Alpha
-dir ok folder: %pj%\Beta.old
-dir DROP folder does not exist: D:\Nowhere
-dir ok end of submenu: }
-dir ok new column: -
-dir DROP folder does not exist: | Caption
-dir DROP folder does not exist: {
-dir ok folder: E:\
-dir skip comment: ;note
-dir skip end of section: %end
-group ok end of group: }
-group ok groups in the main menu: @direct
-group ok group: {A
-group ok member: D:\Photos
-group DROP folder does not exist: D:\Gone
-group ok end of group: }
-group DROP outside any group: D:\Backup
-group ok groups in a new column: @break
-group skip end of section: %end
-exec ok program: view | Viewer
-exec ok program parameters: >/files %M
-exec DROP program not found: D:\Backup
-exec DROP program not found: missing
-exec DROP program not found: )" + longProgram + R"(
-exec ok program: notepad
-)");
+  const std::pair<std::string, const char*> lines[] = {
+      {"; settings", ""},
+      {"[system]", ""},
+      {"@mode=move", "ok move mode"},
+      {"@check=0\r", "ok confirmations off"},
+      {"@param", "ok macros on"},
+      {"%pj% | D:\\Proj", ""},  // a macro of @param's block
+      {"; after the macros", "skip comment"},
+      {"@path=C:\\Tools;C:\\Bin", "ok search path"},
+      {"@path=", "DROP empty value"},
+      {"@menu=ab", "skip menu position already set or too short"},
+      {"@menu=1920,1080", "ok menu position"},
+      {"@menu=center", "skip menu position already set or too short"},
+      {">stray", "DROP unknown key"},
+      {"@filer=view", "ok file manager"},
+      {"; between", "skip comment"},
+      {">/open=%P", "ok file manager parameters"},
+      {"@editor=notepad", "ok editor"},
+      {"@base=D:\\Nowhere", "DROP folder does not exist"},
+      {longBase, "DROP folder does not exist"},  // cut at the line limit
+      {"@base=%Desktop%", "ok browser start folder"},
+      {"@base=C:\\Work", "skip start folder already set"},
+      {"@editor=C:\\Work", "DROP program not found"},
+      {"@unknown=1", "DROP unknown key"},
+      {"%end", "skip end of section"},
+      {"[dir]", ""},
+      {"  C:\\Work | &Work", "ok folder"},
+      {"+", "ok separator"},
+      {"", "DROP folder does not exist"},
+      {"{Pro&jects", "ok submenu"},
+      {"%pj%\\Alpha", "ok folder"},
+      {"%pj%\\Beta.old", "ok folder"},
+      {"D:\\Nowhere", "DROP folder does not exist"},
+      {"}", "ok end of submenu"},
+      {"-", "ok new column"},
+      {" | Caption", "DROP folder does not exist"},
+      {"{", "DROP folder does not exist"},
+      {"E:\\", "ok folder"},
+      {";note", "skip comment"},
+      {"%end", "skip end of section"},
+      {"[group]", ""},
+      {"}", "ok end of group"},
+      {"@direct", "ok groups in the main menu"},
+      {"{A", "ok group"},
+      {"D:\\Photos", "ok member"},
+      {"D:\\Gone", "DROP folder does not exist"},
+      {"}", "ok end of group"},
+      {"D:\\Backup", "DROP outside any group"},
+      {"@break", "ok groups in a new column"},
+      {"%end", "skip end of section"},
+      {"[exec]", ""},
+      {"view | Viewer", "ok program"},
+      {">/files %M", "ok program parameters"},
+      {"D:\\Backup", "DROP program not found"},
+      {"missing", "DROP program not found"},
+      {longProgram, "DROP program not found"},
+      {"notepad", "ok program"},
+  };
+  std::string file, expected, section;
+  for (const auto& [line, report] : lines) {
+    file += line + "\n";
+    if (line[0] == '[') section = line.substr(1, line.find(']') - 1);
+    // The checker shows a line without its leading blanks and its CR.
+    size_t start = std::min(line.find_first_not_of(' '), line.size());
+    std::string shown = line.substr(start, line.find('\r') - start);
+    if (report[0]) expected += section + " " + report + ": " + shown.substr(0, 517) + "\n";
+  }
+  ASSERT_EQ(load(file), 1);
+  EXPECT_EQ(reports, expected);
   EXPECT_EQ(loaded(), text(R"(
 folder C:\Work "&Work"
 separator
