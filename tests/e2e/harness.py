@@ -98,11 +98,20 @@ class Desktop:
             raise AssertionError(f"{' '.join(args)} failed ({run.returncode}): {run.stderr.strip()}")
         return run.stdout
 
+    def tree(self):
+        """The X window tree. A window that closes while the tree is read
+        fails the query (BadWindow); a second failure is an error."""
+        try:
+            return self.x("xwininfo", "-root", "-tree")
+        except AssertionError:
+            time.sleep(0.1)
+            return self.x("xwininfo", "-root", "-tree")
+
     def windows(self, program="falvex.exe"):
         """(id, name, width, height) of the program's X windows."""
         return [(id, name, int(width), int(height)) for id, name, width, height in re.findall(
-            rf'^\s*(0x\w+) (?:"([^"]*)"|\(has no name\)): \("[^"]*" "(?i:{re.escape(program)})"\)\s+(\d+)x(\d+)\+',
-            self.x("xwininfo", "-root", "-tree"), re.M)]
+            rf'^\s*(0x\w+) (?:"([^"]*)"|\(has no name\)): \("[^"]*" "(?i:{re.escape(program)})"\)'
+            r'\s+(\d+)x(\d+)\+', self.tree(), re.M)]
 
     def menu_windows(self, program="falvex.exe"):
         """Unnamed windows larger than the hidden host window: the menus."""
