@@ -710,6 +710,29 @@ write refused C:\Prog\Falvex.recent
 )"));
 }
 
+// The command ids are the scheme other runs and hooks rely on: every item
+// keeps its id whatever is added beside it.
+TEST_F(RunTest, CommandIdsKeepTheirMeaning) {
+  std::string config = kConfig;
+  config.replace(config.find("[system]\n"), 9, "[system]\n@recent=3\n");
+  addFile("C:\\Prog\\Falvex.recent", "D:\\Beta\r\n");
+  std::string ids;
+  run("C:\\in\\a.txt", {}, {}, config);
+  for (auto& menu : fake().menus)
+    for (auto& item : menu->items)
+      if (!(item.flags & kMenuSeparator)) ids += item.text + " " + std::to_string(item.id) + "\n";
+  EXPECT_EQ(ids, withoutFirstLineFeed(R"(
+RecentDestinations 3260
+Work 2000
+Alpha 2001
+Sub 2003
+&@ Group 3250
+a.txt ( &1 ) 3650
+&1 D:\Beta 3300
+A 3200
+)"));
+}
+
 // Keys still down when the menu closes: a warning at poll 300, then one per
 // poll from 500, until the keys are up.
 TEST_F(RunTest, KeysStillDownAreWaitedFor) {
