@@ -55,13 +55,16 @@ class Desktop:
     def __init__(self):
         self.prefix, self.procs, self.started = BUILD / "e2e" / "prefix", [], []
         self.drive_c = self.prefix / "drive_c"
-        if "ja_jp.utf8" not in subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.lower():
-            raise RuntimeError("the ja_JP.UTF-8 locale is missing (Wine's code page 932 needs it): "
-                               "enable it in /etc/locale.gen and run locale-gen, or run scripts/test.sh")
+        locales = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout
+        if "ja_jp.utf8" not in locales.lower():
+            raise RuntimeError("the ja_JP.UTF-8 locale is missing (Wine's code page 932 needs "
+                               "it): enable it in /etc/locale.gen and run locale-gen, or run "
+                               "scripts/test.sh, which does both")
         display = next(n for n in range(90, 200) if not Path(f"/tmp/.X11-unix/X{n}").exists()
                        and not Path(f"/tmp/.X{n}-lock").exists())
-        self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", DISPLAY=f":{display}",
-                        LC_ALL="ja_JP.UTF-8", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all",
+                        DISPLAY=f":{display}", LC_ALL="ja_JP.UTF-8",
+                        WINEDLLOVERRIDES="mscoree,mshtml=")
         try:
             self.start(display)
         except BaseException:
@@ -75,7 +78,8 @@ class Desktop:
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.prefix.parent.mkdir(parents=True, exist_ok=True)
         # Never a pipe: a wine server started by the command would hold it open.
-        quiet = dict(env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+        quiet = dict(env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                     timeout=300)
         for args in (["wineboot", "-i"], ["wineserver", "-w"]):
             subprocess.run(args, **quiet)
         self.spawn("wineserver", "-p", "-f")
@@ -83,7 +87,8 @@ class Desktop:
             subprocess.run(["wine", "cmd", "/c", "exit", "0"], **quiet)
 
     def spawn(self, *args):
-        self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL,
+                                           stderr=subprocess.DEVNULL))
 
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
@@ -95,7 +100,8 @@ class Desktop:
         """An X tool's output; a failing call is an error, not an empty answer."""
         run = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30)
         if run.returncode != 0:
-            raise AssertionError(f"{' '.join(args)} failed ({run.returncode}): {run.stderr.strip()}")
+            raise AssertionError(f"{' '.join(args)} failed ({run.returncode}): "
+                                 f"{run.stderr.strip()}")
         return run.stdout
 
     def tree(self):
@@ -147,7 +153,8 @@ class Program:
     """A program folder C:\\e2e\\<name> with Falvex.exe (and Falvex.ini) in it."""
 
     def __init__(self, desktop, name, ini=None):
-        self.desktop, self.dir, self.win = desktop, desktop.drive_c / "e2e" / name, "C:\\e2e\\" + name
+        self.desktop, self.dir = desktop, desktop.drive_c / "e2e" / name
+        self.win = "C:\\e2e\\" + name
         shutil.rmtree(self.dir, ignore_errors=True)
         self.dir.mkdir(parents=True)
         self.exe = Path(shutil.copy(EXE, self.dir))
@@ -187,7 +194,8 @@ class Program:
         """Runs a launch to its end: exit code 1, or 0 when done() says none
         of its work happened, is Wine's death."""
         return twice(self.exe.name, lambda: self.start(*args, **kw).wait(60),
-                     lambda code: code == WINE_DIED or (code == 0 and done is not None and not done()))
+                     lambda code: code == WINE_DIED or
+                     (code == 0 and done is not None and not done()))
 
     def showing(self, start, window, what):
         """Starts a run that must show a window (window() finds it): (process,
@@ -203,14 +211,16 @@ class Program:
 
     def until_box(self, title, start):
         """Starts a run that must show a box, dismisses it, returns the process."""
-        proc, box = self.showing(start, lambda: next((w[0] for w in self.desktop.windows() if w[1] == title), None),
-                                f"the box {title}")
+        def titled():
+            return next((w[0] for w in self.desktop.windows() if w[1] == title), None)
+        proc, box = self.showing(start, titled, f"the box {title}")
         self.desktop.dismiss(box, title)
         return proc
 
     def menu(self, *args):
         """Starts a run that shows a menu: (process, menu window)."""
-        proc, found = self.showing(lambda: self.start(*args), lambda: self.desktop.menu_windows(self.exe.name),
+        proc, found = self.showing(lambda: self.start(*args),
+                                   lambda: self.desktop.menu_windows(self.exe.name),
                                    "the menu")
         time.sleep(0.5)
         return proc, found[0]
@@ -239,6 +249,7 @@ class E2ETest(unittest.TestCase):
     def wine(self, folder, exe, *args):
         """A console tool's result. Our tools say why whenever they fail, so a
         failure without a word is Wine's death."""
-        return twice(exe, lambda: subprocess.run(["wine", str(folder / exe), *args], cwd=folder, env=self.desktop.env,
-                                                 capture_output=True, text=True, timeout=120),
+        return twice(exe, lambda: subprocess.run(["wine", str(folder / exe), *args], cwd=folder,
+                                                 env=self.desktop.env, capture_output=True,
+                                                 text=True, timeout=120),
                      lambda run: run.returncode != 0 and not run.stdout and not run.stderr)

@@ -20,7 +20,8 @@ class MenuTest(E2ETest):
 
     def click(self, window, index, button):
         """Clicks item index of the menu window with a button."""
-        self.desktop.x("xdotool", "mousemove", "--window", window[0], str(window[2] // 2), str(10 + 18 * index))
+        self.desktop.x("xdotool", "mousemove", "--window", window[0], str(window[2] // 2),
+                       str(10 + 18 * index))
         time.sleep(0.3)
         self.desktop.x("xdotool", "click", str(button))
         time.sleep(0.3)
@@ -30,7 +31,8 @@ class MenuTest(E2ETest):
         self.click(menu, 0, 2)  # marks the first folder; the menu stays
         self.click(menu, 2, 3)  # in copy mode the right button moves
         self.assertEqual(proc.wait(30), 0)
-        self.assertEqual(self.received(1, 2, 3) + self.prog.names("src"), [["a.txt"], [], ["a.txt"], "b.txt"])
+        self.assertEqual(self.received(1, 2, 3), [["a.txt"], [], ["a.txt"]])
+        self.assertEqual(self.prog.names("src"), ["b.txt"])
 
     def test_the_keyboard_chooses_in_a_submenu_reopened(self):
         # Wine sends no WM_MENUSELECT when a submenu closes with Left: the

@@ -18,10 +18,12 @@ class NamesTest(E2ETest):
 
     def test_command_line_names_stay_where_they_are(self):
         prog = self.program(ini="")
-        for name, content in (("é.txt", "accent"), ("e.txt", "plain"), ("x¥a.txt", "yen"), ("x/a.txt", "nested")):
+        for name, content in (("é.txt", "accent"), ("e.txt", "plain"), ("x¥a.txt", "yen"),
+                              ("x/a.txt", "nested")):
             prog.make("tree/sub/" + name, content)
         for name in ("é.txt", "x¥a.txt"):
-            self.told(prog, lambda: prog.start("/#1", "/#w", "/#d=move", prog.winpath("tree/sub/" + name)))
+            source = prog.winpath("tree/sub/" + name)
+            self.told(prog, lambda: prog.start("/#1", "/#w", "/#d=move", source))
         self.assertEqual(prog.names("tree"), ["sub"])
         self.assertEqual(prog.names("tree/sub"), ["e.txt", "x", "x¥a.txt", "é.txt"])
 
@@ -59,11 +61,14 @@ class NamesTest(E2ETest):
         for name in ("xab.txt", "é.txt", "e.txt"):
             prog.make("clip/" + name)
         self.clipboard_run(prog, "wfiles", f"{emoji}\n{good}\n", "/#w", "/#g=G")
-        self.clipboard_run(prog, "wtext", prog.winpath("clip/é.txt") + "\r\n" + other + "\r\n", "/#w", "/#g=G")
+        self.clipboard_run(prog, "wtext", prog.winpath("clip/é.txt") + "\r\n" + other + "\r\n",
+                           "/#w", "/#g=G")
         self.assertEqual(prog.names("dest"), ["good.txt", "other.txt"])
         # The ANSI file list, without a box.
-        self.clipboard_run(prog, "files", prog.winpath("clip/xab.txt") + "\n", "/#w", "/#d=move", "/#1", notice=False)
-        self.assertEqual(prog.names("clip"), ["e.txt", "good.txt", "other.txt", "x😀.txt", "é.txt"])
+        self.clipboard_run(prog, "files", prog.winpath("clip/xab.txt") + "\n", "/#w", "/#d=move",
+                           "/#1", notice=False)
+        self.assertEqual(prog.names("clip"),
+                         ["e.txt", "good.txt", "other.txt", "x😀.txt", "é.txt"])
         self.assertTrue(prog.path("xab.txt").exists())
 
     def test_clipboard_list_without_closing_nuls_is_read_within_its_block(self):
@@ -99,11 +104,13 @@ class NamesTest(E2ETest):
     def test_program_folder_the_code_page_cannot_hold_reads_no_look_alike(self):
         base = self.program()
         (base.path("cafe")).mkdir()  # what best fit makes of café
-        (base.path("cafe") / "Falvex.ini").write_text("[group]\n{G\n" + base.folder("wrong") + "\n}\n%end\n")
+        (base.path("cafe") / "Falvex.ini").write_text(
+            "[group]\n{G\n" + base.folder("wrong") + "\n}\n%end\n")
         base.path("café").mkdir()
         shutil.copy(base.exe, base.path("café") / "Falvex.exe")
         a = base.make("src/a.txt")
-        proc = base.until_box("エラー", lambda: base.start("/#w", "/#g=G", a, exe=base.path("café") / "Falvex.exe",
+        exe = base.path("café") / "Falvex.exe"
+        proc = base.until_box("エラー", lambda: base.start("/#w", "/#g=G", a, exe=exe,
                                                          cwd=base.path("café")))
         self.assertEqual(proc.wait(30), 0)
         self.assertEqual(base.names("wrong") + base.names("café"), ["Falvex.exe"])
@@ -112,10 +119,12 @@ class NamesTest(E2ETest):
         prog = self.group_program()
         prog.make("box/a.txt", "A")
         prog.make("box/é.txt", "accent")
-        self.told(prog, lambda: prog.start("/#K=sft", "/#d=move", "/#w", "/#g=G", prog.winpath("box")))
+        box = prog.winpath("box")
+        self.told(prog, lambda: prog.start("/#K=sft", "/#d=move", "/#w", "/#g=G", box))
         self.assertEqual(prog.names("dest") + prog.names("box"), ["a.txt", "é.txt"])
         # The program's own texts read right under code page 1252 too.
         prog.path("Falvex.ini").unlink()
         prog.folder("Falvex.ini")
-        proc = prog.until_box("エラー", lambda: prog.start(env=dict(self.desktop.env, LC_ALL="C.UTF-8")))
+        code_page_1252 = dict(self.desktop.env, LC_ALL="C.UTF-8")
+        proc = prog.until_box("エラー", lambda: prog.start(env=code_page_1252))
         self.assertEqual(proc.wait(30), 0)

@@ -33,7 +33,8 @@ class RecentTest(E2ETest):
         ready = self.prog.path("ready.txt")
 
         def hold():
-            helper = self.prog.start(self.prog.winpath("ready.txt"), self.prog.winpath("Falvex.recent"),
+            helper = self.prog.start(self.prog.winpath("ready.txt"),
+                                     self.prog.winpath("Falvex.recent"),
                                      exe=self.prog.tool("hold_file.exe"))
             wait_for(lambda: ready.exists() or helper.poll() is not None, "the holding helper")
             return helper

@@ -11,8 +11,10 @@ class ShellTest(E2ETest):
         prog = self.program()
         src = prog.make("src/a.txt")
         prog.folder("cafe")  # what best fit would make of café
-        text = "[group]\r\n{G\r\n" + prog.winpath("写真") + "\r\n" + prog.winpath("café") + "\r\n}\r\n%end\r\n"
-        for name, data in (("ANSI", text.replace("é", "e").encode("cp932")), ("UTF-8", text.encode("utf-8")),
+        text = ("[group]\r\n{G\r\n" + prog.winpath("写真") + "\r\n" + prog.winpath("café") +
+                "\r\n}\r\n%end\r\n")
+        for name, data in (("ANSI", text.replace("é", "e").encode("cp932")),
+                           ("UTF-8", text.encode("utf-8")),
                            ("UTF-16 LE", b"\xff\xfe" + text.encode("utf-16-le"))):
             with self.subTest(name):
                 for folder in ("写真", "cafe"):
@@ -20,7 +22,9 @@ class ShellTest(E2ETest):
                     prog.folder(folder)
                 (prog.dir / "Falvex.ini").write_bytes(data)
                 self.assertEqual(prog.run("/#w", "/#g=G", src, done=lambda: prog.names("写真")), 0)
-                self.assertEqual(prog.names("写真") + prog.names("cafe"), ["a.txt"] * (2 if name == "ANSI" else 1))
+                self.assertEqual(prog.names("写真"), ["a.txt"])
+                # ANSI cannot write café: its look-alike cafe is a folder of its own.
+                self.assertEqual(prog.names("cafe"), ["a.txt"] if name == "ANSI" else [])
 
     def test_a_drive_root_member_is_the_current_drives(self):
         prog = self.program(ini="[group]\n{Root\n\\\n}\n%end\n")
@@ -30,9 +34,11 @@ class ShellTest(E2ETest):
         link.unlink(missing_ok=True)
         link.symlink_to(scratch)
         try:  # "\" as a member: the root of the current drive (R:), not its folder
-            self.assertEqual(prog.run("/#w", "/#g=Root", prog.make("src/a.txt", "A"), cwd=scratch / "sub",
+            source = prog.make("src/a.txt", "A")
+            self.assertEqual(prog.run("/#w", "/#g=Root", source, cwd=scratch / "sub",
                                       done=lambda: (scratch / "a.txt").exists()), 0)
-            self.assertEqual(sorted(os.listdir(scratch)) + os.listdir(scratch / "sub"), ["a.txt", "sub"])
+            self.assertEqual(sorted(os.listdir(scratch)), ["a.txt", "sub"])
+            self.assertEqual(os.listdir(scratch / "sub"), [])
             # A program is handed the root in both forms: "R:" alone would
             # name the drive's current folder. (Without %M no program starts.)
             record = prog.winpath("rec.txt")
@@ -40,7 +46,8 @@ class ShellTest(E2ETest):
                                                "C:\\windows\\system32\\cmd.exe | Rec\n"
                                                f">/c echo [%P][%-P] %M>{record}\n%end\n")
             self.assertEqual(prog.run("/#a", "/#g=Drive", prog.winpath("src/a.txt")), 0)
-            wait_for(lambda: prog.path("rec.txt").exists() and prog.path("rec.txt").read_text().strip(),
+            record_file = prog.path("rec.txt")
+            wait_for(lambda: record_file.exists() and record_file.read_text().strip(),
                      "the program's record")
             self.assertEqual(prog.path("rec.txt").read_text().split()[0], "[R:\\][R:\\]")
         finally:
