@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     reinterpret_cast<DROPFILES*>(bytes)->fWide = format == "wfiles";
   }
   GlobalUnlock(block);
-  HWND owner = CreateWindowExA(0, "STATIC", "clip", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  HWND owner =
+      CreateWindowExA(0, "STATIC", "clip", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   if (!OpenClipboard(owner)) return 1;
   EmptyClipboard();
   SetClipboardData(format == "wtext" ? CF_UNICODETEXT : CF_HDROP, block);
