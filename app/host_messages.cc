@@ -1,6 +1,7 @@
 #include "app/host_messages.h"
 
 #include "config/config_model.h"
+#include "menu/live_folders.h"
 #include "menu/menu_build.h"
 #include "state/run_state.h"
 
@@ -15,6 +16,8 @@ bool onInitMenuPopup(PlatMenu submenu) {
   // closed without a word (Wine sends no WM_MENUSELECT for Left or Escape).
   int k = dirEntryOfSubmenu(submenu);
   if (k >= 0 && DirEntries.kind[k] == kDirSubmenu) fillDirMenu(submenu, k, 1);
+  int node = liveNodeOfSubmenu(submenu);
+  if (node >= 0) fillLiveMenu(submenu, node);
   return RunState.menuSelByMouse == 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "config/config_model.h"
 #include "config/recent_list.h"
+#include "menu/live_folders.h"
 #include "menu/menu_build.h"
 #include "platform/platform.h"
 #include "state/run_state.h"
@@ -15,6 +16,9 @@ int* highlightedMark() {
   if (k >= 0) return &DirEntries.marked[k];
   k = recentEntryOfMenuId(RunState.menuSelItem);
   if (k >= 0 && Recent.available[k]) return &Recent.marked[k];
+  LiveItem item;
+  k = liveNodeOfMenuId(RunState.menuSelItem, &item);
+  if (k >= 0 && item == kLiveHere) return &LiveNodes.marked[k];
   return nullptr;
 }
 

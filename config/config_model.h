@@ -20,6 +20,7 @@ enum : int {
   kDirFolder = 0,
   kDirSeparator = 2,
   kDirColumn = 3,
+  kDirLive = 4,  // "folder\*": its subfolders, listed as its submenu opens
   kDirSubmenu = 8,
   kDirSubmenuEnd = 9,
 };

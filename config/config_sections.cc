@@ -111,12 +111,23 @@ int appendDirEntry(int kind, int level) {
   return i;
 }
 
-bool readFolderLine(const std::string& line, int level) {
+// A folder line's kind: a live folder ends in "\*" (the star taken off),
+// any other line names the folder itself. -1 when it names no folder.
+int readFolderLine(const std::string& line, int level) {
   std::string folderText, caption;
   bool hasCaption = splitEntry(line, &folderText, &caption);
+  int kind = kDirFolder;
+  if (folderText.size() > 1 && folderText.back() == '*') {
+    std::string withoutStar = folderText.substr(0, folderText.size() - 1);
+    // Double-byte safe: a trail byte 0x5C before the star is no backslash.
+    if (endsWithBackslash(withoutStar.c_str())) {
+      folderText = withoutStar;
+      kind = kDirLive;
+    }
+  }
   char folder[kPathSize];
-  if (!existingFolder(folderText, folder)) return false;
-  int i = appendDirEntry(kDirFolder, level);
+  if (!existingFolder(folderText, folder)) return -1;
+  int i = appendDirEntry(kind, level);
   copyText(DirEntries.folder[i], kPathSize, folder);
   if (hasCaption) {
     copyText(DirEntries.caption[i], kPathSize, caption.c_str());
@@ -128,7 +139,7 @@ bool readFolderLine(const std::string& line, int level) {
     }
     copyText(DirEntries.caption[i], kPathSize, name.c_str());
   }
-  return true;
+  return kind;
 }
 
 }  // namespace
@@ -157,9 +168,9 @@ void readDirSection(const std::string& text) {
     } else if (line[0] == '}' && level > 0) {
       appendDirEntry(kDirSubmenuEnd, level--);
       reader.report(kLineTaken, "end of submenu");
-    } else if (readFolderLine(reader.expanded(), level)) {
+    } else if (int kind = readFolderLine(reader.expanded(), level); kind >= 0) {
       folderSinceOpener = true;
-      reader.report(kLineTaken, "folder");
+      reader.report(kLineTaken, kind == kDirLive ? "live folder" : "folder");
     } else {
       reader.report(kLineDropped, "folder does not exist");
     }

@@ -6,6 +6,7 @@
 #include "config/recent_list.h"
 #include "fileops/folder_listing.h"
 #include "state/left_out_names.h"
+#include "state/live_nodes.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
@@ -119,6 +120,8 @@ std::vector<const char*> markedFolders() {
   std::vector<const char*> folders;
   for (int i = 0; i < DirEntries.count; ++i)
     if (DirEntries.marked[i] == 1) folders.push_back(DirEntries.folder[i]);
+  for (int k = 0; k < kMaxLiveNodes; ++k)
+    if (LiveNodes.used[k] && LiveNodes.marked[k] == 1) folders.push_back(LiveNodes.folder[k]);
   for (int k = 0; k < Recent.count; ++k)
     if (Recent.marked[k] == 1) folders.push_back(Recent.folder[k]);
   return folders;

@@ -10,6 +10,7 @@
 #include "launch/command_line.h"
 #include "launch/launcher.h"
 #include "launch/placeholders.h"
+#include "menu/live_folders.h"
 #include "menu/menu_build.h"
 #include "menu/menu_run.h"
 #include "state/left_out_names.h"
@@ -34,8 +35,8 @@ DestinationAction groupAction(int g) {
 
 // Puts the browsed folder into entry 0 as the only marked entry; false when
 // the dialog was cancelled.
-bool browseIntoFirstEntry(PlatWindow window) {
-  std::string chosen = browseForDestination(window, browseStartFolder().c_str());
+bool browseIntoFirstEntry(PlatWindow window, const std::string& startFolder) {
+  std::string chosen = browseForDestination(window, startFolder.c_str());
   if (isUnheldName(chosen.c_str())) {  // any spelling of it names another
     noteUnheldName(chosen);
     tellLeftOutNames(window);
@@ -48,6 +49,7 @@ bool browseIntoFirstEntry(PlatWindow window) {
   DirEntries.markedCount = 1;
   DirEntries.count = 1;
   for (int& marked : Recent.marked) marked = 0;  // the answer is the one destination
+  for (int& marked : LiveNodes.marked) marked = 0;
   return true;
 }
 
@@ -57,6 +59,34 @@ DestinationAction singleFolderAction(const char* folder) {
   action.folders.push_back(folder);
   action.openFolder = folder;
   return action;
+}
+
+std::string newFolderParent;  // the folder the dialog's check looks into
+
+UiText checkNewFolderName(const std::string& name) {
+  return newFolderNameProblem(newFolderParent, name);
+}
+
+// Asks for a new folder's name under a live folder and makes the folder
+// (one that exists is used as it is). The node of the folder, -1 when the
+// dialog was cancelled or the folder could not be made; *made names a folder
+// this run made.
+int askForNewFolder(PlatWindow window, int parent, std::string* made) {
+  newFolderParent = LiveNodes.folder[parent];
+  std::string initial = splitPath(RunState.sourceList[0]).name;
+  std::string name = plat::askFolderName(window, newFolderParent.c_str(), initial,
+                                         checkNewFolderName);
+  if (name.empty()) return -1;
+  std::string path = withDriveRoot(newFolderParent.c_str());
+  addBackslash(&path);
+  path += name;
+  if (!plat::pathIsDirectory(path.c_str())) {
+    if (!plat::createFolder(path.c_str())) return -1;
+    *made = path;
+  }
+  int node = addLiveNode(path.c_str(), parent);
+  if (node < 0 && !made->empty()) plat::removeEmptyFolder(made->c_str());
+  return node;
 }
 
 // A chosen folder item is one of the marked ones, marked or not before.
@@ -127,6 +157,8 @@ void runNamedGroup(PlatWindow window, int group) {
 
 void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   DestinationAction action;
+  LiveItem liveItem = kLiveHere;
+  std::string madeFolder;  // a new folder made by this run
   if (dirEntryOfMenuId(chosenId) >= 0) {
     int i = dirEntryOfMenuId(chosenId);
     if (i >= DirEntries.count) return;
@@ -144,8 +176,21 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
     action = groupAction(g);
   } else if (chosenId == kSourceItemId) {
     swapIfAsked();  // before the dialog, so its title shows the mode
-    if (!browseIntoFirstEntry(window)) return;
+    if (!browseIntoFirstEntry(window, browseStartFolder())) return;
     action = singleFolderAction(DirEntries.folder[0]);
+  } else if (liveNodeOfMenuId(chosenId, &liveItem) >= 0) {
+    int node = liveNodeOfMenuId(chosenId, &liveItem);
+    swapIfAsked();
+    if (liveItem == kLiveMore) {
+      if (!browseIntoFirstEntry(window, LiveNodes.folder[node])) return;
+      action = singleFolderAction(DirEntries.folder[0]);
+    } else if (liveItem == kLiveNew) {
+      node = askForNewFolder(window, node, &madeFolder);
+      if (node < 0) return;
+      action = chosenFolderAction(&LiveNodes.marked[node], LiveNodes.folder[node]);
+    } else {
+      action = chosenFolderAction(&LiveNodes.marked[node], LiveNodes.folder[node]);
+    }
   } else if (chosenId == kConfigItemId) {
     openWithEditor(RunState.configPath);
     return;
@@ -165,6 +210,9 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   if (!group)
     for (const char* folder : markedFolders()) chosen.push_back(folder);
   performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
+  // A transfer cancelled before anything arrived leaves the folder it made
+  // empty: it goes again. One that existed before is never touched.
+  if (!madeFolder.empty()) plat::removeEmptyFolder(madeFolder.c_str());
   // Only a run that sent something remembers where to; a group is one click
   // already, and is not remembered.
   if (RunState.sentCount > 0) recordRecentFolders(chosen);
@@ -172,7 +220,7 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
 
 void runPresetDestination(PlatWindow window) {
   if (RunState.presetDestination == kPresetBrowse) {
-    if (!browseIntoFirstEntry(window)) return;
+    if (!browseIntoFirstEntry(window, browseStartFolder())) return;
     RunState.presetDestination = kPresetNone;  // transfer to the entry, not up levels
     performDestination(window, singleFolderAction(DirEntries.folder[0]));
     copyText(RunState.resolvedDestination, kPathSize, DirEntries.folder[0]);

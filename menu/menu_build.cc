@@ -5,6 +5,7 @@
 
 #include "config/config_model.h"
 #include "config/recent_list.h"
+#include "menu/live_folders.h"
 #include "fileops/folder_listing.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
@@ -23,6 +24,7 @@ void forgetSubmenuTree(PlatMenu menu) {
     forgetSubmenuTree(submenu);
     for (PlatMenu& owned : MenuBuild.dirSubmenu)
       if (owned == submenu) owned = nullptr;
+    forgetLiveSubmenu(submenu);
   }
 }
 
@@ -76,6 +78,10 @@ void appendDirLevel(PlatMenu menu, int index, int offset) {
       case kDirSubmenu:
         appendDirItem(menu, i, DirEntries.caption[i]);
         attachDirSubmenu(menu, i);
+        break;
+      case kDirLive:
+        appendDirItem(menu, i, DirEntries.caption[i]);
+        attachLiveSubmenu(menu, kDirItemBaseId + i, DirEntries.folder[i], -1);
         break;
       case kDirSubmenuEnd:
         MenuBuild.pendingBreak = kBreakNone;  // never carried past a submenu's end

@@ -2,6 +2,7 @@
 
 #include "config/config_model.h"
 #include "config/recent_list.h"
+#include "menu/live_folders.h"
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"
 #include "state/run_state.h"
@@ -86,6 +87,7 @@ void runMenu(PlatWindow window, int noSource) {
       return;
     }
     forgetDirSubmenus();
+    forgetLiveNodes();
     loadRecentList();
     appendRecentSubmenu(menu);
     appendDirLevel(menu, 0, 0);

@@ -71,6 +71,22 @@ enum UiText {
   kTextFolderMissing, // a destination folder vanished
   kTextInvalidNames,  // names no file can have were left out
   kTextRecentDestinations,  // the submenu of recent destinations
+  kTextThisFolder,          // a live folder's own item
+  kTextNewFolderItem,
+  kTextUnshownFolders,      // "%d" folders whose names cannot show
+  kTextMoreFolders,         // "%d" more folders, through the browser
+  kTextNoResponse,          // the folder was not listed in time
+  kTextNotFound,            // the folder is gone
+  kTextNewFolderTitle,
+  kTextNewFolderPrompt,     // followed by the parent folder
+  kTextNameEmpty,           // refusals of a new folder's name
+  kTextNameBadCharacter,
+  kTextNameBadEnd,
+  kTextNameDevice,
+  kTextNameTooLong,
+  kTextNameUnheld,
+  kTextNameIsFile,
+  kTextCancel,
   kUiTextCount,
 };
 
@@ -128,6 +144,28 @@ bool replaceFile(const char* path, const std::string& bytes);
 // The file could be written (or, when missing, created in its folder).
 bool fileWritable(const char* path);
 
+// A folder's subfolders, waited for at most waitMs: a slow folder (an
+// offline share, a sleeping disk) is listed on in the background, and the
+// next call for it takes the result once there. Names the code page cannot
+// hold come marked.
+struct Subfolder {
+  std::string name;
+  bool hidden;  // hidden or system, junctions such as "Application Data" too
+};
+enum ListOutcome { kListed, kListMissing, kListSlow };
+ListOutcome listSubfolders(const char* folder, int waitMs, std::vector<Subfolder>* subfolders);
+bool createFolder(const char* path);
+// Removes the folder only when it is empty.
+void removeEmptyFolder(const char* path);
+// The reason a typed name is refused (shown in a box over the dialog, which
+// stays open with the text kept), or kUiTextCount when it is taken.
+typedef UiText (*FolderNameCheck)(const std::string& name);
+// The new-folder dialog over owner, naming parent, the field pre-filled with
+// initial and selected. The name taken, read wide (a character the code
+// page cannot hold comes marked and check refuses it); empty on Cancel.
+std::string askFolderName(PlatWindow owner, const char* parent, const std::string& initial,
+                          FolderNameCheck check);
+
 // --- shell ---
 struct FileOperation {
   PlatWindow window;
@@ -179,11 +217,13 @@ PlatMenu createPopupMenu();
 PlatMenu createMenu();
 void destroyMenu(PlatMenu menu);
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text);
-// An item whose caption is one of the program's own texts.
-void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text);
+// An item whose caption is one of the program's own texts, its "%d" (if
+// any) replaced by number.
+void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number = 0);
 // MIIM_STATE by command id: checked, or the plain enabled state.
 void setMenuItemChecked(PlatMenu menu, int id, bool checked);
 void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu);
+void setMenuItemSubmenuAt(PlatMenu menu, int position, PlatMenu submenu);
 int menuItemCount(PlatMenu menu);
 void deleteMenuItemAt(PlatMenu menu, int position);
 PlatMenu subMenuAt(PlatMenu menu, int position);

@@ -18,7 +18,10 @@ FakeWorld* world = new FakeWorld;
 const char* const kTextNames[] = {
     "ConfigError", "Error", "ReleaseKeys", "Notice", "Version", "VersionTitle",
     "BrowseCopy", "BrowseCopyInternal", "BrowseMove", "BrowseMoveInternal",
-    "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames", "RecentDestinations"};
+    "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames", "RecentDestinations",
+    "ThisFolder", "NewFolder...", "UnshownFolders", "MoreFolders", "NoResponse", "NotFound",
+    "NewFolderTitle", "NewFolderPrompt", "NameEmpty", "NameBadCharacter", "NameBadEnd",
+    "NameDevice", "NameTooLong", "NameUnheld", "NameIsFile", "Cancel"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
 void note(const std::string& line) { world->log += line + "\n"; }
@@ -226,6 +229,8 @@ std::string unicodeTextBlock(const std::string& text) {
 
 void holdFile(const std::string& path) { world->heldFiles.insert(keyOf(path)); }
 void makeReadOnly(const std::string& path) { world->readOnly.insert(keyOf(path)); }
+void makeHidden(const std::string& path) { world->hiddenFolders.insert(keyOf(path)); }
+void makeSlow(const std::string& path) { world->slowFolders.insert(keyOf(path)); }
 
 void addFolder(const std::string& path) { add(path, true, ""); }
 void addFile(const std::string& path, const std::string& content) { add(path, false, content); }
@@ -342,6 +347,50 @@ bool fileWritable(const char* path) {
   return !world->writesFail && !(e && (e->folder || world->readOnly.count(keyOf(path))));
 }
 
+ListOutcome listSubfolders(const char* folder, int waitMs, std::vector<Subfolder>* subfolders) {
+  checkUnmarked(folder);
+  std::string key = keyOf(folder);
+  auto it = world->entries.find(key);
+  if (it == world->entries.end() || !it->second.folder) return kListMissing;
+  if (world->slowFolders.erase(key)) {  // listed by the time it is asked again
+    note("waited " + std::to_string(waitMs) + " ms for " + folder);
+    return kListSlow;
+  }
+  subfolders->clear();
+  for (auto& [entryKey, entry] : world->entries) {
+    if (parentKey(entryKey) != key || !entry.folder) continue;
+    std::string name = entry.path.substr(entry.path.find_last_of("\\/") + 1);
+    subfolders->push_back({name, world->hiddenFolders.count(entryKey) > 0});
+  }
+  return kListed;
+}
+
+bool createFolder(const char* path) {
+  checkUnmarked(path);
+  note(std::string("mkdir ") + path);
+  if (find(path)) return false;
+  addFolder(path);
+  return true;
+}
+
+void removeEmptyFolder(const char* path) {
+  std::string key = keyOf(path);
+  for (auto& [entryKey, entry] : world->entries)
+    if (parentKey(entryKey) == key) return;
+  if (world->entries.erase(key)) note(std::string("rmdir ") + path);
+}
+
+std::string askFolderName(PlatWindow, const char* parent, const std::string& initial,
+                          FolderNameCheck check) {
+  note(std::string("ask NewFolderTitle ") + parent + " [" + initial + "]");
+  for (const std::string& typed : world->typedNames) {
+    UiText refusal = check(typed);
+    if (refusal == kUiTextCount) return typed;
+    note(std::string("box Notice: ") + kTextNames[refusal]);
+  }
+  return std::string();  // Cancel
+}
+
 int shellFileOperation(const FileOperation& op, bool* aborted) {
   std::string line = op.func == kFileOpMove ? "move " : "copy ";
   line += flagWords(op.flags, {{kFofAllowUndo, "undo"}, {kFofNoConfirmation, "no-prompts"}}) + " ";
@@ -431,8 +480,10 @@ void destroyMenu(PlatMenu menu) { destroyTree(asMenu(menu)); }
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
   asMenu(menu)->items.push_back({flags, id, text, false, nullptr});
 }
-void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text) {
-  asMenu(menu)->items.push_back({flags, id, kTextNames[text], false, nullptr});
+void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number) {
+  std::string caption = kTextNames[text];
+  if (number) caption += " " + std::to_string(number);
+  asMenu(menu)->items.push_back({flags, id, caption, false, nullptr});
 }
 
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
@@ -441,6 +492,10 @@ void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
 void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu) {
   if (FakeMenuItem* item = asMenu(menu)->byId(id)) item->submenu = asMenu(submenu);
 }
+void setMenuItemSubmenuAt(PlatMenu menu, int position, PlatMenu submenu) {
+  asMenu(menu)->items[position].submenu = asMenu(submenu);
+}
+
 int menuItemCount(PlatMenu menu) { return static_cast<int>(asMenu(menu)->items.size()); }
 void deleteMenuItemAt(PlatMenu menu, int position) {
   auto& items = asMenu(menu)->items;

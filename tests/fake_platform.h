@@ -53,6 +53,11 @@ struct FakeWorld {
   std::set<std::string> heldFiles;  // by folded path: held open by a run
   std::set<std::string> readOnly;   // by folded path
   bool writesFail = false;
+  std::set<std::string> hiddenFolders;  // by folded path: hidden or system
+  std::set<std::string> slowFolders;    // by folded path: not listed in time, once
+  // What the user types in the new-folder dialog, tried in turn until one is
+  // taken; Cancel after the last.
+  std::vector<std::string> typedNames;
   std::map<PlatWindow, std::vector<int>> windowRects;
   std::set<int> keysDown;
   std::map<int, int> asyncPollsDown;  // polls a key still reads as down
@@ -82,6 +87,9 @@ void removeEntry(const std::string& path);
 // Another run holds the file exclusively; the file refuses to be written.
 void holdFile(const std::string& path);
 void makeReadOnly(const std::string& path);
+// The folder is hidden (or system), or slow to list once.
+void makeHidden(const std::string& path);
+void makeSlow(const std::string& path);
 // A name as the platform hands over one the code page cannot hold: each
 // '#' of the text stands for a character written as kUnheldMark + "00E9".
 std::string unheld(const std::string& text);

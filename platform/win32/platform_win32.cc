@@ -311,8 +311,11 @@ void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
               (flags & MF_SEPARATOR) ? nullptr : text);
 }
 
-void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text) {
-  AppendMenuW(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id), uiText(text).c_str());
+void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number) {
+  std::wstring caption = uiText(text);
+  size_t at = caption.find(L"%d");
+  if (at != std::wstring::npos) caption.replace(at, 2, std::to_wstring(number));
+  AppendMenuW(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id), caption.c_str());
 }
 
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
@@ -333,6 +336,15 @@ void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu) {
   info.hSubMenu = static_cast<HMENU>(submenu);
   SetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(id), FALSE,
                    &info);
+}
+
+void setMenuItemSubmenuAt(PlatMenu menu, int position, PlatMenu submenu) {
+  MENUITEMINFOA info;
+  ZeroMemory(&info, sizeof info);
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_SUBMENU;
+  info.hSubMenu = static_cast<HMENU>(submenu);
+  SetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(position), TRUE, &info);
 }
 
 int menuItemCount(PlatMenu menu) {

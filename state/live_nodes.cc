@@ -1,0 +1,3 @@
+#include "state/live_nodes.h"
+
+LiveNodeRecord LiveNodes;
