@@ -77,8 +77,10 @@ int liveNodeOfSubmenu(PlatMenu submenu) {
 }
 
 void forgetLiveSubmenu(PlatMenu submenu) {
+  // The folder stays: the menu's choice is carried out after the menus are
+  // gone. Only the handle, which may be handed out again, is dropped.
   int node = liveNodeOfSubmenu(submenu);
-  if (node >= 0) freeNodeTree(node);
+  if (node >= 0) LiveNodes.submenu[node] = nullptr;
 }
 
 int liveNodeOfMenuId(int id, LiveItem* item) {

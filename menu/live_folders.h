@@ -31,7 +31,7 @@ int attachLiveSubmenu(PlatMenu menu, int itemId, const char* folder, int parent)
 int addLiveNode(const char* folder, int parent);
 // The live folder whose submenu this is; -1 for any other menu.
 int liveNodeOfSubmenu(PlatMenu submenu);
-// A submenu about to be destroyed: its node (and those below) are forgotten.
+// A submenu about to be destroyed: its handle names its folder no more.
 void forgetLiveSubmenu(PlatMenu submenu);
 // The node and kind of a live item's id; -1 for any other id.
 int liveNodeOfMenuId(int id, LiveItem* item);

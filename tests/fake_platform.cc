@@ -403,7 +403,17 @@ int shellFileOperation(const FileOperation& op, bool* aborted) {
   note(line);
   int call = ++world->fileOps;
   *aborted = call == world->abortAtOp;
-  return call == world->failAtOp ? 0x7C : 0;
+  if (*aborted || call == world->failAtOp) return *aborted ? 0 : 0x7C;
+  // Done: the items arrive in the folder (a move takes them away).
+  for (const char* p = op.from; *p; p += strlen(p) + 1) {
+    const FakeWorld::Entry* item = find(p);
+    if (!item) continue;
+    bool folder = item->folder;
+    std::string arrived = std::string(op.to) + "\\" + (strrchr(p, '\\') ? strrchr(p, '\\') + 1 : p);
+    if (op.func == kFileOpMove) removeEntry(p);
+    add(arrived, folder, "");
+  }
+  return 0;
 }
 
 std::string browseForFolder(PlatWindow, UiText title, const char* start) {

@@ -1,6 +1,7 @@
 #include "app/host_messages.h"
 #include "app/menu_hooks.h"
 #include "app/startup.h"
+#include "menu/live_folders.h"
 #include "menu/menu_build.h"
 #include "menu/menu_run.h"
 #include "state/left_out_names.h"
@@ -116,13 +117,18 @@ class RunTest : public FalvexTest {
     for (const char* folder : {"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\Base", "E:\\",
                                "C:\\empty"})
       addFolder(folder);
-    for (const char* file : {"C:\\in\\a.txt", "C:\\in\\sub\\d.txt", "C:\\box\\b.txt",
-                             "C:\\src\\.hidden", "C:\\src\\sub\\deep.txt"})
-      addFile(file);
+    addSources();
     addFile("C:\\Tools\\filer.exe");
     addFile("C:\\Tools\\rec.exe");
     addFile(unheld("C:\\box\\#.txt"));
     fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\in\\a.txt\r\n");
+  }
+
+  // The files the runs send, back in place after a run that moved them.
+  void addSources() {
+    for (const char* file : {"C:\\in\\a.txt", "C:\\in\\sub\\d.txt", "C:\\box\\b.txt",
+                             "C:\\src\\.hidden", "C:\\src\\sub\\deep.txt"})
+      addFile(file);
   }
 
   // The menu's item for the caption; fails the test when it is not there.
@@ -211,6 +217,7 @@ class RunTest : public FalvexTest {
     initPathsAndMetrics(1024, 740, 3);
     addFile("C:\\Prog\\Falvex.ini", config);
     addFolder("D:\\G2");
+    addSources();
     fake().keysDown = keys;
     fake().failAtOp = 0;
     fake().abortAtOp = 0;
@@ -708,6 +715,180 @@ copy undo C:\in\a.txt > C:\Work
 beep
 write refused C:\Prog\Falvex.recent
 )"));
+}
+
+// Live folders: D:\Live\* offers its subfolders as its submenu opens. A
+// caption shown in several open submenus ("ThisFolder") names the one in
+// the submenu opened last.
+TEST_F(RunTest, LiveFolders) {
+  const std::string config = "[dir]\nC:\\Work\nD:\\Live\\* | &Live\n%end\n";
+  for (const char* folder : {"D:\\Live\\10", "D:\\Live\\2", "D:\\Live\\a&b", "D:\\Live\\Deep\\Inner",
+                             "D:\\Live\\Hid"})
+    addFolder(folder);
+  addFolder(unheld("D:\\Live\\Caf#"));
+  makeHidden("D:\\Live\\Hid");
+  const std::string menu = R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|&Live>|-|a.txt ( &1 )]
+open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 1]
+)";
+  struct Case {
+    const char* what;
+    std::string commandLine;
+    std::vector<Step> steps;
+    std::string log;
+    Keys keys = {};
+  } cases[] = {
+      {"the folder itself, a new one, then subfolders in file-manager order; hidden ones out, "
+       "unholdable ones counted", "C:\\in\\a.txt", {openByKeyboard("&Live")}, menu + R"(menu closed
+)"},
+      {"a subfolder's own item sends there, and Ctrl opens it afterwards", "C:\\in\\a.txt",
+       {openByKeyboard("&Live"), openByKeyboard("Deep"), choose("ThisFolder")}, menu + R"(open [ThisFolder|NewFolder...|-|Inner>]
+menu closed
+copy undo C:\in\a.txt > D:\Live\Deep
+beep
+run D:\Live\Deep|(none)|(none)
+)", kCtrl},
+      {"a live folder's own item marks like a folder; in move mode the last one moves",
+       "/#d=move C:\\in\\a.txt",
+       std::vector<Step>{openByKeyboard("&Live")} + mark("ThisFolder") + openByKeyboard("2") +
+           choose("ThisFolder"), R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|&Live>|-|*a.txt ( &1 )]
+open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 1]
+kept [*ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 1]
+open [ThisFolder|NewFolder...]
+menu closed
+copy undo C:\in\a.txt > D:\Live
+move undo C:\in\a.txt > D:\Live\2
+beep
+)"},
+      {"the right button swaps copy and move", "C:\\in\\a.txt",
+       {openByKeyboard("&Live"), rightButton(), choose("ThisFolder")}, menu + R"(menu closed
+move undo C:\in\a.txt > D:\Live
+beep
+)"},
+      {"a subfolder gone since it was listed stops the run with a box", "C:\\in\\a.txt",
+       {openByKeyboard("&Live"), openByKeyboard("Deep"), vanish("D:\\Live\\Deep\\Inner"),
+        vanish("D:\\Live\\Deep"), choose("ThisFolder")}, menu + R"(open [ThisFolder|NewFolder...|-|Inner>]
+menu closed
+front
+box Notice: FolderMissing D:\Live\Deep
+)"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(run(c.commandLine, c.steps, c.keys, config), withoutFirstLineFeed(c.log)) << c.what;
+}
+
+// A folder slow to list shows a greyed note and never holds the menu past
+// the wait; opened again once listed, it shows its subfolders. One gone
+// since start shows it is not there.
+TEST_F(RunTest, SlowAndVanishedLiveFolders) {
+  const std::string config = "[dir]\nD:\\Live\\*\nD:\\Gone\\*\n%end\n";
+  addFolder("D:\\Live\\One");
+  addFolder("D:\\Gone");
+  makeSlow("D:\\Live");
+  std::vector<Step> steps = {openByKeyboard("Live"), closeSubmenu("Live"), openByKeyboard("Live"),
+                             vanish("D:\\Gone"), openByKeyboard("Gone")};
+  EXPECT_EQ(run("C:\\in\\a.txt", steps, {}, config), withoutFirstLineFeed(R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Live>|Gone>|-|a.txt ( &1 )]
+waited 1500 ms for D:\Live
+open [~NoResponse]
+open [ThisFolder|NewFolder...|-|One>]
+open [~NotFound]
+menu closed
+)"));
+}
+
+// Past 200 subfolders, the last item browses from the folder, and the
+// browser's answer is the one destination.
+TEST_F(RunTest, LargeLiveFoldersBrowse) {
+  for (int i = 1; i <= 201; ++i) addFolder("D:\\Big\\f" + std::to_string(i));
+  std::string log = run("C:\\in\\a.txt", {openByKeyboard("Big"), choose("MoreFolders 1")}, {},
+                        "[dir]\nD:\\Big\\*\n%end\n");
+  EXPECT_NE(log.find("|f199>|f200>|MoreFolders 1]\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("menu closed\nbrowse BrowseCopy D:\\Big\ncopy undo C:\\in\\a.txt > D:\\Beta\n"),
+            std::string::npos) << log;
+}
+
+// A new folder on the way: the dialog names the parent and offers the first
+// source's name; the folder is made, or used when it exists, and receives
+// the sources; one this run made and a cancelled transfer left empty goes.
+TEST_F(RunTest, NewFolderOnTheWay) {
+  const std::string config = "[dir]\nD:\\Live\\* | Live\n%end\n";
+  addFolder("D:\\Live\\Old");
+  addFile("D:\\Live\\f.txt");
+  struct Case {
+    const char* what;
+    std::vector<std::string> typed;
+    std::vector<Step> steps;
+    std::string afterDialog;
+  } cases[] = {
+      {"a name refused, then a folder made", {"a:b", "New"}, {}, R"(box Notice: NameBadCharacter
+mkdir D:\Live\New
+copy undo C:\in\a.txt > D:\Live\New
+beep
+)"},
+      {"an existing folder is used as it is", {"Old"}, {}, R"(copy undo C:\in\a.txt > D:\Live\Old
+beep
+)"},
+      {"a file in the way is refused like a bad name", {"f.txt"}, {}, R"(box Notice: NameIsFile
+)"},
+      {"Cancel makes nothing and sends nothing", {}, {}, ""},
+      {"a made folder a cancelled transfer left empty goes again", {"Empty"}, {cancelOperation(1)},
+       R"(mkdir D:\Live\Empty
+copy undo C:\in\a.txt > D:\Live\Empty
+rmdir D:\Live\Empty
+)"},
+      {"one that existed stays, emptied or not", {"Old"}, {cancelOperation(1)},
+       R"(copy undo C:\in\a.txt > D:\Live\Old
+)"},
+  };
+  for (const Case& c : cases) {
+    fake().typedNames = c.typed;
+    std::vector<Step> steps = c.steps + openByKeyboard("Live") + choose("NewFolder...");
+    const std::string shown = withoutFirstLineFeed(R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Live>|-|a.txt ( &1 )]
+open [ThisFolder|NewFolder...|-|Old>]
+menu closed
+ask NewFolderTitle D:\Live [a]
+)");
+    EXPECT_EQ(run("C:\\in\\a.txt", steps, {}, config), shown + c.afterDialog) << c.what;
+    removeEntry("D:\\Live\\New");  // the next row lists D:\Live as it was
+  }
+}
+
+// Each row: a name typed for a new folder under D:\Live, and why it is
+// refused ("" when it is taken).
+TEST_F(RunTest, NewFolderNames) {
+  addFile("D:\\Live\\f.txt");
+  const std::pair<std::string, const char*> names[] = {
+      {"Clients 2026", ""},
+      {"", "NameEmpty"},
+      {"   ", "NameEmpty"},
+      {"a\\b", "NameBadCharacter"},
+      {"a|b", "NameBadCharacter"},
+      {"\x95\x5C", ""},  // 表: its trail byte is no backslash
+      {"name.", "NameBadEnd"},
+      {"name ", "NameBadEnd"},
+      {"CON", "NameDevice"},
+      {"com1.txt", "NameDevice"},
+      {std::string(251, 'n'), "NameTooLong"},  // D:\Live\ and the name: 260 with the NUL
+      {unheld("Caf#"), "NameUnheld"},
+      {"f.txt", "NameIsFile"},
+  };
+  for (const auto& [name, refusal] : names) {
+    fake().typedNames = {name};
+    plat::askFolderName(nullptr, "D:\\Live", "", [](const std::string& typed) {
+      return newFolderNameProblem("D:\\Live", typed);
+    });
+    std::string log = takeLog();
+    std::string said = log.find("box Notice: ") == std::string::npos
+                           ? "" : log.substr(log.find("box Notice: ") + 12);
+    EXPECT_EQ(said, refusal[0] ? std::string(refusal) + "\n" : "") << name;
+  }
 }
 
 // The command ids are the scheme other runs and hooks rely on: every item
