@@ -20,6 +20,7 @@ const char* kindName(int kind) {
     case kDirColumn: return "column";
     case kDirSubmenu: return "submenu";
     case kDirSubmenuEnd: return "end";
+    case kDirLive: return "live";
   }
   return "unknown";
 }
@@ -112,6 +113,10 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {" | Caption", "DROP folder does not exist"},
       {"{", "DROP folder does not exist"},
       {"E:\\", "ok folder"},
+      {"%pj%\\* | &Live", "ok live folder"},
+      {"D:\\Nowhere\\*", "DROP folder does not exist"},
+      {"D:\\Proj\\*\\Alpha", "DROP folder does not exist"},  // a star only at the end
+      {"D:\\Proj\\\x95\x5C*", "DROP folder does not exist"},  // 表*: no backslash before it
       {";note", "skip comment"},
       {"%end", "skip end of section"},
       {"[group]", ""},
@@ -152,6 +157,7 @@ submenu "Pro&jects"
   end
 column
 folder E: "E:\"
+live D:\Proj "&Live"
 group ""
 group "A" D:\Photos
 program C:\Tools\view.exe "Viewer" /files %M

@@ -726,11 +726,12 @@ TEST_F(RunTest, LiveFolders) {
                              "D:\\Live\\Hid"})
     addFolder(folder);
   addFolder(unheld("D:\\Live\\Caf#"));
+  addFolder("D:\\Live\\" + std::string(255, 'n'));  // no path holds it
   makeHidden("D:\\Live\\Hid");
   const std::string menu = R"(
 menu at 512,370 right-button,centred,v-centred,returns-choice
   [Work|&Live>|-|a.txt ( &1 )]
-open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 1]
+open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 2]
 )";
   struct Case {
     const char* what;
@@ -755,8 +756,8 @@ run D:\Live\Deep|(none)|(none)
            choose("ThisFolder"), R"(
 menu at 512,370 right-button,centred,v-centred,returns-choice
   [Work|&Live>|-|*a.txt ( &1 )]
-open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 1]
-kept [*ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 1]
+open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 2]
+kept [*ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 2]
 open [ThisFolder|NewFolder...]
 menu closed
 copy undo C:\in\a.txt > D:\Live

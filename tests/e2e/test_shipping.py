@@ -126,7 +126,7 @@ class ShippingTest(E2ETest):
         run = self.wine(self.prog.dir, "falvex-check.exe", self.prog.winpath("Falvex.ini"))
         self.assertEqual(run.returncode, 0, run.stdout)
         self.assertIn("encoding: ANSI (system code page)", run.stdout)
-        self.assertIn("9 folder entries, 1 groups, 1 programs, 1 macros; 0 problem(s)", run.stdout)
+        self.assertIn("10 folder entries, 1 groups, 1 programs, 1 macros; 0 problem(s)", run.stdout)
         # The last line has no line feed: only a line that means something is a problem.
         for last, code in (("%end", 0), ("; a note", 0), ("C:\\Windows", 1)):
             (self.prog.dir / "Falvex.ini").write_text("[dir]\nC:\\Windows\n%end\n" + last)

@@ -1,0 +1,42 @@
+"""Live folders through the real menu: subfolders listed as the submenu
+opens, and a new folder made on the way through the real dialog."""
+import time
+
+from harness import E2ETest, wait_for
+
+
+class LiveTest(E2ETest):
+    def setUp(self):
+        self.prog = self.program()
+        self.prog.folder("live/A/B")
+        (self.prog.dir / "Falvex.ini").write_text(
+            f"[system]\n@menu=center\n%end\n[dir]\n{self.prog.winpath('live')}\\* | Live\n%end\n")
+
+    def menu_keys(self, *keys):
+        self.desktop.x("xdotool", "mousemove", "5", "5")  # away from the menu
+        proc, menu = self.prog.menu(self.prog.make("src/a.txt"))
+        self.desktop.keys(menu[0], *keys)
+        return proc
+
+    def dialog(self):
+        return wait_for(lambda: next((w[0] for w in self.desktop.windows()
+                                      if w[1] == "新しいフォルダ"), None), "the new-folder dialog")
+
+    def test_a_subfolder_two_levels_down_receives(self):
+        # Live > このフォルダへ, 新しいフォルダ..., A > このフォルダへ
+        proc = self.menu_keys("Right", "Down", "Down", "Right", "Return")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(self.prog.names("live/A"), ["B", "a.txt"])
+
+    def test_a_new_folder_refused_then_made(self):
+        proc = self.menu_keys("Right", "Down", "Return")
+        dialog = self.dialog()
+        time.sleep(0.5)
+        self.desktop.keys(dialog, "a", "colon", "b", "Return")  # replaces the offered "a"
+        box = wait_for(lambda: next((w[0] for w in self.desktop.windows() if w[1] == "注意"), None),
+                       "the box that says why")
+        self.desktop.dismiss(box, "注意")
+        self.desktop.keys(dialog, "BackSpace", "BackSpace", "BackSpace", "N", "e", "w", "Return")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(self.prog.names("live"), ["A", "New"])
+        self.assertEqual(self.prog.names("live/New"), ["a.txt"])
