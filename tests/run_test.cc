@@ -657,16 +657,28 @@ move undo C:\in\a.txt > D:\Beta
 beep
 write C:\Prog\Falvex.recent
 )", "C:\\Work\r\nD:\\Alpha\r\nD:\\Beta\r\n", recentConfig},
-      {"the browser's folder is recorded; an empty list shows no submenu", "", "C:\\in\\a.txt",
-       {choose("a.txt ( &1 )")}, R"(
+      {"the browser's folder is the one destination, recent marks or not, and is recorded",
+       "D:\\Alpha\r\n", "C:\\in\\a.txt",
+       std::vector<Step>{openByKeyboard("RecentDestinations")} + mark("&1 D:\\Alpha") +
+           choose("a.txt ( &1 )"), R"(
 menu at 512,370 right-button,centred,v-centred,returns-choice
-  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [&1 D:\Alpha]
+kept [*&1 D:\Alpha]
 menu closed
 browse BrowseCopy C:\in
 copy undo C:\in\a.txt > D:\Beta
 beep
 write C:\Prog\Falvex.recent
-)", "D:\\Beta\r\n", recentConfig},
+)", "D:\\Beta\r\nD:\\Alpha\r\n", recentConfig},
+      {"an empty list shows no submenu", "", "C:\\in\\a.txt", {choose("Work")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+copy undo C:\in\a.txt > C:\Work
+beep
+write C:\Prog\Falvex.recent
+)", "C:\\Work\r\n", recentConfig},
       {"a group is one click already: not recorded", "D:\\Alpha\r\n", "C:\\in\\a.txt",
        {choose("A")}, R"(
 menu at 512,370 right-button,centred,v-centred,returns-choice
@@ -890,6 +902,19 @@ TEST_F(RunTest, NewFolderNames) {
                            ? "" : log.substr(log.find("box Notice: ") + 12);
     EXPECT_EQ(said, refusal[0] ? std::string(refusal) + "\n" : "") << name;
   }
+}
+
+// Access keys 1 to 9 and 0 go to the first ten recent folders; a path's
+// own "&" shows as written, and a caption is cut to fit an item.
+TEST_F(RunTest, RecentCaptions) {
+  std::string list = "D:\\" + std::string(255, 'x') + "\r\nD:\\A&B\r\n";
+  for (int i = 3; i <= 11; ++i) list += "D:\\F" + std::to_string(i) + "\r\n";
+  addFile("C:\\Prog\\Falvex.recent", list);
+  std::string log = run("C:\\in\\a.txt", {openByKeyboard("RecentDestinations")}, {},
+                        "[system]\n@recent=20\n%end\n[dir]\nC:\\Work\n%end\n");
+  EXPECT_NE(log.find("open [~&1 D:\\" + std::string(253, 'x') + "|~&2 D:\\A&&B|~&3 D:\\F3|"),
+            std::string::npos) << log;
+  EXPECT_NE(log.find("|~&0 D:\\F10|~D:\\F11]"), std::string::npos) << log;
 }
 
 // The command ids are the scheme other runs and hooks rely on: every item

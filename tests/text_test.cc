@@ -110,3 +110,23 @@ TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
                            kEncodingUtf16Be),
             std::u16string({kUnreadableUnit, u'A', kUnreadableUnit, 0xDBFF, 0xDFFF}));
 }
+
+// The recent list is written as UTF-8: each length of sequence at its edges,
+// a pair as one character, a lone surrogate as U+FFFD.
+TEST_F(TextTest, Utf8OfEachLength) {
+  struct Case {
+    const char* what;
+    std::u16string text;
+    std::string bytes;
+  } cases[] = {
+      {"ASCII to its last", u"a\u007F", "a\x7F"},
+      {"two bytes, first and last", u"\u0080\u07FF", "\xC2\x80\xDF\xBF"},
+      {"three bytes, first and last", u"\u0800\uFFFF", "\xE0\xA0\x80\xEF\xBF\xBF"},
+      {"a surrogate pair is four bytes", u"\U0001F600\U0010FFFF",
+       "\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"},
+      {"a lone high or low surrogate", std::u16string({0xD800, u'a', 0xDC00}),
+       "\xEF\xBF\xBD" "a\xEF\xBF\xBD"},
+      {"a high surrogate at the end", std::u16string({u'a', 0xDBFF}), "a\xEF\xBF\xBD"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(utf8FromUtf16(c.text), c.bytes) << c.what;
+}
