@@ -51,6 +51,10 @@ void SectionReader::report(LineOutcome outcome, const char* what) const {
   configLineObserver({section_, lineNumber_, trimmed_, outcome, what});
 }
 
+std::string SectionReader::expandedAfter(size_t keyLength) const {
+  return expandedValue(trimmed_ + keyLength);
+}
+
 bool SectionReader::atEnd() const {
   if (!isSectionEnd(trimmed_)) return false;
   report(kLineSkipped, "end of section");

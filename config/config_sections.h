@@ -14,10 +14,11 @@ class SectionReader {
   // The next complete line, leading spaces removed; false at the end.
   bool next();
   const char* line() const { return trimmed_; }
-  // The line with its macros expanded (when macros are on), and the same
-  // behind a key of that many bytes ("@base=" holds no macro).
+  // The line with its macros expanded (when macros are on), and the value
+  // behind a key of that many bytes, expanded on its own: a user macro may
+  // be named like a key, so the whole line's expansion may not hold it.
   const std::string& expanded() const { return expanded_; }
-  std::string expandedAfter(size_t keyLength) const { return expanded_.substr(keyLength); }
+  std::string expandedAfter(size_t keyLength) const;
   size_t lineOffset() const { return lineOffset_; }
   // Continues behind bytes taken by a nested reader (the macro block).
   void skipTo(size_t offset) { offset_ = offset; }

@@ -267,6 +267,9 @@ TEST_F(ConfigTest, MacrosOnlyWithParamInTheFileRead) {
   addFolder("C:\\Work\\%m9%");
   ASSERT_EQ(load("[dir]\n%m9%\n%end\n"), 1);  // the last file's @param is gone
   EXPECT_EQ(loaded(), "folder %m9% \"%m9%\"\n");  // as written
+  // A macro named like a key changes the line, not the key's value.
+  ASSERT_EQ(load("[system]\n@param\n@editor=notepad | \n@editor=notepad\n%end\n"), 1);
+  EXPECT_STREQ(Config.editorPath, "C:\\Windows\\System32\\notepad.exe");
 }
 
 // A missing named file falls back to the program's name, then Falvex.ini.
