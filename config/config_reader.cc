@@ -170,7 +170,8 @@ void readSystemSection(const std::string& text) {
       readBaseFolderLine(reader.expandedAfter(6), reader);
     } else if (beginsWithKey(line, "@recent=")) {
       Config.recentCapacity = recentCapacityOf(line + 8);
-      reader.report(kLineTaken, Config.recentCapacity ? "recent destinations" : "recent destinations off");
+      reader.report(kLineTaken,
+                    Config.recentCapacity ? "recent destinations" : "recent destinations off");
     } else {
       reader.report(kLineDropped, "unknown key");
     }

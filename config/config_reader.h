@@ -21,8 +21,9 @@ bool isSectionEnd(const char* line);
 int loadConfiguration(PlatWindow hostWindow);
 
 // One line from offset: CR and TAB removed, at most kConfigLineLimit
-// characters kept in line[kConfigLineSize]. Returns the bytes the line takes with its line feed, or 0 when
-// the text ends before a line feed (such a line is never read).
+// characters kept in line[kConfigLineSize]. Returns the bytes the line takes
+// with its line feed, or 0 when the text ends before a line feed (such a
+// line is never read).
 size_t readConfigLine(const std::string& text, size_t offset, char* line);
 
 // A line holding text the file's encoding could not give or a character the

@@ -99,9 +99,8 @@ bool logicalLess(const std::string& a, const std::string& b) {
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
     if (isDigit(a[i]) && isDigit(b[j])) {
-      size_t endA = a.find_first_not_of("0123456789", i), endB = b.find_first_not_of("0123456789", j);
-      if (endA == std::string::npos) endA = a.size();
-      if (endB == std::string::npos) endB = b.size();
+      size_t endA = std::min(a.find_first_not_of("0123456789", i), a.size());
+      size_t endB = std::min(b.find_first_not_of("0123456789", j), b.size());
       // By value: leading zeros dropped, then the longer run is larger.
       size_t startA = std::min(a.find_first_not_of('0', i), endA);
       size_t startB = std::min(b.find_first_not_of('0', j), endB);
@@ -171,9 +170,11 @@ void fillLiveMenu(PlatMenu submenu, int node) {
 UiText newFolderNameProblem(const std::string& parent, const std::string& name) {
   if (name.find_first_not_of(' ') == std::string::npos) return kTextNameEmpty;
   if (isUnheldName(name.c_str())) return kTextNameUnheld;
-  for (const char* p = name.c_str(); *p; p += nextCharLength(p))
-    if (nextCharLength(p) == 1 && (strchr("\\/:*?\"<>|", *p) || static_cast<unsigned char>(*p) < 0x20))
+  for (const char* p = name.c_str(); *p; p += nextCharLength(p)) {
+    bool control = static_cast<unsigned char>(*p) < 0x20;
+    if (nextCharLength(p) == 1 && (strchr("\\/:*?\"<>|", *p) || control))
       return kTextNameBadCharacter;
+  }
   if (name.back() == '.' || name.back() == ' ') return kTextNameBadEnd;
   if (isDeviceName(name.c_str())) return kTextNameDevice;
   std::string path = joined(parent.c_str(), name);
