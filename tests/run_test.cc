@@ -679,6 +679,16 @@ copy undo C:\in\a.txt > C:\Work
 beep
 write C:\Prog\Falvex.recent
 )", "C:\\Work\r\n", recentConfig},
+      {"a recent folder swapped by the right button", "D:\\Beta\r\n", "C:\\in\\a.txt",
+       {openByKeyboard("RecentDestinations"), rightButton(), choose("&1 D:\\Beta")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [&1 D:\Beta]
+menu closed
+move undo C:\in\a.txt > D:\Beta
+beep
+write C:\Prog\Falvex.recent
+)", "D:\\Beta\r\n", recentConfig},
       {"a group is one click already: not recorded", "D:\\Alpha\r\n", "C:\\in\\a.txt",
        {choose("A")}, R"(
 menu at 512,370 right-button,centred,v-centred,returns-choice
@@ -826,6 +836,30 @@ TEST_F(RunTest, LargeLiveFoldersBrowse) {
   const char* browsed =
       "menu closed\nbrowse BrowseCopy D:\\Big\ncopy undo C:\\in\\a.txt > D:\\Beta\n";
   EXPECT_NE(log.find(browsed), std::string::npos) << log;
+}
+
+// Reopening a submenu lists its folders anew and lets the last listing's
+// go, so a menu opened again and again never runs out of room.
+TEST_F(RunTest, LiveFoldersReopenedAgainAndAgain) {
+  for (int i = 1; i <= 200; ++i) addFolder("D:\\Big\\f" + std::to_string(i));
+  std::vector<Step> steps;
+  for (int i = 0; i < 12; ++i) steps = steps + openByKeyboard("Big") + closeSubmenu("Big");
+  std::string log = run("C:\\in\\a.txt", steps + openByKeyboard("Big") + openByKeyboard("f200"),
+                        {}, "[dir]\nD:\\Big\\*\n%end\n");
+  EXPECT_NE(log.find("|f199>|f200>]\nopen [ThisFolder|NewFolder...]\nmenu closed"),
+            std::string::npos) << log.substr(log.size() - 200);
+}
+
+// Each row: two folder names in the order the file manager shows them.
+TEST_F(RunTest, FileManagerOrder) {
+  const std::pair<const char*, const char*> ordered[] = {
+      {"2", "10"},          {"file9", "file10"}, {"a", "B"},   {"abc", "abd"},
+      {"x", "x1"},          {"a9c", "a10b"},     {"07", "8"},  {"007", "7"},  // the same value: by bytes
+  };
+  for (const auto& [first, second] : ordered) {
+    EXPECT_TRUE(logicalLess(first, second)) << first << " before " << second;
+    EXPECT_FALSE(logicalLess(second, first)) << first << " before " << second;
+  }
 }
 
 // A new folder on the way: the dialog names the parent and offers the first
