@@ -272,6 +272,18 @@ TEST_F(ConfigTest, MacrosOnlyWithParamInTheFileRead) {
   EXPECT_STREQ(Config.editorPath, "C:\\Windows\\System32\\notepad.exe");
 }
 
+// Each row: an @recent= value and the room it gives the list (0: off).
+TEST_F(ConfigTest, RecentListRoom) {
+  const std::pair<const char*, int> values[] = {
+      {"3", 3}, {"20", 20}, {"21", 20}, {"100", 20}, {"99999999999", 20},
+      {"0", 0}, {"", 0}, {"abc", 0}, {"5x", 0}, {"-5", 0},
+  };
+  for (const auto& [value, room] : values) {
+    ASSERT_EQ(load(std::string("[system]\n@recent=") + value + "\n%end\n"), 1);
+    EXPECT_EQ(Config.recentCapacity, room) << value;
+  }
+}
+
 // A missing named file falls back to the program's name, then Falvex.ini.
 TEST_F(ConfigTest, AMissingConfigurationFallsBack) {
   copyText(RunState.configPath, kPathSize, "C:\\Prog\\gone.ini");

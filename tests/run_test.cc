@@ -787,8 +787,9 @@ copy undo C:\in\a.txt > D:\Live
 move undo C:\in\a.txt > D:\Live\2
 beep
 )"},
-      {"the right button swaps copy and move", "C:\\in\\a.txt",
-       {openByKeyboard("&Live"), rightButton(), choose("ThisFolder")}, menu + R"(menu closed
+      {"the right button swaps copy and move; the new-folder item is never marked", "C:\\in\\a.txt",
+       std::vector<Step>{openByKeyboard("&Live"), rightButton()} + mark("NewFolder...") +
+           choose("ThisFolder"), menu + R"(menu closed
 move undo C:\in\a.txt > D:\Live
 beep
 )"},
@@ -952,6 +953,11 @@ TEST_F(RunTest, RecentCaptions) {
   EXPECT_NE(log.find("open [~&1 D:\\" + std::string(253, 'x') + "|~&2 D:\\A&&B|~&3 D:\\F3|"),
             std::string::npos) << log;
   EXPECT_NE(log.find("|~&0 D:\\F10|~D:\\F11]"), std::string::npos) << log;
+  // A folder that is gone cannot be marked either.
+  log = run("C:\\in\\a.txt", std::vector<Step>{openByKeyboard("RecentDestinations")} +
+                                    mark("&2 D:\\A&&B"),
+            {}, "[system]\n@recent=20\n%end\n[dir]\nC:\\Work\n%end\n");
+  EXPECT_EQ(log.find("kept"), std::string::npos) << log;
 }
 
 // The command ids are the scheme other runs and hooks rely on: every item
