@@ -854,8 +854,9 @@ TEST_F(RunTest, LiveFoldersReopenedAgainAndAgain) {
 // Each row: two folder names in the order the file manager shows them.
 TEST_F(RunTest, FileManagerOrder) {
   const std::pair<const char*, const char*> ordered[] = {
-      {"2", "10"},          {"file9", "file10"}, {"a", "B"},   {"abc", "abd"},
-      {"x", "x1"},          {"a9c", "a10b"},     {"07", "8"},  {"007", "7"},  // the same value: by bytes
+      {"2", "10"},  {"file9", "file10"}, {"a", "B"},  {"abc", "abd"},
+      {"x", "x1"},  {"a9c", "a10b"},     {"07", "8"},
+      {"007", "7"},  // the same value: by their bytes
   };
   for (const auto& [first, second] : ordered) {
     EXPECT_TRUE(logicalLess(first, second)) << first << " before " << second;
