@@ -328,23 +328,25 @@ void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
                    &info);
 }
 
-void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu) {
+namespace {
+
+void attachSubmenu(PlatMenu menu, int item, BOOL byPosition, PlatMenu submenu) {
   MENUITEMINFOA info;
   ZeroMemory(&info, sizeof info);
   info.cbSize = sizeof info;
   info.fMask = MIIM_SUBMENU;
   info.hSubMenu = static_cast<HMENU>(submenu);
-  SetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(id), FALSE,
-                   &info);
+  SetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(item), byPosition, &info);
+}
+
+}  // namespace
+
+void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu) {
+  attachSubmenu(menu, id, FALSE, submenu);
 }
 
 void setMenuItemSubmenuAt(PlatMenu menu, int position, PlatMenu submenu) {
-  MENUITEMINFOA info;
-  ZeroMemory(&info, sizeof info);
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_SUBMENU;
-  info.hSubMenu = static_cast<HMENU>(submenu);
-  SetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(position), TRUE, &info);
+  attachSubmenu(menu, position, TRUE, submenu);
 }
 
 int menuItemCount(PlatMenu menu) {
