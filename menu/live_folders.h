@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/config_model.h"
+#include "menu/menu_build.h"
 #include "state/live_nodes.h"
 #include "platform/platform.h"
 
@@ -17,7 +18,11 @@ enum : int {
   kLiveNewBaseId = 12000,     // + node: "新しいフォルダ..."
   kLiveMoreBaseId = 14000,    // + node: the browser on the folder
 };
-// The ids come through WM_MENUSELECT's low word.
+// Beside the other ranges, and through WM_MENUSELECT's low word.
+static_assert(+kLiveNoteId > +kOtherSeparatorId && +kLiveNoteId < +kSourceItemId, "ids");
+static_assert(+kLiveHereBaseId > +kVersionItemId, "ids");
+static_assert(kLiveHereBaseId + kMaxLiveNodes <= kLiveNewBaseId, "ids");
+static_assert(kLiveNewBaseId + kMaxLiveNodes <= kLiveMoreBaseId, "ids");
 static_assert(kLiveMoreBaseId + kMaxLiveNodes <= 0xFFFF, "ids fit a word");
 
 enum LiveItem { kLiveHere, kLiveNew, kLiveMore };
