@@ -35,7 +35,7 @@ TEST_F(RecentTest, WhatAListFileGives) {
       {"each folder once, ignoring case", "D:\\Work\r\nd:\\WORK\r\nD:\\Work\\\r\n", {"D:\\Work"}},
       {"network folders are kept", "\\\\server\\share\\x\r\n", {"\\\\server\\share\\x"}},
       {"relative paths, drive-relative ones and text are passed over",
-       "Work\r\nD:Work\r\n\\Work\r\n\\\\\\x\r\nhello world\r\nD:\\A\r\n", {"D:\\A"}},
+       "Work\r\nD:Work\r\n\\Work\r\n\\\\\\x\r\n\\\\\r\nhello world\r\nD:\\A\r\n", {"D:\\A"}},
       {"a line too long for a path is passed over", tooLong + "\r\nD:\\A\r\n", {"D:\\A"}},
       {"258 characters fit a path, 259 do not",
        "D:\\" + std::string(255, 'k') + "\r\nD:\\" + std::string(256, 'x') + "\r\n",

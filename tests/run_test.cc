@@ -378,6 +378,13 @@ menu at 512,370 right-button,centred,v-centred,returns-choice
 menu closed
 run C:\Tools\filer.exe|C:\Prog\Falvex.txt|C:\Tools\
 )"},
+      {"the start menu's Version shows the version box", "", {choose("&Version")}, R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Falvex.ini ( &1 )|-|&Help|&Version]
+menu closed
+front
+box VersionTitle: Version
+)"},
       {"the start menu's first item opens the configuration in the editor", "",
        {choose("Falvex.ini ( &1 )")}, R"(
 menu at 512,370 right-button,centred,v-centred,returns-choice
