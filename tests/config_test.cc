@@ -275,7 +275,7 @@ TEST_F(ConfigTest, MacrosOnlyWithParamInTheFileRead) {
 // Each row: an @recent= value and the room it gives the list (0: off).
 TEST_F(ConfigTest, RecentListRoom) {
   const std::pair<const char*, int> values[] = {
-      {"3", 3}, {"20", 20}, {"21", 20}, {"100", 20}, {"99999999999", 20},
+      {"3", 3}, {"12", 12}, {"20", 20}, {"21", 20}, {"100", 20}, {"99999999999", 20},
       {"0", 0}, {"", 0}, {"abc", 0}, {"5x", 0}, {"-5", 0},
   };
   for (const auto& [value, room] : values) {
