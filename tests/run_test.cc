@@ -834,6 +834,26 @@ menu closed
 )"));
 }
 
+// A live folder's own item goes to a chosen program like any folder, and
+// the list of recent destinations remembers it.
+TEST_F(RunTest, LiveFolderToAProgram) {
+  addFolder("D:\\Live\\One");
+  std::string config = "[system]\n@recent=3\n%end\n[dir]\nD:\\Live\\*\n%end\n"
+                       "[exec]\nC:\\Tools\\rec.exe | Rec\n>%-P %M\n%end\n";
+  EXPECT_EQ(run("/#a C:\\in\\a.txt", {openByKeyboard("Live"), choose("ThisFolder")}, {}, config),
+            withoutFirstLineFeed(R"(
+menu at 512,370 right-button,centred,v-centred,returns-choice
+  [Live>|-|a.txt ( &1 )]
+open [ThisFolder|NewFolder...|-|One>]
+menu closed
+run C:\Tools\rec.exe|D:\Live C:\in\a.txt|C:\Tools\
+write C:\Prog\Falvex.recent
+)"));
+  std::string list;
+  plat::readWholeFile("C:\\Prog\\Falvex.recent", plat::kOpenExisting, &list);
+  EXPECT_EQ(list, "D:\\Live\r\n");
+}
+
 // Past 200 subfolders, the last item browses from the folder, and the
 // browser's answer is the one destination.
 TEST_F(RunTest, LargeLiveFoldersBrowse) {
