@@ -29,15 +29,19 @@ bool SectionReader::next() {
     offset_ += bytes;
     trimmed_ = buffer_;
     while (*trimmed_ == ' ') ++trimmed_;
-    if (trimmed_[0] == ';' || isSectionEnd(trimmed_)) return true;
+    // Comments and %end pass whatever they hold; [exec] reads its ";" lines
+    // as programs, so they are expanded like any other line.
+    bool passes = trimmed_[0] == ';' || isSectionEnd(trimmed_);
     // Any name on it would be a look-alike or a fragment: it names nothing.
     // A macro can bring such a name in too (a special folder).
-    if (strchr(trimmed_, kUnreadableLine)) {
+    if (!passes && strchr(trimmed_, kUnreadableLine)) {
       report(kLineDropped, "not readable in the file's encoding");
       continue;
     }
-    expanded_ = lineUnusable(trimmed_) ? std::string() : expandedValue(trimmed_);
-    if (!lineUnusable(trimmed_) && !isUnheldName(expanded_.c_str())) return true;
+    if (passes || !lineUnusable(trimmed_)) {
+      expanded_ = expandedValue(trimmed_);
+      if (passes || !isUnheldName(expanded_.c_str())) return true;
+    }
     report(kLineDropped, "holds a character the code page cannot hold");
   }
   return false;

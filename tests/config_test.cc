@@ -136,6 +136,7 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {"missing", "DROP program not found"},
       {longProgram, "DROP program not found"},
       {"notepad", "ok program"},
+      {";note", "DROP program not found"},  // this section knows no comments
   };
   std::string file, expected, section;
   for (const auto& [line, report] : lines) {
