@@ -92,7 +92,6 @@ void performTransfer(PlatWindow window, const std::string& items, int target) {
       return;
     ++operations;
   } else if (target == kMarkedEntriesTarget) {
-    // [dir] marks in table order, then recent ones in list order.
     for (const char* folder : markedFolders()) {
       if (!runFileOperation(window, items, moveOr(DirEntries.markedCount == 1), folder))
         return;

@@ -13,31 +13,18 @@ namespace {
 char foldedAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Frees a node and every node listed below it.
-void freeNodeTree(int node) {
-  LiveNodes.used[node] = 0;
-  LiveNodes.submenu[node] = nullptr;
+void freeNodeTree(int node);
+
+// Frees the nodes listed below a node, at every depth.
+void freeNodesBelow(int node) {
   for (int k = 0; k < kMaxLiveNodes; ++k)
     if (LiveNodes.used[k] && LiveNodes.parent[k] == node) freeNodeTree(k);
 }
 
-// "a" + "\" + "b" with one backslash, the root spelled whole.
-std::string joined(const char* folder, const std::string& name) {
-  std::string path = withDriveRoot(folder);
-  addBackslash(&path);
-  return path + name;
-}
-
-// An "&" in a folder's name shows as written, not as an access key.
-std::string asCaption(const std::string& name) {
-  std::string caption;
-  for (char c : name) caption += c == '&' ? "&&" : std::string(1, c);
-  return caption;
-}
-
-void emptyMenu(PlatMenu menu) {
-  destroySubmenus(menu);
-  for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos) plat::deleteMenuItemAt(menu, pos);
+void freeNodeTree(int node) {
+  LiveNodes.used[node] = 0;
+  LiveNodes.submenu[node] = nullptr;
+  freeNodesBelow(node);
 }
 
 void appendNote(PlatMenu menu, UiText text, int number = 0) {
@@ -45,6 +32,12 @@ void appendNote(PlatMenu menu, UiText text, int number = 0) {
 }
 
 }  // namespace
+
+std::string pathInFolder(const char* folder, const std::string& name) {
+  std::string path = withDriveRoot(folder);
+  addBackslash(&path);
+  return path + name;
+}
 
 void forgetLiveNodes() { memset(&LiveNodes, 0, sizeof LiveNodes); }
 
@@ -121,8 +114,7 @@ bool logicalLess(const std::string& a, const std::string& b) {
 }
 
 void fillLiveMenu(PlatMenu submenu, int node) {
-  for (int k = 0; k < kMaxLiveNodes; ++k)  // the folders listed last time
-    if (LiveNodes.used[k] && LiveNodes.parent[k] == node) freeNodeTree(k);
+  freeNodesBelow(node);  // the folders listed last time
   emptyMenu(submenu);
   std::vector<plat::Subfolder> found;
   plat::ListOutcome outcome = plat::listSubfolders(LiveNodes.folder[node], kLiveWaitMs, &found);
@@ -138,7 +130,7 @@ void fillLiveMenu(PlatMenu submenu, int node) {
     // A name the code page cannot hold, or one no path can hold, would
     // name another folder: it is counted, never offered.
     if (isUnheldName(subfolder.name.c_str()) ||
-        joined(LiveNodes.folder[node], subfolder.name).size() >= kPathSize - 1) {
+        pathInFolder(LiveNodes.folder[node], subfolder.name).size() >= kPathSize - 1) {
       ++unshown;
       continue;
     }
@@ -149,11 +141,12 @@ void fillLiveMenu(PlatMenu submenu, int node) {
   std::partial_sort(shown.begin(), shown.begin() + listed, shown.end(), logicalLess);
   if (listed > 0) plat::appendMenuItem(submenu, kMenuSeparator, kOtherSeparatorId, "");
   for (size_t k = 0; k < listed; ++k) {
-    // Each subfolder opens onto its own, its id the opener's position.
-    int id = kLiveNoteId;
-    plat::appendMenuItem(submenu, kMenuString, id, asCaption(shown[k]).c_str());
+    // Each subfolder opens onto its own; an opener reports its position,
+    // never its id, so all of them share the notes' id.
+    plat::appendMenuItem(submenu, kMenuString, kLiveNoteId,
+                         withLiteralAmpersands(shown[k].c_str()).c_str());
     PlatMenu below = plat::createMenu();
-    int child = addLiveNode(joined(LiveNodes.folder[node], shown[k]).c_str(), node);
+    int child = addLiveNode(pathInFolder(LiveNodes.folder[node], shown[k]).c_str(), node);
     if (child < 0) {
       plat::destroyMenu(below);
       continue;
@@ -177,7 +170,7 @@ UiText newFolderNameProblem(const std::string& parent, const std::string& name) 
   }
   if (name.back() == '.' || name.back() == ' ') return kTextNameBadEnd;
   if (isDeviceName(name.c_str())) return kTextNameDevice;
-  std::string path = joined(parent.c_str(), name);
+  std::string path = pathInFolder(parent.c_str(), name);
   if (path.size() >= kPathSize - 1) return kTextNameTooLong;
   if (plat::pathFileExists(path.c_str()) && !plat::pathIsDirectory(path.c_str()))
     return kTextNameIsFile;

@@ -43,6 +43,8 @@ int liveNodeOfMenuId(int id, LiveItem* item);
 // Lists the folder and fills its submenu (see the header comment).
 void fillLiveMenu(PlatMenu submenu, int node);
 
+// folder + "\" + name, with one backslash and a drive's root spelled whole.
+std::string pathInFolder(const char* folder, const std::string& name);
 // File-manager order: case ignored, digit runs compared by their value.
 bool logicalLess(const std::string& a, const std::string& b);
 // Why a typed new folder's name is refused, kUiTextCount when it is taken.

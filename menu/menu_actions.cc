@@ -77,9 +77,7 @@ int askForNewFolder(PlatWindow window, int parent, std::string* made) {
   std::string name = plat::askFolderName(window, newFolderParent.c_str(), initial,
                                          checkNewFolderName);
   if (name.empty()) return -1;
-  std::string path = withDriveRoot(newFolderParent.c_str());
-  addBackslash(&path);
-  path += name;
+  std::string path = pathInFolder(newFolderParent.c_str(), name);
   if (!plat::pathIsDirectory(path.c_str())) {
     if (!plat::createFolder(path.c_str())) return -1;
     *made = path;
@@ -159,6 +157,7 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   DestinationAction action;
   LiveItem liveItem = kLiveHere;
   std::string madeFolder;  // a new folder made by this run
+  bool remembered = true;  // a group is one click already: not remembered
   if (dirEntryOfMenuId(chosenId) >= 0) {
     int i = dirEntryOfMenuId(chosenId);
     if (i >= DirEntries.count) return;
@@ -174,6 +173,7 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
     if (g >= Groups.count) return;
     swapIfAsked();
     action = groupAction(g);
+    remembered = false;
   } else if (chosenId == kSourceItemId) {
     swapIfAsked();  // before the dialog, so its title shows the mode
     if (!browseIntoFirstEntry(window, browseStartFolder())) return;
@@ -204,17 +204,15 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   } else {
     return;
   }
-  bool group = chosenId >= kGroupItemBaseId && chosenId < kGroupItemBaseId + kMaxGroups;
   // The folders chosen, read before the transfer counts its marks down.
   std::vector<std::string> chosen;
-  if (!group)
+  if (remembered)
     for (const char* folder : markedFolders()) chosen.push_back(folder);
   performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
   // A transfer cancelled before anything arrived leaves the folder it made
   // empty: it goes again. One that existed before is never touched.
   if (!madeFolder.empty()) plat::removeEmptyFolder(madeFolder.c_str());
-  // Only a run that sent something remembers where to; a group is one click
-  // already, and is not remembered.
+  // Only a run that sent something remembers where to.
   if (RunState.sentCount > 0) recordRecentFolders(chosen);
 }
 

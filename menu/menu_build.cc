@@ -47,11 +47,15 @@ void forgetDirSubmenus() {
   for (PlatMenu& owned : MenuBuild.dirSubmenu) owned = nullptr;
 }
 
-void fillDirMenu(PlatMenu menu, int index, int offset) {
+void emptyMenu(PlatMenu menu) {
   forgetSubmenuTree(menu);
   for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos)
     plat::deleteMenuItemAt(menu, pos);
   destroySubmenus(menu);
+}
+
+void fillDirMenu(PlatMenu menu, int index, int offset) {
+  emptyMenu(menu);
   appendDirLevel(menu, index, offset);
 }
 
@@ -100,6 +104,12 @@ int recentEntryOfMenuId(int id) {
   return recentItem ? id - kRecentItemBaseId : -1;
 }
 
+std::string withLiteralAmpersands(const char* text) {
+  std::string shown;
+  for (const char* p = text; *p; ++p) shown += *p == '&' ? "&&" : std::string(1, *p);
+  return shown;
+}
+
 namespace {
 
 // "&1 D:\Work": an access key for each of the first ten, and the path's
@@ -107,7 +117,7 @@ namespace {
 std::string recentItemText(int k) {
   std::string text;
   if (k < 10) text = std::string("&") + static_cast<char>('0' + (k + 1) % 10) + " ";
-  for (const char* p = Recent.folder[k]; *p; ++p) text += *p == '&' ? "&&" : std::string(1, *p);
+  text += withLiteralAmpersands(Recent.folder[k]);
   cutText(&text, kPathSize - 1);
   return text;
 }

@@ -50,6 +50,10 @@ struct MenuBuildState {
 };
 extern MenuBuildState MenuBuild;
 
+// Removes every item, its submenus destroyed and their owners forgotten.
+void emptyMenu(PlatMenu menu);
+// "&" as written, not an access key: each doubled.
+std::string withLiteralAmpersands(const char* text);
 // Empties menu and fills it with the [dir] entries of one level: from entry
 // index + offset, at that entry's level. Submenus are attached empty.
 void fillDirMenu(PlatMenu menu, int index, int offset);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/program_arguments.h"
 #include "config/config_model.h"
 #include "config/config_reader.h"
 #include "config/recent_list.h"
@@ -103,14 +104,8 @@ void printRecentList() {
 // The first argument, quotes dropped; "Falvex.ini" when there is none.
 std::string fileArgument(const char* arguments) {
   std::string file;
-  bool quoted = false;
-  const char* p = arguments;
-  while (*p == ' ' || *p == '\t') ++p;
-  for (; *p && (quoted || (*p != ' ' && *p != '\t')); ++p) {
-    if (*p == '"') quoted = !quoted;
-    else file += *p;
-  }
-  return file.empty() ? "Falvex.ini" : file;
+  if (!nextArgument(&arguments, &file) || file.empty()) return "Falvex.ini";
+  return file;
 }
 
 }  // namespace

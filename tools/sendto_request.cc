@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/program_arguments.h"
 #include "platform/platform.h"
 #include "state/left_out_names.h"
 #include "text/ansi_text.h"
@@ -18,19 +19,6 @@ size_t charLength(const char* c) {
   return nextCharLength(c);
 }
 
-// The next blank-separated token from *p into *token; quotes group and are
-// dropped. False when only blanks are left ("" is a token, empty).
-bool nextToken(const char** p, std::string* token) {
-  while (isBlank(**p)) ++*p;
-  token->clear();
-  if (!**p) return false;
-  bool quoted = false;
-  for (; **p && (quoted || !isBlank(**p)); ++*p) {
-    if (**p == '"') quoted = !quoted;
-    else *token += **p;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -42,7 +30,7 @@ SendToRequest parseSendToRequest(const char* arguments) {
   // first word after them starts Falvex's options.
   for (std::string token;;) {
     const char* before = p;
-    if (!nextToken(&p, &token)) break;
+    if (!nextArgument(&p, &token)) break;
     if (token == "--force") {
       request.force = true;
     } else if (token == "--remove") {
