@@ -99,8 +99,3 @@ TEST_F(RecentTest, NothingIsWrittenWhenItCannotBeDoneWhole) {
   EXPECT_EQ(takeLog(), "") << "the list off: not even an attempt";
 }
 
-TEST_F(RecentTest, TheListIsNamedAfterTheConfiguration) {
-  EXPECT_EQ(recentListPath(), "C:\\Prog\\Falvex.recent");
-  copyText(RunState.configPath, kPathSize, "C:\\Tools\\tool.ini");
-  EXPECT_EQ(recentListPath(), "C:\\Tools\\tool.recent");
-}
