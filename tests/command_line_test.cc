@@ -40,6 +40,7 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   // folder: programs get the root in both forms.
   addFolder("Q:\\");
   EXPECT_EQ(fillDestinationPlaceholders("[%P][%-P]", "Q:"), "[Q:\\][Q:\\]");
+  copyText(Config.filerParams, kPathSize, "/o %P");  // of no file manager: not used
   openDestination("Q:");
   EXPECT_EQ(takeLog(), "run Q:\\|(none)|(none)\n") << "the shell opens the root itself";
 }

@@ -183,6 +183,14 @@ TEST_F(IntakeTest, StartupSteps) {
   EXPECT_STREQ(RunState.readmePath, "C:\\My Tools\\Falvex.txt");
   EXPECT_STREQ(argumentsAfterProgramName("\"C:\\My Tools\\F.exe\"  a b"), "a b");
   EXPECT_STREQ(argumentsAfterProgramName("F.exe\t\"x y\""), "\"x y\"");
+  // Arguments part at blanks outside quotes; quotes go, and "" is an empty one.
+  const char* rest = " a\t\"b c\"d \"\"  ";
+  std::string argument;
+  for (const char* expected : {"a", "b cd", ""}) {
+    EXPECT_TRUE(nextArgument(&rest, &argument)) << expected;
+    EXPECT_EQ(argument, expected);
+  }
+  EXPECT_FALSE(nextArgument(&rest, &argument)) << "only blanks are left";
 
   // A missing configuration is created, and start-up goes on.
   deriveProgramNames("C:\\Prog\\Falvex.exe");

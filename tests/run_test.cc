@@ -543,15 +543,16 @@ copy undo C:\in\a.txt > D:\Beta
 beep
 write C:\Prog\Falvex.recent
 )", "D:\\Beta\r\nD:\\Alpha\r\n", recentConfig},
-      {"a recent folder swapped by the right button", "D:\\Beta\r\n", "C:\\in\\a.txt",
+      {"a recent folder swapped by the right button; a network folder is not looked up",
+       "D:\\Beta\r\n\\\\srv\\share\r\n", "C:\\in\\a.txt",
        {openByKeyboard("RecentDestinations"), rightButton(), choose("&1 D:\\Beta")}, R"(
 menu [RecentDestinations>|-|Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
-open [&1 D:\Beta]
+open [&1 D:\Beta|&2 \\srv\share]
 menu closed
 move undo C:\in\a.txt > D:\Beta
 beep
 write C:\Prog\Falvex.recent
-)", "D:\\Beta\r\n", recentConfig},
+)", "D:\\Beta\r\n\\\\srv\\share\r\n", recentConfig},
       {"without @recent a list file is neither shown nor written", "D:\\Alpha\r\n", "C:\\in\\a.txt",
        {choose("Work")}, R"(
 menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
@@ -770,6 +771,7 @@ TEST_F(RunTest, MenuPlacement) {
   } cases[] = {
       {"the active window's centre", {100, 100, 301, 401}, 200, 250},
       {"a window without height: the screen's centre", {100, 100, 301, 100}, 512, 370},
+      {"a window without width: the screen's centre", {100, 100, 100, 401}, 512, 370},
       {"one pixel is a window", {100, 100, 101, 101}, 100, 100},
   };
   for (const Case& c : cases) {
