@@ -119,6 +119,10 @@ class Desktop:
             rf'^\s*(0x\w+) (?:"([^"]*)"|\(has no name\)): \("[^"]*" "(?i:{re.escape(program)})"\)'
             r'\s+(\d+)x(\d+)\+', self.tree(), re.M)]
 
+    def titled(self, title):
+        """The program's window of that title, or None."""
+        return next((w[0] for w in self.windows() if w[1] == title), None)
+
     def menu_windows(self, program="falvex.exe"):
         """Unnamed windows larger than the hidden host window: the menus."""
         return [w for w in self.windows(program) if w[1] == "" and w[2] > 40 and w[3] > 16
@@ -190,6 +194,18 @@ class Program:
         self.desktop.started.append(proc)
         return proc
 
+    def helper(self, tool, *args):
+        """Starts a helper of ours that writes ready.txt once it holds what it
+        was asked to hold (the clipboard, a file): its process."""
+        ready = self.path("ready.txt")
+        ready.unlink(missing_ok=True)
+
+        def launch():
+            proc = self.start(self.winpath("ready.txt"), *args, exe=self.tool(tool))
+            wait_for(lambda: ready.exists() or proc.poll() is not None, tool)
+            return proc
+        return twice(tool, launch, lambda _: not ready.exists())
+
     def run(self, *args, done=None, **kw):
         """Runs a launch to its end: exit code 1, or 0 when done() says none
         of its work happened, is Wine's death."""
@@ -211,9 +227,7 @@ class Program:
 
     def until_box(self, title, start):
         """Starts a run that must show a box, dismisses it, returns the process."""
-        def titled():
-            return next((w[0] for w in self.desktop.windows() if w[1] == title), None)
-        proc, box = self.showing(start, titled, f"the box {title}")
+        proc, box = self.showing(start, lambda: self.desktop.titled(title), f"the box {title}")
         self.desktop.dismiss(box, title)
         return proc
 
@@ -224,6 +238,14 @@ class Program:
                                    "the menu")
         time.sleep(0.5)
         return proc, found[0]
+
+    def menu_keys(self, source, *keys):
+        """Shows the menu for the source, the mouse away from it, and presses
+        the keys in it: the process."""
+        self.desktop.x("xdotool", "mousemove", "5", "5")
+        proc, menu = self.menu(source)
+        self.desktop.keys(menu[0], *keys)
+        return proc
 
 
 class E2ETest(unittest.TestCase):

@@ -13,14 +13,10 @@ class LiveTest(E2ETest):
             f"[system]\n@menu=center\n%end\n[dir]\n{self.prog.winpath('live')}\\* | Live\n%end\n")
 
     def menu_keys(self, *keys):
-        self.desktop.x("xdotool", "mousemove", "5", "5")  # away from the menu
-        proc, menu = self.prog.menu(self.prog.make("src/a.txt"))
-        self.desktop.keys(menu[0], *keys)
-        return proc
+        return self.prog.menu_keys(self.prog.make("src/a.txt"), *keys)
 
     def dialog(self):
-        return wait_for(lambda: next((w[0] for w in self.desktop.windows()
-                                      if w[1] == "新しいフォルダ"), None), "the new-folder dialog")
+        return wait_for(lambda: self.desktop.titled("新しいフォルダ"), "the new-folder dialog")
 
     def test_a_subfolder_two_levels_down_receives(self):
         # Live > このフォルダへ, 新しいフォルダ..., A > このフォルダへ
@@ -33,8 +29,7 @@ class LiveTest(E2ETest):
         dialog = self.dialog()
         time.sleep(0.5)
         self.desktop.keys(dialog, "a", "colon", "b", "Return")  # replaces the offered "a"
-        box = wait_for(lambda: next((w[0] for w in self.desktop.windows() if w[1] == "注意"), None),
-                       "the box that says why")
+        box = wait_for(lambda: self.desktop.titled("注意"), "the box that says why")
         self.desktop.dismiss(box, "注意")
         self.desktop.keys(dialog, "BackSpace", "BackSpace", "BackSpace", "N", "e", "w", "Return")
         self.assertEqual(proc.wait(30), 0)

@@ -4,7 +4,7 @@ own folder: left out and told in a box titled 注意, never altered (best fit
 would turn é into e, ¥ into a backslash, an emoji into wildcards)."""
 import shutil
 
-from harness import E2ETest, twice, wait_for
+from harness import E2ETest
 
 
 class NamesTest(E2ETest):
@@ -37,15 +37,7 @@ class NamesTest(E2ETest):
                 text = "".join(name + "\0" for name in text.splitlines())
             data = text.encode("cp932" if mode == "files" else "utf-16-le")
         (prog.dir / "clip.txt").write_bytes(data)
-        ready = prog.path("ready.txt")
-        ready.unlink(missing_ok=True)
-
-        def offer():
-            helper = prog.start(prog.winpath("ready.txt"), mode, prog.winpath("clip.txt"),
-                                exe=prog.tool("set_clipboard.exe"))
-            wait_for(lambda: ready.exists() or helper.poll() is not None, "the clipboard helper")
-            return helper
-        helper = twice("the clipboard helper", offer, lambda _: not ready.exists())
+        helper = prog.helper("set_clipboard.exe", mode, prog.winpath("clip.txt"))
         try:
             if notice:
                 self.told(prog, lambda: prog.start("/#c", *args))

@@ -1,6 +1,6 @@
 """Recent destinations through the real menu: the list file beside the
 configuration, and another program holding it open."""
-from harness import E2ETest, twice, wait_for
+from harness import E2ETest
 
 
 class RecentTest(E2ETest):
@@ -13,10 +13,7 @@ class RecentTest(E2ETest):
 
     def choose(self, name, *keys):
         """Runs the menu for a new source and presses the keys in it."""
-        self.desktop.x("xdotool", "mousemove", "5", "5")  # away from the menu
-        proc, menu = self.prog.menu(self.prog.make(f"src/{name}"))
-        self.desktop.keys(menu[0], *keys)
-        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(self.prog.menu_keys(self.prog.make(f"src/{name}"), *keys).wait(30), 0)
 
     def listed(self):
         return self.list.read_text(encoding="utf-8").split()
@@ -30,15 +27,7 @@ class RecentTest(E2ETest):
 
     def test_a_list_held_open_elsewhere_is_left_as_it_was(self):
         self.list.write_text(self.d2 + "\r\n", encoding="utf-8")
-        ready = self.prog.path("ready.txt")
-
-        def hold():
-            helper = self.prog.start(self.prog.winpath("ready.txt"),
-                                     self.prog.winpath("Falvex.recent"),
-                                     exe=self.prog.tool("hold_file.exe"))
-            wait_for(lambda: ready.exists() or helper.poll() is not None, "the holding helper")
-            return helper
-        helper = twice("the holding helper", hold, lambda _: not ready.exists())
+        helper = self.prog.helper("hold_file.exe", self.prog.winpath("Falvex.recent"))
         try:
             # Unreadable, the list shows no submenu: the first folder is first.
             self.choose("a.txt", "Return")
