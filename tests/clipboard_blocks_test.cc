@@ -58,6 +58,8 @@ TEST_F(ClipboardBlockTest, FileListsAreReadWithinTheirBlock) {
   EXPECT_EQ(namesFromFileListBlock(fileListBlock(many)), many) << "a thousand names";
 }
 
+// Clipboard text, wide or ANSI, ends at its NUL or, without one, at the
+// block's end: never past it.
 TEST_F(ClipboardBlockTest, TextEndsAtItsNulOrTheBlock) {
   struct Case {
     const char* what;

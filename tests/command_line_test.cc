@@ -7,6 +7,8 @@
 
 using CommandLineTest = FalvexTest;
 
+// What a program is handed: the sources for %M and %-M, the destination for
+// %P and %-P, bounded; no placeholder for the sources, no launch.
 TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   addFolder("D:\\dir");
   for (const char* f : {"C:\\y.txt", "C:\\Tools\\rec.exe"}) addFile(f);

@@ -246,6 +246,8 @@ TEST_F(ConfigTest, FullTables) {
     EXPECT_NE(reports.find(full), std::string::npos) << full;
 }
 
+// User macros exist only while the file that declares them with @param is
+// read, ten at the most.
 TEST_F(ConfigTest, MacrosOnlyWithParamInTheFileRead) {
   std::string text = "[system]\n@param\n";
   for (int i = 0; i < 11; ++i) {
@@ -276,6 +278,8 @@ TEST_F(ConfigTest, RecentListRoom) {
   }
 }
 
+// Each row: a text and what it expands to. Then the limits that keep an
+// expansion bounded.
 TEST_F(ConfigTest, MacroExpansion) {
   fake().specialFolders[0x10] = "C:\\Users\\me\\DesktopDir";
   const std::pair<const char*, const char*> macros[] = {
@@ -337,6 +341,8 @@ TEST_F(ConfigTest, SpecialFolderNumbers) {
     EXPECT_EQ(expandPathMacros(macro), "#" + std::to_string(csidl)) << macro;
 }
 
+// @path= naming a file reads the search path from it. Each row: the file
+// and the search path it gives.
 TEST_F(ConfigTest, SearchPathFile) {
   addFile("D:\\Bin\\tool.exe");
   struct Case {

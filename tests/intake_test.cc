@@ -143,6 +143,11 @@ TEST_F(IntakeTest, NamesThatWouldReachAnotherFileAreLeftOut) {
   }
 }
 
+// The clipboard's file list wins over its text. Of 1,205 names, those no
+// path holds, that the shell would expand, that the code page cannot hold
+// or that name a device are left out and told in one box; the rest are taken
+// up to 1,000. Text is read when no list is there; a clipboard holding
+// neither gives nothing and is not even opened.
 TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\b.txt\r\n");
   List names;
@@ -162,6 +167,8 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   EXPECT_TRUE(tellLeftOutNames(nullptr));
   EXPECT_EQ(takeLog(), "clip\nunclip\nfront\nbox Notice: UnheldNames " + unheld("C:\\x#.txt") +
                            " InvalidNames C:\\src\\x* C:\\a?.txt D:\\Dest\\nul.txt\n");
+
+  // Text alone: a line the code page cannot hold is left out, the next taken.
   fake().clipboardBlocks.erase(plat::kClipboardFileList);
   fake().clipboardBlocks[plat::kClipboardUnicodeText] =
       unicodeTextBlock(unheld("C:\\#.txt") + "\r\nC:\\b.txt\r\n");
@@ -171,11 +178,14 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   fake().clipboardBlocks.clear();
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   EXPECT_EQ(takeLog(), "clip\nunclip\nclip\nunclip\n");
+  // Names left out so far are told together: the clipboard's with the command line's.
   collectSources(("\"  " + unheld("C:\\q #.txt") + " \" C:\\b.txt").c_str(), kCommandLineText);
   tellLeftOutNames(nullptr);
   EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("C:\\#.txt C:\\q #.txt") + "\n");
 }
 
+// The program's names from its own path, the arguments after its name, and
+// a start-up that stops before anything is read when no path can be formed.
 TEST_F(IntakeTest, StartupSteps) {
   EXPECT_EQ(deriveProgramNames("\"C:\\My Tools\\tool.exe\""), "tool");
   initPathsAndMetrics(800, 570, 2);

@@ -73,6 +73,7 @@ TEST_F(RecentTest, RecordingKeepsTheListWhole) {
   EXPECT_EQ(listFile(), "E:\\\r\nD:\\Other\r\nD:\\New\r\n");
 }
 
+// Each row: what stands in the way of the list; the list stays as it was.
 TEST_F(RecentTest, NothingIsWrittenWhenItCannotBeDoneWhole) {
   struct Case {
     const char* what;

@@ -11,6 +11,8 @@
 
 using TextTest = FalvexTest;
 
+// A search never matches inside a double-byte character nor folds its trail
+// byte; a half-width kana is one byte.
 TEST_F(TextTest, DoubleByteCharactersStayWhole) {
   const char text[] = "a%" KA "%%" NI "%";
   EXPECT_EQ(findTextI(text, "%" NI "%"), text + 5);
@@ -21,6 +23,7 @@ TEST_F(TextTest, DoubleByteCharactersStayWhole) {
   EXPECT_TRUE(endsWithBackslash("\\"));
 }
 
+// Copies and appends that do not fit say so and never cut a character in two.
 TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
   char out[5];
   EXPECT_FALSE(copyText(out, sizeof out, "abc" KA));  // 5 bytes do not fit in 4
@@ -43,6 +46,7 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
   EXPECT_STREQ(none, "\\") << "the current drive's root";
 }
 
+// Quoting, case folding of A-Z only, numbers held in an int, blanks trimmed.
 TEST_F(TextTest, ShellStringHelpers) {
   EXPECT_EQ(quoteSpaces("C:\\a b"), "\"C:\\a b\"");
   EXPECT_EQ(quoteSpaces("C:\\ab"), "C:\\ab");
@@ -71,6 +75,8 @@ TEST_F(TextTest, ShellStringHelpers) {
   }
 }
 
+// Each row: a file's first bytes and the encoding they are read in; then
+// what each encoding gives as UTF-16, an unreadable unit for what it cannot.
 TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
   std::pair<std::string, TextEncoding> cases[] = {
       {"\xEF\xBB\xBF[dir]", kEncodingUtf8Bom},
