@@ -176,6 +176,11 @@ program C:\Windows\System32\notepad.exe "notepad"
   EXPECT_STREQ(Config.filerParams, "/open=%P");
   EXPECT_STREQ(Config.editorPath, "C:\\Windows\\System32\\notepad.exe");
   EXPECT_STREQ(RunState.baseFolder, "C:\\Users\\me\\Desktop");
+  // A file read again without them keeps none of those programs.
+  ASSERT_EQ(load("[dir]\n%end\n"), 1);
+  EXPECT_STREQ(Config.filerPath, "");
+  EXPECT_STREQ(Config.filerParams, "");
+  EXPECT_STREQ(Config.editorPath, "");
 }
 
 // A marker inside a comment starts the section; a last line without a line

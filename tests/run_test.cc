@@ -334,9 +334,10 @@ kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
 menu closed
 browse BrowseCopy C:\in
 )"},
-      {"a browser answer the code page cannot hold is told, not sent", "C:\\in\\a.txt",
-       {browserAnswers(unheld("D:\\Caf#")), choose("a.txt ( &1 )")}, R"(
+      {"a browser answer the code page cannot hold is told, and nothing is sent", "C:\\in\\a.txt",
+       mark("Work") + browserAnswers(unheld("D:\\Caf#")) + choose("a.txt ( &1 )"), R"(
 menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
 menu closed
 browse BrowseCopy C:\in
 front
@@ -782,13 +783,15 @@ TEST_F(RunTest, MenuPlacement) {
     EXPECT_EQ(p.flags, kTrackReturnCmd | kTrackRightButton | kTrackCenterAlign | kTrackVCenterAlign)
         << c.what;
   }
-  Config.menuPosition = kMenuAtMouseCentred;
   fake().cursorX = 5;
   fake().cursorY = 6;
+  Config.menuPosition = kMenuAtMouse;
   MenuPlacement p = menuPlacement();
   EXPECT_EQ(p.x, 5);
   EXPECT_EQ(p.y, 6);
-  EXPECT_EQ(p.flags, kTrackReturnCmd | kTrackRightButton | kTrackVCenterAlign);
+  EXPECT_EQ(p.flags, kTrackReturnCmd | kTrackRightButton);
+  Config.menuPosition = kMenuAtMouseCentred;
+  EXPECT_EQ(menuPlacement().flags, kTrackReturnCmd | kTrackRightButton | kTrackVCenterAlign);
   setSources({"C:\\" + std::string(258, 'n')});
   EXPECT_EQ(sourceItemText().size(), 259u) << "the source item's text is cut to a path";
 }
