@@ -653,6 +653,7 @@ TEST_F(RunTest, FileManagerOrder) {
     EXPECT_TRUE(logicalLess(first, second)) << first << " before " << second;
     EXPECT_FALSE(logicalLess(second, first)) << first << " before " << second;
   }
+  EXPECT_FALSE(logicalLess("Ab", "Ab")) << "nothing comes before itself";
 }
 
 // A new folder on the way: the dialog names the parent and offers the first

@@ -55,6 +55,7 @@ TEST_F(TextTest, ShellStringHelpers) {
   EXPECT_FALSE(equalsI("@[", "`{")) << "only A-Z fold";
   EXPECT_EQ(textToInt("-12x"), -12);
   EXPECT_EQ(textToInt("21474836461"), 2147483647) << "held at the largest int";
+  EXPECT_EQ(textToInt("2147483648"), 2147483647) << "one past the largest int";
   EXPECT_EQ(textToInt("x"), 0);
   struct Case {
     const char* what;
@@ -80,6 +81,7 @@ TEST_F(TextTest, ShellStringHelpers) {
 TEST_F(TextTest, EncodingIsDecidedByTheBytes) {
   std::pair<std::string, TextEncoding> cases[] = {
       {"\xEF\xBB\xBF[dir]", kEncodingUtf8Bom},
+      {"\xEF\xBB[dir]", kEncodingAnsi},                    // two thirds of a BOM
       {"\xFF\xFE[\0", kEncodingUtf16Le},
       {"\xFE\xFF\0[", kEncodingUtf16Be},
       {"[dir]\nD:\\\xE5\x86\x99\n", kEncodingUtf8},
@@ -128,8 +130,8 @@ TEST_F(TextTest, Utf8OfEachLength) {
       {"ASCII to its last", u"a\u007F", "a\x7F"},
       {"two bytes, first and last", u"\u0080\u07FF", "\xC2\x80\xDF\xBF"},
       {"three bytes, first and last", u"\u0800\uFFFF", "\xE0\xA0\x80\xEF\xBF\xBF"},
-      {"a surrogate pair is four bytes, first to last", u"\U00010000\U0010FFFF",
-       "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+      {"a surrogate pair is four bytes, first to last", u"\U00010000\U0001F600\U0010FFFF",
+       "\xF0\x90\x80\x80\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"},
       {"a lone high or low surrogate", std::u16string({0xD800, u'a', 0xDC00}),
        "\xEF\xBF\xBD" "a\xEF\xBF\xBD"},
       {"a high surrogate at the end", std::u16string({u'a', 0xDBFF}), "a\xEF\xBF\xBD"},
