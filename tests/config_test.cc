@@ -373,7 +373,8 @@ TEST_F(ConfigTest, SearchPathFile) {
   addFile("C:\\p.txt", "path=D:\\Bin");
   ASSERT_EQ(load("[system]\n@path=C:\\p.txt\n@editor=tool\n%end\n"), 1);
   EXPECT_STREQ(Config.editorPath, "D:\\Bin\\tool.exe") << "a program found through the file";
-  EXPECT_NE(reports.find("system ok search path file: @path=C:\\p.txt"), std::string::npos) << reports;
+  EXPECT_NE(reports.find("system ok search path file: @path=C:\\p.txt"), std::string::npos)
+      << reports;
 }
 
 namespace {
