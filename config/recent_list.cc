@@ -18,8 +18,7 @@ const int kHoldWaitMs = 50;
 bool isAbsoluteFolder(const std::string& path) {
   bool drive = path.size() >= 3 && isalpha(static_cast<unsigned char>(path[0])) &&
                path[1] == ':' && path[2] == '\\';
-  bool network = path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
-  return drive || network;
+  return drive || isNetworkFolder(path);
 }
 
 bool listed(const std::vector<std::string>& folders, const std::string& folder) {
@@ -29,6 +28,10 @@ bool listed(const std::vector<std::string>& folders, const std::string& folder) 
 }
 
 }  // namespace
+
+bool isNetworkFolder(const std::string& path) {
+  return path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
+}
 
 std::string recentListPath() {
   PathParts parts = splitPath(RunState.configPath);

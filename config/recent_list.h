@@ -15,6 +15,9 @@ struct RecentRecord {
 };
 extern RecentRecord Recent;
 
+// "\\server\share...": a folder on another machine.
+bool isNetworkFolder(const std::string& path);
+
 // The list file: the configuration's name with ".recent" for its extension.
 std::string recentListPath();
 // The folders of a list file's bytes, read as a configuration is: lines that

@@ -10,7 +10,6 @@
 
 namespace {
 
-char foldedAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 void freeNodeTree(int node);
@@ -104,7 +103,7 @@ bool logicalLess(const std::string& a, const std::string& b) {
       j = endB;
       continue;
     }
-    char x = foldedAscii(a[i]), y = foldedAscii(b[j]);
+    char x = foldAscii(a[i]), y = foldAscii(b[j]);
     if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
     ++i;
     ++j;

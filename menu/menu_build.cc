@@ -130,8 +130,8 @@ void appendRecentSubmenu(PlatMenu menu) {
   for (int k = 0; k < Recent.count; ++k) {
     const char* folder = Recent.folder[k];
     // A network folder is never tested here: the menu must not wait on it.
-    bool network = folder[0] == '\\' && folder[1] == '\\';
-    Recent.available[k] = network || plat::pathIsDirectory(withDriveRoot(folder).c_str());
+    Recent.available[k] =
+        isNetworkFolder(folder) || plat::pathIsDirectory(withDriveRoot(folder).c_str());
     Recent.marked[k] = 0;
     unsigned flags = Recent.available[k] ? kMenuString : kMenuString | kMenuGrayed;
     plat::appendMenuItem(submenu, flags, kRecentItemBaseId + k, recentItemText(k).c_str());

@@ -4,11 +4,11 @@
 
 #include "platform/platform.h"
 
-namespace {
-
 char foldAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
+
+namespace {
 
 // Length of the character starting at p: 2 for a complete double-byte pair.
 size_t charLength(const char* p) {

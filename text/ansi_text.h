@@ -27,6 +27,8 @@ const char* findTextI(const char* text, const char* needle);
 size_t findTextI(const std::string& text, const char* needle, size_t from);
 
 bool equalsI(const char* a, const char* b);
+// A-Z as a-z; every other byte as it is.
+char foldAscii(char c);
 // The text begins with key, ignoring ASCII case.
 bool beginsWithKey(const char* text, const char* key);
 // StrToIntA: optional minus, decimal digits, 0 when none.
