@@ -144,14 +144,11 @@ void fillLiveMenu(PlatMenu submenu, int node) {
     // never its id, so all of them share the notes' id.
     plat::appendMenuItem(submenu, kMenuString, kLiveNoteId,
                          withLiteralAmpersands(shown[k].c_str()).c_str());
-    PlatMenu below = plat::createMenu();
     int child = addLiveNode(pathInFolder(LiveNodes.folder[node], shown[k]).c_str(), node);
-    if (child < 0) {
-      plat::destroyMenu(below);
-      continue;
-    }
-    LiveNodes.submenu[child] = below;
-    plat::setMenuItemSubmenuAt(submenu, plat::menuItemCount(submenu) - 1, below);
+    if (child < 0) continue;  // out of nodes: shown, but opens onto nothing
+    LiveNodes.submenu[child] = plat::createMenu();
+    plat::setMenuItemSubmenuAt(submenu, plat::menuItemCount(submenu) - 1,
+                               LiveNodes.submenu[child]);
   }
   if (unshown > 0) appendNote(submenu, kTextUnshownFolders, unshown);
   if (shown.size() > listed)
