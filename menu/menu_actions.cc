@@ -158,13 +158,11 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   LiveItem liveItem = kLiveHere;
   std::string madeFolder;  // a new folder made by this run
   bool remembered = true;  // a group is one click already: not remembered
-  if (dirEntryOfMenuId(chosenId) >= 0) {
-    int i = dirEntryOfMenuId(chosenId);
+  if (int i = dirEntryOfMenuId(chosenId); i >= 0) {
     if (i >= DirEntries.count) return;
     swapIfAsked();
     action = chosenFolderAction(&DirEntries.marked[i], DirEntries.folder[i]);
-  } else if (recentEntryOfMenuId(chosenId) >= 0) {
-    int k = recentEntryOfMenuId(chosenId);
+  } else if (int k = recentEntryOfMenuId(chosenId); k >= 0) {
     swapIfAsked();
     action = chosenFolderAction(&Recent.marked[k], Recent.folder[k]);
   } else if (chosenId >= kGroupItemBaseId &&
@@ -178,8 +176,7 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
     swapIfAsked();  // before the dialog, so its title shows the mode
     if (!browseIntoFirstEntry(window, browseStartFolder())) return;
     action = singleFolderAction(DirEntries.folder[0]);
-  } else if (liveNodeOfMenuId(chosenId, &liveItem) >= 0) {
-    int node = liveNodeOfMenuId(chosenId, &liveItem);
+  } else if (int node = liveNodeOfMenuId(chosenId, &liveItem); node >= 0) {
     swapIfAsked();
     if (liveItem == kLiveMore) {
       if (!browseIntoFirstEntry(window, LiveNodes.folder[node])) return;
