@@ -230,13 +230,8 @@ void messageBoxWithSections(PlatWindow owner,
     body += uiText(section.text);
     for (const std::string& line : section.lines)
       body += L"\r\n" + wideFromMarked(line);
-    if (section.moreCount > 0) {
-      std::wstring more = uiText(kTextMoreNames);
-      size_t at = more.find(L"%d");
-      if (at != std::wstring::npos)
-        more.replace(at, 2, std::to_wstring(section.moreCount));
-      body += L"\r\n" + more;
-    }
+    if (section.moreCount > 0)
+      body += L"\r\n" + uiTextWithNumber(kTextMoreNames, section.moreCount);
   }
   MessageBoxW(static_cast<HWND>(owner), body.c_str(), uiText(title).c_str(),
               MB_OK);
@@ -312,10 +307,8 @@ void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
 }
 
 void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number) {
-  std::wstring caption = uiText(text);
-  size_t at = caption.find(L"%d");
-  if (at != std::wstring::npos) caption.replace(at, 2, std::to_wstring(number));
-  AppendMenuW(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id), caption.c_str());
+  AppendMenuW(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id),
+              uiTextWithNumber(text, number).c_str());
 }
 
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {

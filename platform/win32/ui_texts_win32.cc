@@ -34,3 +34,10 @@ std::wstring uiText(UiText text) {
   const std::string& bytes = uiTextBytes(text);
   return wideFromCodePage(bytes.data(), bytes.size(), kShiftJis);
 }
+
+std::wstring uiTextWithNumber(UiText text, int number) {
+  std::wstring filled = uiText(text);
+  size_t at = filled.find(L"%d");
+  if (at != std::wstring::npos) filled.replace(at, 2, std::to_wstring(number));
+  return filled;
+}
