@@ -17,11 +17,16 @@ bool onInitMenuPopup(PlatMenu submenu) {
   int k = dirEntryOfSubmenu(submenu);
   if (k >= 0 && DirEntries.kind[k] == kDirSubmenu) fillDirMenu(submenu, k, 1);
   int node = liveNodeOfSubmenu(submenu);
+  if (node < 0 && k >= 0 && DirEntries.kind[k] == kDirLive) {
+    node = liveNodeFor(DirEntries.folder[k], -1);
+    if (node >= 0) LiveNodes.submenu[node] = submenu;
+  }
   if (node >= 0) fillLiveMenu(submenu, node);
   return RunState.menuSelByMouse == 1;
 }
 
 void onUninitMenuPopup(PlatMenu menu) {
+  releaseLiveSubmenu(menu);
   // Its items are gone from the screen: none of them is highlighted now.
   if (menu && RunState.menuSelMenu == menu) {
     RunState.menuSelMenu = nullptr;

@@ -5,38 +5,44 @@
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
 #include "platform/platform.h"
+#include "state/marks.h"
 #include "state/run_state.h"
 
 namespace {
 
-// The mark of the highlighted folder item, [dir] or recent; null for any
-// other item, and for a recent folder that is gone.
-int* highlightedMark() {
-  int k = dirEntryOfMenuId(RunState.menuSelItem);
-  if (k >= 0) return &DirEntries.marked[k];
-  k = recentEntryOfMenuId(RunState.menuSelItem);
-  if (k >= 0 && Recent.available[k]) return &Recent.marked[k];
+// The destination of the highlighted folder item, [dir], live or recent;
+// false for any other item, and for a recent folder that is gone.
+bool highlightedDestination(Destination* destination) {
+  int id = RunState.menuSelItem;
+  if (int k = dirEntryOfMenuId(id); k >= 0) {
+    *destination = {kMarkDirEntry, k};
+    return true;
+  }
+  if (int k = recentEntryOfMenuId(id); k >= 0) {
+    *destination = {kMarkRecent, k};
+    return Recent.available[k] != 0;
+  }
   LiveItem item;
-  k = liveNodeOfMenuId(RunState.menuSelItem, &item);
-  if (k >= 0 && item == kLiveHere) return &LiveNodes.marked[k];
-  return nullptr;
+  if (int node = liveNodeOfMenuId(id, &item); node >= 0) {
+    *destination = {kMarkLiveNode, node};
+    return item == kLiveHere;
+  }
+  return false;
 }
 
 }  // namespace
 
 bool highlightedItemIsMarkable() {
   // Submenu openers report a position, not an id, and never qualify.
-  return RunState.menuSelMenu != nullptr && highlightedMark() != nullptr;
+  Destination destination;
+  return RunState.menuSelMenu != nullptr && highlightedDestination(&destination);
 }
 
 void toggleMark() {
-  int* marked = highlightedMark();
-  if (!marked) return;
-  bool mark = *marked == 0;
-  *marked = mark ? 1 : 0;
-  // One count for both kinds: in move mode the last of all of them moves.
-  DirEntries.markedCount += mark ? 1 : -1;
-  plat::setMenuItemChecked(RunState.menuSelMenu, RunState.menuSelItem, mark);
+  Destination destination;
+  if (!highlightedDestination(&destination)) return;
+  bool marked = toggleMarked(destination);
+  plat::setMenuItemChecked(RunState.menuSelMenu, RunState.menuSelItem, marked);
 }
 
 bool onMenuMouseDown(bool middleButton, bool rightButton) {

@@ -18,7 +18,7 @@ int main() {
     double fill = bestMicros(5, [&] {
       forgetLiveNodes();
       PlatMenu menu = plat::createPopupMenu();
-      int node = addLiveNode(folder.c_str(), -1);
+      int node = liveNodeFor(folder.c_str(), -1);
       fillLiveMenu(menu, node);
       plat::destroyMenu(menu);
     });

@@ -57,8 +57,6 @@ struct DirEntriesRecord {
   int count;
   int kind[kMaxDirEntries];
   int level[kMaxDirEntries];
-  int marked[kMaxDirEntries];
-  int markedCount;
   char folder[kMaxDirEntries][kPathSize];
   char caption[kMaxDirEntries][kPathSize];
 };

@@ -103,7 +103,7 @@ namespace {
 // A folder as the tables store it; false when it names no existing folder
 // or is too long to be stored whole (a cut path would name another folder).
 bool existingFolder(const std::string& text, char* folder) {
-  if (text.empty() || text.size() >= kPathSize - 1) return false;
+  if (text.empty() || !folderPathFits(text.size())) return false;
   copyText(folder, kPathSize, text.c_str());
   addBackslash(folder, kPathSize);
   if (!plat::pathIsDirectory(folder)) return false;

@@ -14,7 +14,7 @@ bool pathInProgramFolder(char* out, const char* name) {
 }
 
 bool takeBaseFolder(const std::string& value) {
-  if (value.size() >= kPathSize - 1 || isUnheldName(value.c_str())) return false;
+  if (!folderPathFits(value.size()) || isUnheldName(value.c_str())) return false;
   char folder[kPathSize];
   copyText(folder, sizeof folder, value.c_str());
   addBackslash(folder, sizeof folder);

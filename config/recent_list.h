@@ -10,7 +10,6 @@
 struct RecentRecord {
   int count;
   char folder[kMaxRecent][kPathSize];
-  int marked[kMaxRecent];
   int available[kMaxRecent];  // tested as the menu is built
 };
 extern RecentRecord Recent;
@@ -20,22 +19,32 @@ bool isNetworkFolder(const std::string& path);
 
 // The list file: the configuration's name with ".recent" for its extension.
 std::string recentListPath();
-// The folders of a list file's bytes, read as a configuration is: lines that
-// are no absolute folder path, or hold what the encoding or the code page
-// cannot give, are passed over; each folder once, ignoring case; at most
-// kMaxRecent.
+// One line of the list file as read: the folder as the program names it
+// (marked where the code page cannot hold it), and the line as it is
+// written back, in UTF-8, exactly as it came.
+struct RecentLine {
+  std::string folder;
+  std::string text;
+  bool shown;  // the menu can offer it: an absolute folder a path holds
+};
+// The lines of a list file's bytes that name an absolute folder, each once
+// (ignoring case), at most kMaxRecent; a line the menu cannot offer here
+// (a name the code page cannot hold, unreadable input, too long) is kept
+// for the file all the same. Lines that are no such path at all are dropped.
+std::vector<RecentLine> recentLinesOf(const std::string& bytes);
+// The folders of those lines the menu offers.
 std::vector<std::string> recentFoldersOf(const std::string& bytes);
-// The chosen folders on top, then the older ones not among them, cut to
+// The chosen folders on top, then the older lines not among them, cut to
 // capacity.
-std::vector<std::string> mergedRecent(const std::vector<std::string>& chosen,
-                                      const std::vector<std::string>& older, int capacity);
+std::vector<RecentLine> mergedRecent(const std::vector<std::string>& chosen,
+                                     const std::vector<RecentLine>& older, int capacity);
 // The list as its file holds it: UTF-8, a folder per line.
-std::string recentListText(const std::vector<std::string>& folders);
+std::string recentListText(const std::vector<RecentLine>& lines);
 
 // Reads the list into Recent when the list is on; nothing is read when off.
 void loadRecentList();
 // Puts the chosen folders on top of the file's list, under an exclusive
-// hold taken within about 2 s. False when the list is off, nothing was
-// chosen, the hold is not had or the file cannot be written: the list is
-// then as it was.
+// hold waited for about 2 s while another run has it. False when the list
+// is off, nothing was chosen, the hold cannot be had, or the file is
+// read-only or cannot be written: the list is then as it was.
 bool recordRecentFolders(const std::vector<std::string>& chosen);

@@ -7,6 +7,7 @@
 #include "fileops/folder_listing.h"
 #include "state/left_out_names.h"
 #include "state/live_nodes.h"
+#include "state/marks.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
@@ -92,10 +93,9 @@ void performTransfer(PlatWindow window, const std::string& items, int target) {
       return;
     ++operations;
   } else if (target == kMarkedEntriesTarget) {
-    for (const char* folder : markedFolders()) {
-      if (!runFileOperation(window, items, moveOr(DirEntries.markedCount == 1), folder))
-        return;
-      DirEntries.markedCount--;
+    std::vector<const char*> folders = markedFolders();
+    for (size_t n = 0; n < folders.size(); ++n) {
+      if (!runFileOperation(window, items, moveOr(n + 1 == folders.size()), folders[n])) return;
       ++operations;
     }
   } else if (target >= 0 && target < kMaxGroups) {
@@ -117,12 +117,15 @@ void performTransfer(PlatWindow window, const std::string& items, int target) {
 
 std::vector<const char*> markedFolders() {
   std::vector<const char*> folders;
-  for (int i = 0; i < DirEntries.count; ++i)
-    if (DirEntries.marked[i] == 1) folders.push_back(DirEntries.folder[i]);
-  for (int k = 0; k < kMaxLiveNodes; ++k)
-    if (LiveNodes.used[k] && LiveNodes.marked[k] == 1) folders.push_back(LiveNodes.folder[k]);
-  for (int k = 0; k < Recent.count; ++k)
-    if (Recent.marked[k] == 1) folders.push_back(Recent.folder[k]);
+  for (Destination marked : markedDestinations()) {
+    int k = marked.index;
+    if (marked.kind == kMarkDirEntry && k < DirEntries.count)
+      folders.push_back(DirEntries.folder[k]);
+    else if (marked.kind == kMarkLiveNode && LiveNodes.state[k] != kNodeFree)
+      folders.push_back(LiveNodes.folder[k]);
+    else if (marked.kind == kMarkRecent && k < Recent.count)
+      folders.push_back(Recent.folder[k]);
+  }
   return folders;
 }
 

@@ -4,7 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "menu/menu_build.h"
+#include "menu/menu_tree.h"
+#include "state/marks.h"
 #include "state/left_out_names.h"
 #include "text/ansi_text.h"
 
@@ -12,18 +13,54 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-void freeNodeTree(int node);
+bool nodeMarked(int node) { return isMarked({kMarkLiveNode, node}); }
 
-// Frees the nodes listed below a node, at every depth.
+// A node that shows, or is kept for its mark, or both.
+bool nodeTaken(int node) { return LiveNodes.state[node] != kNodeFree; }
+
+// Frees the nodes listed below a node, at every depth, but a marked one: a
+// mark lives as long as the run, and its node with it.
 void freeNodesBelow(int node) {
-  for (int k = 0; k < kMaxLiveNodes; ++k)
-    if (LiveNodes.used[k] && LiveNodes.parent[k] == node) freeNodeTree(k);
+  for (int k = 0; k < kMaxLiveNodes; ++k) {
+    if (!nodeTaken(k) || LiveNodes.parent[k] != node) continue;
+    freeNodesBelow(k);
+    LiveNodes.submenu[k] = nullptr;  // its submenu goes with the refill
+    if (!nodeMarked(k)) LiveNodes.state[k] = kNodeFree;
+  }
 }
 
-void freeNodeTree(int node) {
-  LiveNodes.used[node] = 0;
-  LiveNodes.submenu[node] = nullptr;
-  freeNodesBelow(node);
+// Spare nodes show nowhere: each unmarked one is free again.
+bool takeBackSpareNodes() {
+  bool any = false;
+  for (int k = 0; k < kMaxLiveNodes; ++k) {
+    if (LiveNodes.state[k] != kNodeSpare || nodeMarked(k)) continue;
+    LiveNodes.state[k] = kNodeFree;
+    LiveNodes.submenu[k] = nullptr;
+    any = true;
+  }
+  return any;
+}
+
+int freeNode() {
+  for (int node = 0; node < kMaxLiveNodes; ++node)
+    if (!nodeTaken(node)) return node;
+  return takeBackSpareNodes() ? freeNode() : -1;
+}
+
+void releaseNodesBelow(int node) {
+  for (int k = 0; k < kMaxLiveNodes; ++k) {
+    if (LiveNodes.state[k] != kNodeInUse || LiveNodes.parent[k] != node) continue;
+    LiveNodes.state[k] = kNodeSpare;
+    releaseNodesBelow(k);
+  }
+}
+
+// A node marked itself or below it, at any depth: its opener shows a check.
+bool markedAtOrBelow(int node) {
+  if (nodeMarked(node)) return true;
+  for (int k = 0; k < kMaxLiveNodes; ++k)
+    if (nodeTaken(k) && LiveNodes.parent[k] == node && markedAtOrBelow(k)) return true;
+  return false;
 }
 
 void appendNote(PlatMenu menu, UiText text, int number = 0) {
@@ -40,31 +77,27 @@ std::string pathInFolder(const char* folder, const std::string& name) {
 
 void forgetLiveNodes() { memset(&LiveNodes, 0, sizeof LiveNodes); }
 
-int addLiveNode(const char* folder, int parent) {
+int liveNodeFor(const char* folder, int parent) {
   for (int node = 0; node < kMaxLiveNodes; ++node) {
-    if (LiveNodes.used[node]) continue;
-    LiveNodes.used[node] = 1;
-    LiveNodes.parent[node] = parent;
-    LiveNodes.marked[node] = 0;
-    LiveNodes.submenu[node] = nullptr;
-    copyText(LiveNodes.folder[node], kPathSize, folder);
-    return node;
+    if (nodeTaken(node) && LiveNodes.parent[node] == parent &&
+        equalsI(LiveNodes.folder[node], folder)) {
+      LiveNodes.state[node] = kNodeInUse;
+      return node;
+    }
   }
-  return -1;
-}
-
-int attachLiveSubmenu(PlatMenu menu, int itemId, const char* folder, int parent) {
-  int node = addLiveNode(folder, parent);
+  int node = freeNode();
   if (node < 0) return -1;
-  LiveNodes.submenu[node] = plat::createMenu();
-  plat::setMenuItemSubmenu(menu, itemId, LiveNodes.submenu[node]);
+  LiveNodes.state[node] = kNodeInUse;
+  LiveNodes.parent[node] = parent;
+  LiveNodes.submenu[node] = nullptr;
+  copyText(LiveNodes.folder[node], kPathSize, folder);
   return node;
 }
 
 int liveNodeOfSubmenu(PlatMenu submenu) {
   if (!submenu) return -1;
   for (int node = 0; node < kMaxLiveNodes; ++node)
-    if (LiveNodes.used[node] && LiveNodes.submenu[node] == submenu) return node;
+    if (nodeTaken(node) && LiveNodes.submenu[node] == submenu) return node;
   return -1;
 }
 
@@ -75,16 +108,26 @@ void forgetLiveSubmenu(PlatMenu submenu) {
   if (node >= 0) LiveNodes.submenu[node] = nullptr;
 }
 
+void releaseLiveSubmenu(PlatMenu submenu) {
+  int node = liveNodeOfSubmenu(submenu);
+  if (node >= 0) releaseNodesBelow(node);
+}
+
 int liveNodeOfMenuId(int id, LiveItem* item) {
   const std::pair<int, LiveItem> ranges[] = {
       {kLiveHereBaseId, kLiveHere}, {kLiveNewBaseId, kLiveNew}, {kLiveMoreBaseId, kLiveMore}};
   for (const auto& [base, kind] : ranges) {
     int node = id - base;
-    if (node < 0 || node >= kMaxLiveNodes || !LiveNodes.used[node]) continue;
+    if (node < 0 || node >= kMaxLiveNodes || !nodeTaken(node)) continue;
     *item = kind;
     return node;
   }
   return -1;
+}
+
+bool nameChangedByPaths(const std::string& name) {
+  return name.empty() || name.back() == '.' || name.back() == ' ' ||
+         isDeviceName(name.c_str());
 }
 
 bool logicalLess(const std::string& a, const std::string& b) {
@@ -113,23 +156,25 @@ bool logicalLess(const std::string& a, const std::string& b) {
 }
 
 void fillLiveMenu(PlatMenu submenu, int node) {
-  freeNodesBelow(node);  // the folders listed last time
+  freeNodesBelow(node);  // the folders listed last time, but the marked
   emptyMenu(submenu);
   std::vector<plat::Subfolder> found;
   plat::ListOutcome outcome = plat::listSubfolders(LiveNodes.folder[node], kLiveWaitMs, &found);
   if (outcome == plat::kListMissing) return appendNote(submenu, kTextNotFound);
   if (outcome == plat::kListSlow) return appendNote(submenu, kTextNoResponse);
-  plat::appendMenuItemText(submenu, kMenuString, kLiveHereBaseId + node, kTextThisFolder);
+  unsigned hereFlags = nodeMarked(node) ? kMenuString | kMenuChecked : kMenuString;
+  plat::appendMenuItemText(submenu, hereFlags, kLiveHereBaseId + node, kTextThisFolder);
   plat::appendMenuItemText(submenu, kMenuString, kLiveNewBaseId + node, kTextNewFolderItem);
 
   std::vector<std::string> shown;
   int unshown = 0;
   for (const plat::Subfolder& subfolder : found) {
     if (subfolder.hidden) continue;
-    // A name the code page cannot hold, or one no path can hold, would
-    // name another folder: it is counted, never offered.
-    if (isUnheldName(subfolder.name.c_str()) ||
-        pathInFolder(LiveNodes.folder[node], subfolder.name).size() >= kPathSize - 1) {
+    // A name the code page cannot hold, one no path can hold, or one the
+    // path rules would spell as another would name another folder: it is
+    // counted, never offered.
+    if (isUnheldName(subfolder.name.c_str()) || nameChangedByPaths(subfolder.name) ||
+        !folderPathFits(pathInFolder(LiveNodes.folder[node], subfolder.name).size())) {
       ++unshown;
       continue;
     }
@@ -140,12 +185,13 @@ void fillLiveMenu(PlatMenu submenu, int node) {
   std::partial_sort(shown.begin(), shown.begin() + listed, shown.end(), logicalLess);
   if (listed > 0) plat::appendMenuItem(submenu, kMenuSeparator, kOtherSeparatorId, "");
   for (size_t k = 0; k < listed; ++k) {
-    // Each subfolder opens onto its own; an opener reports its position,
-    // never its id, so all of them share the notes' id.
-    plat::appendMenuItem(submenu, kMenuString, kLiveNoteId,
+    int child = liveNodeFor(pathInFolder(LiveNodes.folder[node], shown[k]).c_str(), node);
+    // Out of nodes: greyed, never an item that opens onto nothing.
+    unsigned flags = child < 0 ? kMenuString | kMenuGrayed
+                     : markedAtOrBelow(child) ? kMenuString | kMenuChecked : kMenuString;
+    plat::appendMenuItem(submenu, flags, kLiveSubfolderId,
                          withLiteralAmpersands(shown[k].c_str()).c_str());
-    int child = addLiveNode(pathInFolder(LiveNodes.folder[node], shown[k]).c_str(), node);
-    if (child < 0) continue;  // out of nodes: shown, but opens onto nothing
+    if (child < 0) continue;
     LiveNodes.submenu[child] = plat::createMenu();
     plat::setMenuItemSubmenuAt(submenu, plat::menuItemCount(submenu) - 1,
                                LiveNodes.submenu[child]);
@@ -167,7 +213,7 @@ UiText newFolderNameProblem(const std::string& parent, const std::string& name) 
   if (name.back() == '.' || name.back() == ' ') return kTextNameBadEnd;
   if (isDeviceName(name.c_str())) return kTextNameDevice;
   std::string path = pathInFolder(parent.c_str(), name);
-  if (path.size() >= kPathSize - 1) return kTextNameTooLong;
+  if (!folderPathFits(path.size())) return kTextNameTooLong;
   if (plat::pathFileExists(path.c_str()) && !plat::pathIsDirectory(path.c_str()))
     return kTextNameIsFile;
   return kUiTextCount;

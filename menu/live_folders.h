@@ -6,42 +6,36 @@
 #include <string>
 
 #include "config/config_model.h"
-#include "menu/menu_build.h"
-#include "state/live_nodes.h"
+#include "menu/menu_ids.h"
 #include "platform/platform.h"
+#include "state/live_nodes.h"
 
 enum : int {
-  kLiveShownFolders = 200,    // subfolders listed in one submenu
-  kLiveWaitMs = 1500,         // a listing not done by then shows as slow
-  kLiveNoteId = 3610,         // greyed notes: never chosen
-  kLiveHereBaseId = 10000,    // + node: "このフォルダへ"
-  kLiveNewBaseId = 12000,     // + node: "新しいフォルダ..."
-  kLiveMoreBaseId = 14000,    // + node: the browser on the folder
+  kLiveShownFolders = 200,  // subfolders listed in one submenu
+  kLiveWaitMs = 1500,       // a listing not done by then shows as slow
 };
-// Beside the other ranges, and through WM_MENUSELECT's low word.
-static_assert(+kLiveNoteId > +kOtherSeparatorId && +kLiveNoteId < +kSourceItemId, "ids");
-static_assert(+kLiveHereBaseId > +kVersionItemId, "ids");
-static_assert(kLiveHereBaseId + kMaxLiveNodes <= kLiveNewBaseId, "ids");
-static_assert(kLiveNewBaseId + kMaxLiveNodes <= kLiveMoreBaseId, "ids");
-static_assert(kLiveMoreBaseId + kMaxLiveNodes <= 0xFFFF, "ids fit a word");
 
 enum LiveItem { kLiveHere, kLiveNew, kLiveMore };
 
 // Forgets every live folder; done before a menu is built.
 void forgetLiveNodes();
-// A live folder for folder under parent (-1 for none), its submenu attached
-// empty to the item of that id; -1 when the table is full.
-int attachLiveSubmenu(PlatMenu menu, int itemId, const char* folder, int parent);
-// A node for a folder with no submenu (a folder just made); -1 when full.
-int addLiveNode(const char* folder, int parent);
+// The node of folder under parent (-1: a [dir] entry's own): the one kept
+// for it, else a new one; -1 when the table is full.
+int liveNodeFor(const char* folder, int parent);
 // The live folder whose submenu this is; -1 for any other menu.
 int liveNodeOfSubmenu(PlatMenu submenu);
 // A submenu about to be destroyed: its handle names its folder no more.
 void forgetLiveSubmenu(PlatMenu submenu);
+// A submenu closed: the folders it listed are shown nowhere now, and their
+// nodes are taken back when the table runs out (marked ones never).
+void releaseLiveSubmenu(PlatMenu submenu);
 // The node and kind of a live item's id; -1 for any other id.
 int liveNodeOfMenuId(int id, LiveItem* item);
 // Lists the folder and fills its submenu (see the header comment).
 void fillLiveMenu(PlatMenu submenu, int node);
+// A subfolder's name that Windows paths would spell as another folder's
+// (a trailing dot or blank is dropped, a device name opens the device).
+bool nameChangedByPaths(const std::string& name);
 
 // folder + "\" + name, with one backslash and a drive's root spelled whole.
 std::string pathInFolder(const char* folder, const std::string& name);

@@ -14,6 +14,7 @@
 #include "menu/menu_build.h"
 #include "menu/menu_run.h"
 #include "state/left_out_names.h"
+#include "state/marks.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
@@ -45,11 +46,9 @@ bool browseIntoFirstEntry(PlatWindow window, const std::string& startFolder) {
   if (!copyText(DirEntries.folder[0], kPathSize, chosen.c_str()) ||
       !plat::pathIsDirectory(DirEntries.folder[0]))
     return false;
-  DirEntries.marked[0] = 1;
-  DirEntries.markedCount = 1;
   DirEntries.count = 1;
-  for (int& marked : Recent.marked) marked = 0;  // the answer is the one destination
-  for (int& marked : LiveNodes.marked) marked = 0;
+  clearMarks();  // the answer is the one destination
+  setMarked({kMarkDirEntry, 0}, true);
   return true;
 }
 
@@ -69,8 +68,8 @@ UiText checkNewFolderName(const std::string& name) {
 
 // Asks for a new folder's name under a live folder and makes the folder
 // (one that exists is used as it is). The node of the folder, -1 when the
-// dialog was cancelled or the folder could not be made; *made names a folder
-// this run made.
+// dialog was cancelled or the folder could not be made (which a box says,
+// as for a destination gone); *made names a folder this run made.
 int askForNewFolder(PlatWindow window, int parent, std::string* made) {
   newFolderParent = LiveNodes.folder[parent];
   std::string initial = splitPath(RunState.sourceList[0]).name;
@@ -79,20 +78,21 @@ int askForNewFolder(PlatWindow window, int parent, std::string* made) {
   if (name.empty()) return -1;
   std::string path = pathInFolder(newFolderParent.c_str(), name);
   if (!plat::pathIsDirectory(path.c_str())) {
-    if (!plat::createFolder(path.c_str())) return -1;
+    if (!plat::createFolder(path.c_str())) {
+      plat::setForegroundWindow(window);
+      plat::messageBoxWithSections(window, {{kTextFolderNotMade, {path}, 0}}, kTextErrorTitle);
+      return -1;
+    }
     *made = path;
   }
-  int node = addLiveNode(path.c_str(), parent);
+  int node = liveNodeFor(path.c_str(), parent);
   if (node < 0 && !made->empty()) plat::removeEmptyFolder(made->c_str());
   return node;
 }
 
 // A chosen folder item is one of the marked ones, marked or not before.
-DestinationAction chosenFolderAction(int* marked, const char* folder) {
-  if (*marked != 1) {
-    *marked = 1;
-    DirEntries.markedCount++;
-  }
+DestinationAction chosenFolderAction(Destination destination, const char* folder) {
+  setMarked(destination, true);
   return singleFolderAction(folder);
 }
 
@@ -161,10 +161,10 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   if (int i = dirEntryOfMenuId(chosenId); i >= 0) {
     if (i >= DirEntries.count) return;
     swapIfAsked();
-    action = chosenFolderAction(&DirEntries.marked[i], DirEntries.folder[i]);
+    action = chosenFolderAction({kMarkDirEntry, i}, DirEntries.folder[i]);
   } else if (int k = recentEntryOfMenuId(chosenId); k >= 0) {
     swapIfAsked();
-    action = chosenFolderAction(&Recent.marked[k], Recent.folder[k]);
+    action = chosenFolderAction({kMarkRecent, k}, Recent.folder[k]);
   } else if (chosenId >= kGroupItemBaseId &&
              chosenId < kGroupItemBaseId + kMaxGroups) {
     int g = chosenId - kGroupItemBaseId;
@@ -184,10 +184,8 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
     } else if (liveItem == kLiveNew) {
       node = askForNewFolder(window, node, &madeFolder);
       if (node < 0) return;
-      action = chosenFolderAction(&LiveNodes.marked[node], LiveNodes.folder[node]);
-    } else {
-      action = chosenFolderAction(&LiveNodes.marked[node], LiveNodes.folder[node]);
     }
+    action = chosenFolderAction({kMarkLiveNode, node}, LiveNodes.folder[node]);
   } else if (chosenId == kConfigItemId) {
     openWithEditor(RunState.configPath);
     return;
@@ -207,8 +205,10 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
     for (const char* folder : markedFolders()) chosen.push_back(folder);
   performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
   // A transfer cancelled before anything arrived leaves the folder it made
-  // empty: it goes again. One that existed before is never touched.
-  if (!madeFolder.empty()) plat::removeEmptyFolder(madeFolder.c_str());
+  // empty: it goes again. One that existed before is never touched, nor one
+  // handed to a program, which may fill it later.
+  if (!madeFolder.empty() && RunState.execMode == kExecNone)
+    plat::removeEmptyFolder(madeFolder.c_str());
   // Only a run that sent something remembers where to.
   if (RunState.sentCount > 0) recordRecentFolders(chosen);
 }

@@ -5,7 +5,8 @@
 
 #include "config/config_model.h"
 #include "config/recent_list.h"
-#include "menu/live_folders.h"
+#include "menu/menu_tree.h"
+#include "state/marks.h"
 #include "fileops/folder_listing.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
@@ -13,20 +14,6 @@
 MenuBuildState MenuBuild;
 
 namespace {
-
-// Drops the owner of a submenu about to be destroyed: its handle may be
-// handed out again to an unrelated menu.
-void forgetSubmenuTree(PlatMenu menu) {
-  int count = plat::menuItemCount(menu);
-  for (int pos = 0; pos < count; ++pos) {
-    PlatMenu submenu = plat::subMenuAt(menu, pos);
-    if (!submenu) continue;
-    forgetSubmenuTree(submenu);
-    for (PlatMenu& owned : MenuBuild.dirSubmenu)
-      if (owned == submenu) owned = nullptr;
-    forgetLiveSubmenu(submenu);
-  }
-}
 
 void attachDirSubmenu(PlatMenu menu, int index) {
   PlatMenu submenu = plat::createMenu();
@@ -47,11 +34,9 @@ void forgetDirSubmenus() {
   for (PlatMenu& owned : MenuBuild.dirSubmenu) owned = nullptr;
 }
 
-void emptyMenu(PlatMenu menu) {
-  forgetSubmenuTree(menu);
-  for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos)
-    plat::deleteMenuItemAt(menu, pos);
-  destroySubmenus(menu);
+void forgetDirSubmenu(PlatMenu submenu) {
+  for (PlatMenu& owned : MenuBuild.dirSubmenu)
+    if (owned == submenu) owned = nullptr;
 }
 
 void fillDirMenu(PlatMenu menu, int index, int offset) {
@@ -80,12 +65,9 @@ void appendDirLevel(PlatMenu menu, int index, int offset) {
         MenuBuild.pendingBreak = kBreakColumn;
         break;
       case kDirSubmenu:
+      case kDirLive:  // a live folder's node is taken as it first opens
         appendDirItem(menu, i, DirEntries.caption[i]);
         attachDirSubmenu(menu, i);
-        break;
-      case kDirLive:
-        appendDirItem(menu, i, DirEntries.caption[i]);
-        attachLiveSubmenu(menu, kDirItemBaseId + i, DirEntries.folder[i], -1);
         break;
       case kDirSubmenuEnd:
         MenuBuild.pendingBreak = kBreakNone;  // never carried past a submenu's end
@@ -102,12 +84,6 @@ int dirEntryOfMenuId(int id) {
 int recentEntryOfMenuId(int id) {
   bool recentItem = id >= kRecentItemBaseId && id < kRecentItemBaseId + Recent.count;
   return recentItem ? id - kRecentItemBaseId : -1;
-}
-
-std::string withLiteralAmpersands(const char* text) {
-  std::string shown;
-  for (const char* p = text; *p; ++p) shown += *p == '&' ? "&&" : std::string(1, *p);
-  return shown;
 }
 
 namespace {
@@ -132,7 +108,6 @@ void appendRecentSubmenu(PlatMenu menu) {
     // A network folder is never tested here: the menu must not wait on it.
     Recent.available[k] =
         isNetworkFolder(folder) || plat::pathIsDirectory(withDriveRoot(folder).c_str());
-    Recent.marked[k] = 0;
     unsigned flags = Recent.available[k] ? kMenuString : kMenuString | kMenuGrayed;
     plat::appendMenuItem(submenu, flags, kRecentItemBaseId + k, recentItemText(k).c_str());
   }
@@ -152,7 +127,7 @@ void appendDirItem(PlatMenu menu, int index, const char* caption) {
     plat::appendMenuItem(menu, kMenuString, id, caption);
   }
   MenuBuild.pendingBreak = kBreakNone;
-  if (DirEntries.marked[index] == 1) plat::setMenuItemChecked(menu, id, true);
+  if (isMarked({kMarkDirEntry, index})) plat::setMenuItemChecked(menu, id, true);
 }
 
 void appendGroupItems(PlatMenu menu) {
@@ -216,15 +191,4 @@ void appendClosingItems(PlatMenu menu, int noSource) {
                        sourceItemText().c_str());
   if (RunState.transferMode == kTransferMove)
     plat::setMenuItemChecked(menu, kSourceItemId, true);
-}
-
-void destroySubmenus(PlatMenu menu) {
-  forgetSubmenuTree(menu);
-  int count = plat::menuItemCount(menu);
-  for (int pos = 0; pos < count; ++pos) {
-    PlatMenu submenu = plat::subMenuAt(menu, pos);
-    if (!submenu) continue;
-    destroySubmenus(submenu);
-    plat::destroyMenu(submenu);
-  }
 }

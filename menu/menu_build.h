@@ -4,34 +4,8 @@
 #include <string>
 
 #include "config/config_model.h"
+#include "menu/menu_ids.h"
 #include "platform/platform.h"
-
-enum : int {
-  kDirSeparatorId = 1999,
-  kDirItemBaseId = 2000,  // + [dir] entry index, below + kMaxDirEntries
-  kGroupItemBaseId = 3200,  // + group index
-  kGroupSubmenuId = 3250,
-  kRecentSubmenuId = 3260,
-  kRecentItemBaseId = 3300,  // + place in the recent list
-  kOtherSeparatorId = 3600,
-  kSourceItemId = 3650,
-  kConfigItemId = 3660,
-  kHelpItemId = 3670,
-  kVersionItemId = 3680,
-};
-
-// Each range holds all the ids it may give, and no range reaches another.
-static_assert(kDirSeparatorId < kDirItemBaseId, "ids");
-static_assert(kDirItemBaseId + kMaxDirEntries <= kGroupItemBaseId, "ids");
-static_assert(kGroupItemBaseId + kMaxGroups <= kGroupSubmenuId, "ids");
-static_assert(kGroupSubmenuId < kRecentSubmenuId, "ids");
-static_assert(kRecentSubmenuId < kRecentItemBaseId, "ids");
-static_assert(kRecentItemBaseId + kMaxRecent <= kOtherSeparatorId, "ids");
-static_assert(kOtherSeparatorId < kSourceItemId && kSourceItemId < kConfigItemId, "ids");
-static_assert(kConfigItemId < kHelpItemId && kHelpItemId < kVersionItemId, "ids");
-// "Every marked entry" is a transfer target beside the group indexes.
-static_assert(static_cast<int>(kMarkedEntriesTarget) >= static_cast<int>(kMaxGroups),
-              "a group index is never the marked entries");
 
 // What a "+" or "-" line puts before the next item of the same level.
 enum : int { kBreakNone = 0, kBreakSeparator = 1, kBreakColumn = 2 };
@@ -50,10 +24,6 @@ struct MenuBuildState {
 };
 extern MenuBuildState MenuBuild;
 
-// Removes every item, its submenus destroyed and their owners forgotten.
-void emptyMenu(PlatMenu menu);
-// "&" as written, not an access key: each doubled.
-std::string withLiteralAmpersands(const char* text);
 // Empties menu and fills it with the [dir] entries of one level: from entry
 // index + offset, at that entry's level. Submenus are attached empty.
 void fillDirMenu(PlatMenu menu, int index, int offset);
@@ -69,8 +39,8 @@ void appendClosingItems(PlatMenu menu, int noSource);
 int dirEntryOfSubmenu(PlatMenu submenu);
 // Forgets every submenu owner; done before a menu is built.
 void forgetDirSubmenus();
-// Destroys every submenu reachable from menu, depth first; menu stays.
-void destroySubmenus(PlatMenu menu);
+// A submenu about to be destroyed: its handle names its entry no more.
+void forgetDirSubmenu(PlatMenu submenu);
 
 // The source item's text, cut so it always fits its 260-byte buffer.
 std::string sourceItemText();

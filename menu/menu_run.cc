@@ -5,6 +5,8 @@
 #include "menu/live_folders.h"
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"
+#include "menu/menu_tree.h"
+#include "state/marks.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
@@ -96,8 +98,7 @@ void runMenu(PlatWindow window, int noSource) {
   appendClosingItems(menu, noSource);
   MenuPlacement placement = menuPlacement();
 
-  for (int i = 0; i < DirEntries.count; ++i) DirEntries.marked[i] = 0;
-  DirEntries.markedCount = 0;
+  clearMarks();
   RunState.menuShowing = 1;
   plat::installMenuHooks(window);
   plat::setForegroundWindow(window);

@@ -24,6 +24,7 @@ enum : int {
 enum : unsigned {
   kMenuString = 0x0000,     // MF_STRING
   kMenuGrayed = 0x0001,     // MF_GRAYED: shown, cannot be chosen
+  kMenuChecked = 0x0008,    // MF_CHECKED
   kMenuSeparator = 0x0800,  // MF_SEPARATOR
   kMenuBarBreak = 0x0020,   // MF_MENUBARBREAK
 };
@@ -86,6 +87,7 @@ enum UiText {
   kTextNameTooLong,
   kTextNameUnheld,
   kTextNameIsFile,
+  kTextFolderNotMade,       // a new folder could not be made
   kTextCancel,
   kUiTextCount,
 };
@@ -135,13 +137,15 @@ std::string ansiFromUtf16(const std::u16string& text);
 // ANSI text (marks standing for their characters) in UTF-16.
 std::u16string utf16FromAnsi(const std::string& text);
 // Holds a file opened exclusively (created when missing, deleted when let
-// go), so that runs wanting it take turns; null while another holds it.
-void* holdFileExclusively(const char* path);
+// go), so that runs wanting it take turns; null when not had, with
+// *heldElsewhere telling whether another holds it (else it cannot be made).
+void* holdFileExclusively(const char* path, bool* heldElsewhere);
 void releaseFile(void* hold);
 // Writes the bytes to a new file beside path, then moves it over path in one
 // step: a crash leaves the old file or the new one, never half of one.
 bool replaceFile(const char* path, const std::string& bytes);
-// The file could be written (or, when missing, created in its folder).
+// The file could be written (or, when missing, created in its folder): not
+// read-only, not a folder.
 bool fileWritable(const char* path);
 
 // A folder's subfolders, waited for at most waitMs: a slow folder (an

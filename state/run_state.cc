@@ -2,12 +2,15 @@
 
 #include <cstring>
 
+#include "state/marks.h"
+
 RunStateRecord RunState;
 
 void resetRunState() {
   memset(&RunState, 0, sizeof RunState);
   RunState.transferMode = kNotSet;
   RunState.confirm = kNotSet;
+  clearMarks();
 }
 
 namespace {

@@ -1,6 +1,8 @@
 // The one record of the run, shared by every subsystem.
 #pragma once
 
+#include <cstddef>
+
 #include "platform/platform.h"
 
 enum : int {
@@ -9,6 +11,11 @@ enum : int {
   kMaxSources = 1000,
   kNotSet = 9,  // settings the command line and configuration both give
 };
+
+// A folder's path fits its 260-byte field with the backslash a look-up
+// adds to it and the NUL: 258 bytes at most. A longer one is refused, as a
+// path cut to fit would name another folder.
+inline bool folderPathFits(size_t length) { return length < kPathSize - 1; }
 
 // RunState.transferMode
 enum : int { kTransferCopy = 0, kTransferMove = 1 /* kNotSet: not given */ };

@@ -21,7 +21,7 @@ const char* const kTextNames[] = {
     "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames", "RecentDestinations",
     "ThisFolder", "NewFolder...", "UnshownFolders", "MoreFolders", "NoResponse", "NotFound",
     "NewFolderTitle", "NewFolderPrompt", "NameEmpty", "NameBadCharacter", "NameBadEnd",
-    "NameDevice", "NameTooLong", "NameUnheld", "NameIsFile", "Cancel"};
+    "NameDevice", "NameTooLong", "NameUnheld", "NameIsFile", "FolderNotMade", "Cancel"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
 void note(const std::string& line) { world->log += line + "\n"; }
@@ -318,10 +318,11 @@ std::string ansiFromUtf16(const std::u16string& text) {
 
 std::u16string utf16FromAnsi(const std::string& text) { return unitsOf(text); }
 
-void* holdFileExclusively(const char* path) {
+void* holdFileExclusively(const char* path, bool* heldElsewhere) {
   checkUnmarked(path);
   std::string key = keyOf(path);
-  if (world->heldFiles.count(key)) return nullptr;
+  *heldElsewhere = world->heldFiles.count(key) != 0;
+  if (*heldElsewhere || world->writesFail || !world->entries.count(parentKey(key))) return nullptr;
   world->heldFiles.insert(key);
   return new std::string(key);
 }
@@ -332,10 +333,11 @@ void releaseFile(void* hold) {
   delete key;
 }
 
+// A read-only file is replaced, as Wine does: only the caller's test keeps it.
 bool replaceFile(const char* path, const std::string& bytes) {
   checkUnmarked(path);
   const FakeWorld::Entry* e = find(path);
-  bool refused = world->writesFail || (e && (e->folder || world->readOnly.count(keyOf(path))));
+  bool refused = world->writesFail || (e && e->folder);
   note(std::string(refused ? "write refused " : "write ") + path);
   if (refused) return false;
   addFile(path, bytes);
@@ -488,7 +490,7 @@ PlatMenu createPopupMenu() {
 PlatMenu createMenu() { return createPopupMenu(); }
 void destroyMenu(PlatMenu menu) { destroyTree(asMenu(menu)); }
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
-  asMenu(menu)->items.push_back({flags, id, text, false, nullptr});
+  asMenu(menu)->items.push_back({flags, id, text, (flags & kMenuChecked) != 0, nullptr});
 }
 void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number) {
   std::string caption = kTextNames[text];

@@ -49,8 +49,9 @@ TEST_F(RecentTest, WhatAListFileGives) {
   std::string many;
   for (int i = 0; i < 30; ++i) many += "D:\\F" + std::to_string(i) + "\r\n";
   EXPECT_EQ(recentFoldersOf(many).size(), 20u) << "at most twenty";
-  EXPECT_EQ(mergedRecent({"D:\\B", "D:\\C"}, {"d:\\c", "D:\\A", "D:\\D"}, 3),
-            List({"D:\\B", "D:\\C", "D:\\A"}))
+  EXPECT_EQ(recentListText(mergedRecent({"D:\\B", "D:\\C"},
+                                        recentLinesOf("d:\\c\r\nD:\\A\r\nD:\\D\r\n"), 3)),
+            "D:\\B\r\nD:\\C\r\nD:\\A\r\n")
       << "the chosen on top, each once, cut to the capacity";
 }
 

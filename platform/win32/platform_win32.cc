@@ -127,10 +127,11 @@ std::u16string utf16FromAnsi(const std::string& text) {
   return std::u16string(wide.begin(), wide.end());
 }
 
-void* holdFileExclusively(const char* path) {
+void* holdFileExclusively(const char* path, bool* heldElsewhere) {
   HANDLE file = CreateFileW(wideFromMarked(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                             nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  *heldElsewhere = file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
   return file == INVALID_HANDLE_VALUE ? nullptr : file;
 }
 
@@ -138,6 +139,10 @@ void releaseFile(void* hold) { CloseHandle(static_cast<HANDLE>(hold)); }
 
 bool replaceFile(const char* path, const std::string& bytes) {
   std::wstring target = wideFromMarked(path);
+  // Wine's MoveFileExW replaces a read-only file, and its flag with it.
+  DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    return false;
   std::wstring temporary = target + L".new";
   HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -158,10 +163,13 @@ bool fileWritable(const char* path) {
   if (attributes != INVALID_FILE_ATTRIBUTES)
     return !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
   // Missing: whether a file can be made beside it, and gone again at once.
-  HANDLE probe = CreateFileW((name + L".new").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (probe == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(probe);
+  // A leftover of a write that stopped half-way is no answer: the next
+  // write replaces it, so a probe of a name of its own is made instead.
+  std::wstring folder = name.substr(0, name.find_last_of(L"\\/") + 1);
+  wchar_t probe[MAX_PATH + 16];
+  if (folder.empty() || folder.size() >= MAX_PATH - 14) return false;
+  if (!GetTempFileNameW(folder.c_str(), L"fvx", 0, probe)) return false;
+  DeleteFileW(probe);
   return true;
 }
 

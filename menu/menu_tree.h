@@ -1,0 +1,14 @@
+// Menus as trees of submenus: emptied and destroyed with every owner of a
+// submenu told, since a destroyed handle may be handed out again.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+// Removes every item, its submenus destroyed and their owners forgotten.
+void emptyMenu(PlatMenu menu);
+// Destroys every submenu reachable from menu, depth first; menu stays.
+void destroySubmenus(PlatMenu menu);
+// "&" as written, not an access key: each doubled.
+std::string withLiteralAmpersands(const char* text);
