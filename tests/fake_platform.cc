@@ -370,7 +370,7 @@ ListOutcome listSubfolders(const char* folder, int waitMs, std::vector<Subfolder
 bool createFolder(const char* path) {
   checkUnmarked(path);
   note(std::string("mkdir ") + path);
-  if (find(path)) return false;
+  if (find(path) || !world->entries.count(parentKey(keyOf(path)))) return false;
   addFolder(path);
   return true;
 }
@@ -495,7 +495,7 @@ void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
 void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number) {
   std::string caption = kTextNames[text];
   if (number) caption += " " + std::to_string(number);
-  asMenu(menu)->items.push_back({flags, id, caption, false, nullptr});
+  asMenu(menu)->items.push_back({flags, id, caption, (flags & kMenuChecked) != 0, nullptr});
 }
 
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {

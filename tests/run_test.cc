@@ -576,7 +576,8 @@ beep
 // the submenu opened last.
 TEST_F(RunTest, LiveFolders) {
   const std::string config = "[dir]\nC:\\Work\nD:\\Live\\* | &Live\n%end\n";
-  for (const char* folder : {"D:\\Live\\10", "D:\\Live\\2", "D:\\Live\\a&b",
+  for (const char* folder : {"D:\\Live\\10", "D:\\Live\\2", "D:\\Live\\a&b", "D:\\Live\\x",
+                             "D:\\Live\\x.", "D:\\Live\\x ", "D:\\Live\\CON", "D:\\Live\\aux.txt",
                              "D:\\Live\\Deep\\Inner", "D:\\Live\\Hid"})
     addFolder(folder);
   addFolder(unheld("D:\\Live\\Caf#"));
@@ -584,10 +585,11 @@ TEST_F(RunTest, LiveFolders) {
   makeHidden("D:\\Live\\Hid");
   const std::string shown = withoutFirstLineFeed(R"(
 menu [Work|&Live>|-|a.txt ( &1 )]
-open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|~UnshownFolders 2]
+open [ThisFolder|NewFolder...|-|2>|10>|a&&b>|Deep>|x>|~UnshownFolders 6]
 )");
   // The folder itself, a new one, then subfolders in file-manager order;
-  // hidden ones left out, names no path or code page holds counted.
+  // hidden ones left out; names no path or code page holds, and names the
+  // path rules would spell as another folder's, counted.
   EXPECT_EQ(run("C:\\in\\a.txt", {openByKeyboard("&Live")}, {}, config), shown + "menu closed\n");
   // The right button swaps copy and move; the new-folder item is never marked.
   std::vector<Step> steps = {openByKeyboard("&Live"), rightButton()};
@@ -630,16 +632,51 @@ TEST_F(RunTest, LargeLiveFoldersBrowse) {
   EXPECT_NE(log.find(browsed), std::string::npos) << log;
 }
 
-// Reopening a submenu lists its folders anew and lets the last listing's
-// go, so a menu opened again and again never runs out of room.
-TEST_F(RunTest, LiveFoldersReopenedAgainAndAgain) {
-  for (int i = 1; i <= 200; ++i) addFolder("D:\\Big\\f" + std::to_string(i));
-  std::vector<Step> steps;
-  for (int i = 0; i < 12; ++i) steps = steps + openByKeyboard("Big") + closeSubmenu("Big");
-  std::string log = run("C:\\in\\a.txt", steps + openByKeyboard("Big") + openByKeyboard("f200"),
-                        {}, "[dir]\nD:\\Big\\*\n%end\n");
-  EXPECT_NE(log.find("|f199>|f200>]\nopen [ThisFolder|NewFolder...]\nmenu closed"),
-            std::string::npos) << log.substr(log.size() - 200);
+// Siblings of 200 subfolders each, browsed in turn: the nodes of a closed
+// submenu are taken back, so the last still opens and receives. With every
+// submenu left open the table runs out, and an item without a node is
+// greyed rather than opening onto nothing.
+TEST_F(RunTest, LiveNodesNeverRunOut) {
+  for (int s = 1; s <= 11; ++s)
+    for (int f = 1; f <= 200; ++f)
+      addFolder("D:\\Top\\s" + std::to_string(s) + "\\f" + std::to_string(f));
+  const std::string config = "[dir]\nD:\\Top\\* | Top\n%end\n";
+  std::vector<Step> inTurn = {openByKeyboard("Top")}, allOpen = inTurn;
+  for (int s = 1; s <= 11; ++s) {
+    inTurn = inTurn + openByKeyboard("s" + std::to_string(s)) + closeSubmenu("s" + std::to_string(s));
+    allOpen = allOpen + openByKeyboard("s" + std::to_string(s));
+  }
+  std::string log = run("C:\\in\\a.txt", inTurn + openByKeyboard("s11") + openByKeyboard("f200") +
+                                               choose("ThisFolder"), {}, config);
+  EXPECT_NE(log.find("copy undo C:\\in\\a.txt > D:\\Top\\s11\\f200\n"), std::string::npos)
+      << log.substr(log.size() - 200);
+  log = run("C:\\in\\a.txt", allOpen, {}, config);
+  EXPECT_NE(log.find("|f188>|~f189|"), std::string::npos) << "2000 nodes: Top, 11, 9 x 200, 188";
+}
+
+// A mark lives as long as the run: a live submenu opened again keeps the
+// marks of the folders it lists again, draws their checks (on the opener
+// too), and with @mode=move the last destination still moves.
+TEST_F(RunTest, MarksOutliveARefill) {
+  addFolder("D:\\Live\\S");
+  addFolder("D:\\Dee");
+  std::vector<Step> steps = {openByKeyboard("Live"), openByKeyboard("S")};
+  steps = steps + mark("ThisFolder") + closeSubmenu("S") + closeSubmenu("Live") +
+          openByKeyboard("Live") + openByKeyboard("S") + closeSubmenu("S") + closeSubmenu("Live");
+  EXPECT_EQ(run("C:\\in\\a.txt", steps + choose("Dee"), {},
+                "[system]\n@mode=move\n%end\n[dir]\nD:\\Live\\* | Live\nD:\\Dee | Dee\n%end\n"),
+            withoutFirstLineFeed(R"(
+menu [Live>|Dee|-|*a.txt ( &1 )]
+open [ThisFolder|NewFolder...|-|S>]
+open [ThisFolder|NewFolder...]
+kept [*ThisFolder|NewFolder...]
+open [ThisFolder|NewFolder...|-|*S>]
+open [*ThisFolder|NewFolder...]
+menu closed
+copy undo C:\in\a.txt > D:\Dee
+move undo C:\in\a.txt > D:\Live\S
+beep
+)"));
 }
 
 // Each row: two folder names in the order the file manager shows them.
@@ -660,7 +697,8 @@ TEST_F(RunTest, FileManagerOrder) {
 // source's name; the folder is made, or used when it exists, and receives
 // the sources; one this run made and a cancelled transfer left empty goes.
 TEST_F(RunTest, NewFolderOnTheWay) {
-  const std::string config = "[dir]\nD:\\Live\\* | Live\n%end\n";
+  const std::string config =
+      "[dir]\nD:\\Live\\* | Live\n%end\n[exec]\nC:\\Tools\\rec.exe | Rec\n>%-P %M\n%end\n";
   addFolder("D:\\Live\\Old");
   addFile("D:\\Live\\f.txt");
   struct Case {
@@ -668,6 +706,7 @@ TEST_F(RunTest, NewFolderOnTheWay) {
     std::vector<std::string> typed;
     std::vector<Step> steps;
     std::string afterDialog;
+    std::string options = "";
   } cases[] = {
       {"a name refused, then a folder made", {"a:b", "New"}, {}, R"(box Notice: NameBadCharacter
 mkdir D:\Live\New
@@ -685,18 +724,28 @@ rmdir D:\Live\Empty
       {"one that existed stays, emptied or not", {"Old"}, {cancelOperation(1)},
        R"(copy undo C:\in\a.txt > D:\Live\Old
 )"},
+      {"a folder that cannot be made is told, and nothing is sent", {"New"}, {vanish("D:\\Live")},
+       R"(mkdir D:\Live\New
+front
+box Error: FolderNotMade D:\Live\New
+)"},
+      {"a made folder handed to a program stays", {"New"}, {}, R"(mkdir D:\Live\New
+run C:\Tools\rec.exe|D:\Live\New C:\in\a.txt|C:\Tools\
+)", "/#a "},
   };
   for (const Case& c : cases) {
     fake().typedNames = c.typed;
-    std::vector<Step> steps = c.steps + openByKeyboard("Live") + choose("NewFolder...");
+    std::vector<Step> steps = std::vector<Step>{openByKeyboard("Live")} + c.steps +
+                              choose("NewFolder...");
     const std::string shown = withoutFirstLineFeed(R"(
 menu [Live>|-|a.txt ( &1 )]
 open [ThisFolder|NewFolder...|-|Old>]
 menu closed
 ask NewFolderTitle D:\Live [a]
 )");
-    EXPECT_EQ(run("C:\\in\\a.txt", steps, {}, config), shown + c.afterDialog) << c.what;
+    EXPECT_EQ(run(c.options + "C:\\in\\a.txt", steps, {}, config), shown + c.afterDialog) << c.what;
     removeEntry("D:\\Live\\New");  // the next row lists D:\Live as it was
+    addFolder("D:\\Live\\Old");
   }
 }
 
