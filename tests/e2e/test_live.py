@@ -35,3 +35,26 @@ class LiveTest(E2ETest):
         self.assertEqual(proc.wait(30), 0)
         self.assertEqual(self.prog.names("live"), ["A", "New"])
         self.assertEqual(self.prog.names("live/New"), ["a.txt"])
+
+    def test_a_mark_outlives_its_submenu_opened_again(self):
+        # Live > A > このフォルダへ marked by the middle button, Live opened
+        # again (its submenu refilled) and closed, then Dee chosen in move
+        # mode: A gets a copy, Dee, the last destination, the move.
+        dee = self.prog.folder("dee")
+        (self.prog.dir / "Falvex.ini").write_text(
+            "[system]\n@menu=center\n@mode=move\n%end\n[dir]\n"
+            f"{self.prog.winpath('live')}\\* | Live\n{dee} | Dee\n%end\n")
+        proc = self.menu_keys("Right", "Down", "Down", "Right")
+        # The newest window is A's submenu, the oldest the menu itself.
+        windows = sorted(self.desktop.menu_windows(), key=lambda w: int(w[0], 16))
+        self.desktop.x("xdotool", "mousemove", "--window", windows[-1][0],
+                       str(windows[-1][2] // 2), "10")
+        time.sleep(0.3)
+        self.desktop.x("xdotool", "click", "2")
+        time.sleep(0.3)
+        self.desktop.x("xdotool", "mousemove", "5", "5")
+        self.desktop.keys(windows[0][0], "Left", "Left", "Right", "Left", "Down", "Return")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(self.prog.names("live/A"), ["B", "a.txt"])
+        self.assertEqual(self.prog.names("dee"), ["a.txt"])
+        self.assertEqual(self.prog.names("src"), [])
