@@ -25,6 +25,18 @@ class RecentTest(E2ETest):
         self.assertEqual(self.prog.names("d2"), ["a.txt", "b.txt"])
         self.assertEqual(self.prog.names("d1"), [])
 
+    def test_a_read_only_list_stays_and_a_line_not_shown_keeps_its_place(self):
+        cafe = self.prog.folder("café")  # code page 932 cannot hold é
+        self.list.write_text(f"{cafe}\r\n{self.d2}\r\n", encoding="utf-8")
+        self.list.chmod(0o444)
+        self.choose("a.txt", "Down", "Return")  # recent submenu, then d1
+        self.assertEqual(self.prog.names("d1"), ["a.txt"])
+        self.assertEqual(self.listed(), [cafe, self.d2])
+        self.assertEqual(self.list.stat().st_mode & 0o777, 0o444)
+        self.list.chmod(0o644)
+        self.choose("b.txt", "Down", "Return")
+        self.assertEqual(self.listed(), [self.d1, cafe, self.d2])
+
     def test_a_list_held_open_elsewhere_is_left_as_it_was(self):
         self.list.write_text(self.d2 + "\r\n", encoding="utf-8")
         helper = self.prog.helper("hold_file.exe", self.prog.winpath("Falvex.recent"))

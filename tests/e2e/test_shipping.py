@@ -133,6 +133,11 @@ class ShippingTest(E2ETest):
             run = self.wine(self.prog.dir, "falvex-check.exe", "Falvex.ini")
             self.assertEqual(run.returncode, code, last)
             self.assertEqual("has no line feed" in run.stdout, code == 1, last)
+        # A list file missing, with the leftover of a write that stopped half-way.
+        (self.prog.dir / "Falvex.ini").write_text("[system]\n@recent=5\n%end\n")
+        (self.prog.dir / "Falvex.recent.new").write_text("")
+        run = self.wine(self.prog.dir, "falvex-check.exe", "Falvex.ini")
+        self.assertEqual(run.returncode, 0, run.stdout)
         run = self.wine(self.prog.dir, "falvex-check.exe", ".")  # a folder: no box to wait on
         self.assertEqual(run.returncode, 2)
         self.assertIn("cannot open", run.stderr)
