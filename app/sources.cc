@@ -27,37 +27,25 @@ bool isPresetFolderValue(const char* text, size_t start) {
   return start >= 4 && memcmp(text + start - 4, "/#0=\"", 5) == 0;
 }
 
-// A token holding a character the code page cannot hold is left out before
-// anything looks it up: in any altered form it would name another file.
-void leaveOutUnheld(const std::string& token) {
-  char name[kLongPathSize];
-  copyText(name, sizeof name, token.c_str());
-  unquoteSpaces(name);
-  removeBlanks(name);
-  if (strncmp(name, "/#", 2) == 0) return;  // an option word, not a name
-  noteUnheldName(name);
+// A name holding a character the code page cannot hold takes five bytes a
+// character: when that no longer fits, it is told as too long, never cut.
+void leaveOutTooLong(const std::string& name) {
+  if (isUnheldName(name.c_str()) && strncmp(name.c_str(), "/#", 2) != 0) noteTooLongName(name);
 }
 
 // Takes a finished token that started at index start of the text.
 void finishCandidate(const char* text, size_t start, const std::string& token) {
   if (token.empty() || listFull() || isPresetFolderValue(text, start)) return;
-  if (isUnheldName(token.c_str())) {
-    leaveOutUnheld(token);
-    return;
-  }
   std::string expanded =
       Config.expandMacros ? expandPathMacros(token.c_str()) : token;
-  if (expanded.size() >= kLongPathSize) return;
-  if (isUnheldName(expanded.c_str())) {  // a macro's folder, such as %Desktop%
-    leaveOutUnheld(expanded);
-    return;
-  }
+  if (expanded.size() >= kLongPathSize) return leaveOutTooLong(expanded);
   char path[kLongPathSize];
   copyText(path, sizeof path, expanded.c_str());
   unquoteSpaces(path);
   removeBlanks(path);
-  // A device answers the existence test, but is no file to send.
-  if (isDeviceName(path)) {
+  // A device answers the existence test, but is no file to send; a trailing
+  // dot or blank would have the test and the shell find another file.
+  if (isDeviceName(path) || pathRulesChangeName(path)) {
     noteInvalidName(path);
     return;
   }
@@ -67,13 +55,8 @@ void finishCandidate(const char* text, size_t start, const std::string& token) {
   // folder of start-up gave, not a bare relative text.
   char full[kPathSize];
   unsigned length = plat::fullPathName(path, full, sizeof full);
-  if (length == 0 || length >= sizeof full) return;
-  // A current folder the code page cannot hold: the relative name is in it,
-  // and no ANSI path names it exactly.
-  if (isUnheldName(full)) {
-    noteUnheldName(full);
-    return;
-  }
+  if (length >= sizeof full) return leaveOutTooLong(path);
+  if (length == 0) return;
   if (folder) normaliseFolder(full, sizeof full);
   storeSource(full);
 }
@@ -129,19 +112,20 @@ void takeClipboardNames(const std::vector<std::string>& names) {
   RunState.sourceCount = 0;
   for (const std::string& name : names) {
     if (listFull()) break;
-    if (isUnheldName(name.c_str())) {
-      noteUnheldName(name);
-      continue;
-    }
     // The list is taken without an existence test, and the shell would
-    // expand a wildcard into files nobody named, or write to a device.
-    if (isWildcardName(name.c_str()) || isDeviceName(name.c_str())) {
+    // expand a wildcard into files nobody named, write to a device, or reach
+    // "x" for "x.".
+    if (isWildcardName(name.c_str()) || isDeviceName(name.c_str()) ||
+        pathRulesChangeName(name.c_str())) {
       noteInvalidName(name);
       continue;
     }
     char path[kPathSize];
     // Names of 260 characters or more do not fit a path and are left out.
-    if (!copyText(path, sizeof path, name.c_str())) continue;
+    if (!copyText(path, sizeof path, name.c_str())) {
+      leaveOutTooLong(name);
+      continue;
+    }
     if (plat::pathIsDirectory(path)) normaliseFolder(path, sizeof path);
     storeSource(path);
   }

@@ -36,7 +36,7 @@ size_t readConfigLine(const std::string& text, size_t offset, char* line) {
 }
 
 bool lineUnusable(const char* line) {
-  return strchr(line, kUnreadableLine) || strchr(line, kUnheldMark);
+  return strchr(line, kUnreadableLine) != nullptr;
 }
 
 size_t readUserMacros(const std::string& text, size_t offset) {

@@ -32,17 +32,14 @@ bool SectionReader::next() {
     // Comments and %end pass whatever they hold; [exec] reads its ";" lines
     // as programs, so they are expanded like any other line.
     bool passes = trimmed_[0] == ';' || isSectionEnd(trimmed_);
-    // Any name on it would be a look-alike or a fragment: it names nothing.
-    // A macro can bring such a name in too (a special folder).
-    if (!passes && strchr(trimmed_, kUnreadableLine)) {
+    // Any name on it would be a fragment: it names nothing. A character
+    // the code page cannot hold is no such thing: it travels marked.
+    if (!passes && lineUnusable(trimmed_)) {
       report(kLineDropped, "not readable in the file's encoding");
       continue;
     }
-    if (passes || !lineUnusable(trimmed_)) {
-      expanded_ = expandedValue(trimmed_);
-      if (passes || !isUnheldName(expanded_.c_str())) return true;
-    }
-    report(kLineDropped, "holds a character the code page cannot hold");
+    expanded_ = expandedValue(trimmed_);
+    return true;
   }
   return false;
 }

@@ -8,13 +8,13 @@ bool pathInProgramFolder(char* out, const char* name) {
   out[0] = '\0';
   if (RunState.programFolder[0] == '\0') return false;
   copyText(out, kPathSize, RunState.programFolder);
-  if (appendText(out, kPathSize, name) && !isUnheldName(out)) return true;
+  if (appendText(out, kPathSize, name)) return true;
   out[0] = '\0';
   return false;
 }
 
 bool takeBaseFolder(const std::string& value) {
-  if (!folderPathFits(value.size()) || isUnheldName(value.c_str())) return false;
+  if (!folderPathFits(value.size())) return false;
   char folder[kPathSize];
   copyText(folder, sizeof folder, value.c_str());
   addBackslash(folder, sizeof folder);

@@ -11,29 +11,22 @@
 
 namespace {
 
-// A look-up's answer: 0, or 260 or more, is a failure; so is a path holding
-// a character the code page cannot hold, which would start a look-alike.
-bool usable(unsigned length, const char* found) {
-  return length > 0 && length < kPathSize && !isUnheldName(found);
-}
+// A look-up's answer: 0, or 260 or more, is a failure.
+bool usable(unsigned length) { return length > 0 && length < kPathSize; }
 
-enum Lookup { kNotThere, kFound, kUnusable };
-
-Lookup fullPathOf(const char* name, std::string* path) {
-  if (!plat::pathFileExists(name)) return kNotThere;
+bool fullPathOf(const char* name, std::string* path) {
+  if (!plat::pathFileExists(name)) return false;
   char buffer[kPathSize] = "";
-  unsigned length = plat::fullPathName(name, buffer, sizeof buffer);
   // Too long to hold: found all the same, under the name as written.
-  if (!usable(length, buffer)) return isUnheldName(buffer) ? kUnusable : kFound;
-  *path = buffer;
-  return kFound;
+  if (usable(plat::fullPathName(name, buffer, sizeof buffer))) *path = buffer;
+  return true;
 }
 
 bool search(const char* folders, const char* name, const char* nameExe,
             std::string* path) {
   char buffer[kPathSize] = "";
-  if (usable(plat::searchPath(folders, name, buffer, sizeof buffer), buffer) ||
-      (nameExe && usable(plat::searchPath(folders, nameExe, buffer, sizeof buffer), buffer))) {
+  if (usable(plat::searchPath(folders, name, buffer, sizeof buffer)) ||
+      (nameExe && usable(plat::searchPath(folders, nameExe, buffer, sizeof buffer)))) {
     *path = buffer;
     return true;
   }
@@ -46,15 +39,8 @@ bool locateProgram(const char* name, int tryExe, std::string* path) {
   std::string withExe = std::string(name) + ".exe";
   const char* nameExe = tryExe ? withExe.c_str() : nullptr;
   *path = name;
-  for (const char* candidate : {name, nameExe}) {
-    if (!candidate) continue;
-    Lookup found = fullPathOf(candidate, path);
-    if (found == kUnusable) {
-      *path = name;
-      return false;
-    }
-    if (found == kFound) return true;
-  }
+  for (const char* candidate : {name, nameExe})
+    if (candidate && fullPathOf(candidate, path)) return true;
   if (Config.searchPathSet && search(Config.searchPath, name, nameExe, path))
     return true;
   if (search(nullptr, name, nameExe, path)) return true;
@@ -78,11 +64,16 @@ void readSearchPathFile(const char* fileName) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
-    // A folder the file's encoding or the code page cannot give exactly
-    // would be searched as a look-alike: the whole line is left out.
+    // A folder the file's encoding cannot give would be searched as a
+    // fragment: the whole line is left out. A character is never cut.
     if (!lineUnusable(text.substr(lineStart, end - lineStart).c_str())) {
-      for (size_t k = 0; k < line.size() && stored < kSearchPathSize - 1; ++k)
-        if (line[k] != '\t' && line[k] != '\r') Config.searchPath[stored++] = line[k];
+      for (size_t k = 0; k < line.size(); k += nextCharLength(line.c_str() + k)) {
+        size_t length = nextCharLength(line.c_str() + k);
+        if (stored + length > kSearchPathSize - 1) break;
+        if (line[k] == '\t' || line[k] == '\r') continue;
+        line.copy(Config.searchPath + stored, length, k);
+        stored += length;
+      }
     }
     if (oneLine) break;
     start = end + 1;

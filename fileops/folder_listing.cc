@@ -1,7 +1,6 @@
 #include "fileops/folder_listing.h"
 
 #include "platform/platform.h"
-#include "state/left_out_names.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
@@ -12,8 +11,7 @@ bool listFolderEntries(const char* folder, std::vector<std::string>* paths) {
   if (!plat::listFolder((base + "*.*").c_str(), &names)) return false;
   for (const std::string& name : names) {
     if (name == "." || name == "..") continue;
-    if (isUnheldName(name.c_str())) noteUnheldName(base + name);
-    else paths->push_back(base + name);
+    paths->push_back(base + name);
   }
   return true;
 }

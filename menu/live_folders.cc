@@ -126,8 +126,7 @@ int liveNodeOfMenuId(int id, LiveItem* item) {
 }
 
 bool nameChangedByPaths(const std::string& name) {
-  return name.empty() || name.back() == '.' || name.back() == ' ' ||
-         isDeviceName(name.c_str());
+  return name.empty() || pathRulesChangeName(name.c_str()) || isDeviceName(name.c_str());
 }
 
 bool logicalLess(const std::string& a, const std::string& b) {
@@ -170,10 +169,9 @@ void fillLiveMenu(PlatMenu submenu, int node) {
   int unshown = 0;
   for (const plat::Subfolder& subfolder : found) {
     if (subfolder.hidden) continue;
-    // A name the code page cannot hold, one no path can hold, or one the
-    // path rules would spell as another would name another folder: it is
-    // counted, never offered.
-    if (isUnheldName(subfolder.name.c_str()) || nameChangedByPaths(subfolder.name) ||
+    // A name no path can hold, or one the path rules would spell as
+    // another's, would name another folder: it is counted, never offered.
+    if (nameChangedByPaths(subfolder.name) ||
         !folderPathFits(pathInFolder(LiveNodes.folder[node], subfolder.name).size())) {
       ++unshown;
       continue;
@@ -204,7 +202,6 @@ void fillLiveMenu(PlatMenu submenu, int node) {
 
 UiText newFolderNameProblem(const std::string& parent, const std::string& name) {
   if (name.find_first_not_of(' ') == std::string::npos) return kTextNameEmpty;
-  if (isUnheldName(name.c_str())) return kTextNameUnheld;
   for (const char* p = name.c_str(); *p; p += nextCharLength(p)) {
     bool control = static_cast<unsigned char>(*p) < 0x20;
     if (nextCharLength(p) == 1 && (strchr("\\/:*?\"<>|", *p) || control))

@@ -38,14 +38,13 @@ DestinationAction groupAction(int g) {
 // the dialog was cancelled.
 bool browseIntoFirstEntry(PlatWindow window, const std::string& startFolder) {
   std::string chosen = browseForDestination(window, startFolder.c_str());
-  if (isUnheldName(chosen.c_str())) {  // any spelling of it names another
-    noteUnheldName(chosen);
+  // Marked, a folder's name may no longer fit: told, never cut.
+  if (!copyText(DirEntries.folder[0], kPathSize, chosen.c_str())) {
+    noteTooLongName(chosen);
     tellLeftOutNames(window);
     return false;
   }
-  if (!copyText(DirEntries.folder[0], kPathSize, chosen.c_str()) ||
-      !plat::pathIsDirectory(DirEntries.folder[0]))
-    return false;
+  if (!plat::pathIsDirectory(DirEntries.folder[0])) return false;
   DirEntries.count = 1;
   clearMarks();  // the answer is the one destination
   setMarked({kMarkDirEntry, 0}, true);

@@ -2,7 +2,7 @@
 //
 // Everything in app/, config/, text/, menu/ and fileops/ that is not a
 // *_win32.cc file reaches the system only through these declarations.
-// platform/win32/ implements them with the real ANSI Win32 calls; the unit
+// platform/win32/ implements them with the real wide Win32 calls; the unit
 // tests link an in-memory fake instead (tests/fake_platform.cc). No call
 // throws; failures come back as false, 0 or an empty result.
 #pragma once
@@ -67,10 +67,12 @@ enum UiText {
   kTextBrowseCopyInternal,
   kTextBrowseMove,
   kTextBrowseMoveInternal,
-  kTextUnheldNames,   // names the code page cannot hold were left out
+  kTextTooLongNames,  // names too long for a path were left out
   kTextMoreNames,     // "and N more", formatted with the number
   kTextFolderMissing, // a destination folder vanished
   kTextInvalidNames,  // names no file can have were left out
+  kTextTooLongAdvice,  // what the user can do about each kind
+  kTextInvalidAdvice,
   kTextRecentDestinations,  // the submenu of recent destinations
   kTextThisFolder,          // a live folder's own item
   kTextNewFolderItem,
@@ -85,18 +87,20 @@ enum UiText {
   kTextNameBadEnd,
   kTextNameDevice,
   kTextNameTooLong,
-  kTextNameUnheld,
   kTextNameIsFile,
   kTextFolderNotMade,       // a new folder could not be made
   kTextCancel,
   kUiTextCount,
 };
 
-// A name from the system that the ANSI code page cannot hold exactly (a
-// best-fit conversion would turn it into another name) comes through the
-// seam with each such character written as this byte and four hex digits of
-// its UTF-16 unit. No file name holds the byte, so a marked name names no
-// file, and the box that reports it can still show it as it really is.
+// A name the ANSI code page cannot hold exactly (a best-fit conversion
+// would turn it into another name) travels inside with each such character
+// written as this byte and four hex digits of its UTF-16 unit. The one rule
+// of the seam: every name that comes in from the system arrives marked, and
+// every call that takes a name hands it to the system wide, each mark
+// decoded to its character, so such a name is sent, listed and started
+// exactly. No file name holds the byte itself, and a mark is never cut: a
+// name that no longer fits its field once marked is too long, not shorter.
 const char kUnheldMark = '\x01';
 
 // A part of a message box: a text, then one line per name, then "N more".
@@ -104,6 +108,7 @@ struct BoxSection {
   UiText text;
   std::vector<std::string> lines;  // marked names shown as they really are
   int moreCount;                   // a kTextMoreNames line when > 0
+  UiText advice = kUiTextCount;    // what the user can do, after the names
 };
 
 namespace plat {

@@ -17,21 +17,21 @@ struct LeftOutNames {
     if (known.insert(name).second) names.push_back(name);
   }
   // The names not yet shown as a box section; false when there are none.
-  bool takeSection(UiText text, std::vector<BoxSection>* sections) {
+  bool takeSection(UiText text, UiText advice, std::vector<BoxSection>* sections) {
     size_t fresh = names.size() - shown;
     if (fresh == 0) return false;
     size_t listed = fresh < kUnheldNamesListed ? fresh : kUnheldNamesListed;
     sections->push_back({text,
                          std::vector<std::string>(names.begin() + shown,
                                                   names.begin() + shown + listed),
-                         static_cast<int>(fresh - listed)});
+                         static_cast<int>(fresh - listed), advice});
     shown = names.size();
     return true;
   }
 };
 
 struct LeftOutRecord {
-  LeftOutNames unheld, invalid;
+  LeftOutNames tooLong, invalid;
 };
 
 LeftOutRecord& leftOut() {
@@ -47,7 +47,14 @@ bool isUnheldName(const char* name) {
 
 bool isWildcardName(const char* name) { return strpbrk(name, "*?") != nullptr; }
 
-void noteUnheldName(const std::string& name) { leftOut().unheld.note(name); }
+void noteTooLongName(const std::string& name) { leftOut().tooLong.note(name); }
+
+bool pathRulesChangeName(const char* path) {
+  std::string name = fileNameOf(path);
+  if (name.empty() || name == "." || name == "..") return false;
+  return name.back() == '.' || name.back() == ' ';
+}
+
 bool isDeviceName(const char* path) {
   std::string name = fileNameOf(path);
   std::string base = name.substr(0, name.find('.'));
@@ -64,8 +71,8 @@ void noteInvalidName(const std::string& name) { leftOut().invalid.note(name); }
 
 bool tellLeftOutNames(PlatWindow window) {
   std::vector<BoxSection> sections;
-  leftOut().unheld.takeSection(kTextUnheldNames, &sections);
-  leftOut().invalid.takeSection(kTextInvalidNames, &sections);
+  leftOut().tooLong.takeSection(kTextTooLongNames, kTextTooLongAdvice, &sections);
+  leftOut().invalid.takeSection(kTextInvalidNames, kTextInvalidAdvice, &sections);
   if (sections.empty()) return false;
   plat::setForegroundWindow(window);
   plat::messageBoxWithSections(window, sections, kTextNoticeTitle);

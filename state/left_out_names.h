@@ -1,7 +1,8 @@
-// Names that are left out rather than used: names the ANSI code page cannot
-// hold exactly (they arrive marked from the platform, kUnheldMark) and
-// names no file can have (a wildcard the shell would expand, a device). Both are
-// reported to the user in one box per occasion, each name once.
+// Names that are left out rather than used: names too long for their field
+// once their marks are counted (a character the code page cannot hold takes
+// five bytes), and names no file can have (a wildcard the shell would
+// expand, a device, a name the path rules would change). Both are reported
+// to the user in one box per occasion, each name once, with what to do.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,8 @@
 
 const size_t kUnheldNamesListed = 20;
 
+// The name holds a character the code page cannot hold (kUnheldMark): it
+// is sent all the same, but takes five bytes of its field per character.
 bool isUnheldName(const char* name);
 // A file name cannot hold * or ?; the shell takes either as a wildcard.
 bool isWildcardName(const char* name);
@@ -18,9 +21,12 @@ bool isWildcardName(const char* name);
 // CONIN$, CONOUT$), with or without an extension: in any folder it opens
 // the device, not a file.
 bool isDeviceName(const char* path);
+// The last component ends in a dot or a blank, which Windows paths drop:
+// the name would reach another file ("x." is "x"). "." and ".." are folders.
+bool pathRulesChangeName(const char* path);
 // Remembers a name that was left out; a name already noted is not repeated.
-void noteUnheldName(const std::string& name);
-// A name no file can have: a wildcard or a device.
+void noteTooLongName(const std::string& name);
+// A name no file can have: a wildcard, a device, one the path rules change.
 void noteInvalidName(const std::string& name);
 // Shows the names noted since the last box in one box titled as a notice,
 // a section per kind: the first 20 names and the number of the rest. True

@@ -386,13 +386,14 @@ const std::string kNul(1, '\0');
 }  // namespace
 
 // Whatever the encoding, a line names only what it says: a character the
-// code page cannot hold names nothing, input the encoding cannot give drops
-// its line, and a NUL neither cuts a line into the name of another folder
+// code page cannot hold names that very character, input the encoding
+// cannot give drops its line, and a NUL neither cuts a line into the name of another folder
 // nor hides the rest of the file. Each row: the file, a line of the
 // checker's report, and what the tables hold afterwards.
 TEST_F(ConfigTest, WhatEachEncodingGives) {
   addFolder("D:\\\x8E\xCA\x90\x5E");  // 写真 in code page 932
   addFolder("D:\\cafe");                // what best fit would make of café
+  addFolder(unheld("D:\\caf#"));
   addFolder("D:\\d");                   // what a member cut at its NUL would name
   const std::string group = "[group]\n{G\nD:\\\xE5\x86\x99\xE7\x9C\x9F\nD:\\caf\xC3\xA9\n}\n%end\n";
   const std::string member = "[group]\n{G\nD:\\d" + kNul + "ummy\nD:\\Photos\n}\n%end\n";
@@ -401,9 +402,9 @@ TEST_F(ConfigTest, WhatEachEncodingGives) {
     const char* what;
     std::string file, report, tables;
   } cases[] = {
-      {"UTF-8 as Notepad saves it: café names nothing", group,
-       "DROP holds a character the code page cannot hold: D:\\caf" + unheld("#"),
-       "group \"G\" D:\\\x8E\xCA\x90\x5E\n"},
+      {"UTF-8 as Notepad saves it: café names café, never cafe", group,
+       "ok member: D:\\caf" + unheld("#"),
+       "group \"G\" D:\\\x8E\xCA\x90\x5E D:\\caf" + unheld("#") + "\n"},
       {"after a BOM, bytes that are not UTF-8 drop their line only",
        "\xEF\xBB\xBF[group]\n{G\nD:\\\xC3(\nD:\\Photos\n}\n%end\n",
        unreadable + "D:\\(", "group \"G\" D:\\Photos\n"},
@@ -421,14 +422,14 @@ TEST_F(ConfigTest, WhatEachEncodingGives) {
   }
 }
 
-// A look-up that gives a name the code page cannot hold finds nothing: any
-// spelling of it would be another folder or program.
-TEST_F(ConfigTest, LookUpsThatGiveUnheldNamesFindNothing) {
+// A look-up that gives a name the code page cannot hold finds that very
+// folder or program, never its best-fit look-alike.
+TEST_F(ConfigTest, LookUpsThatGiveUnheldNamesFindThem) {
   addFile(unheld("C:\\Caf#\\tool.exe"));
   addFile("C:\\Cafe\\tool.exe");  // the best-fit look-alike
   fake().specialFolders[0x05] = unheld("C:\\Caf#");
   fake().systemSearchPath = unheld("C:\\Caf#");
   ASSERT_EQ(load("[system]\n@param\n%end\n[dir]\n%My Documents%\n%end\n[exec]\ntool\n%end\n"), 1);
-  EXPECT_EQ(loaded(), "") << reports;
-  EXPECT_NE(reports.find("exec DROP program not found: tool"), std::string::npos) << reports;
+  EXPECT_EQ(loaded(), "folder " + unheld("C:\\Caf# \"Caf#\"\nprogram C:\\Caf#\\tool.exe \"tool\"\n"))
+      << reports;
 }

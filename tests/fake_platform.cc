@@ -9,7 +9,7 @@
 #include "state/left_out_names.h"
 #include "state/run_state.h"
 
-std::string markedNameUsed;
+std::string alteredNameUsed;
 
 namespace {
 
@@ -18,18 +18,66 @@ FakeWorld* world = new FakeWorld;
 const char* const kTextNames[] = {
     "ConfigError", "Error", "ReleaseKeys", "Notice", "Version", "VersionTitle",
     "BrowseCopy", "BrowseCopyInternal", "BrowseMove", "BrowseMoveInternal",
-    "UnheldNames", "MoreNames", "FolderMissing", "InvalidNames", "RecentDestinations",
+    "TooLongNames", "MoreNames", "FolderMissing", "InvalidNames", "TooLongAdvice",
+    "InvalidAdvice", "RecentDestinations",
     "ThisFolder", "NewFolder...", "UnshownFolders", "MoreFolders", "NoResponse", "NotFound",
     "NewFolderTitle", "NewFolderPrompt", "NameEmpty", "NameBadCharacter", "NameBadEnd",
-    "NameDevice", "NameTooLong", "NameUnheld", "NameIsFile", "FolderNotMade", "Cancel"};
+    "NameDevice", "NameTooLong", "NameIsFile", "FolderNotMade", "Cancel"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
-void note(const std::string& line) { world->log += line + "\n"; }
+// A whole mark's UTF-16 unit; -1 where the text holds none at i.
+long markAt(const std::string& text, size_t i) {
+  if (text[i] != kUnheldMark || i + 4 >= text.size()) return -1;
+  std::string digits = text.substr(i + 1, 4);
+  if (digits.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos) return -1;
+  return std::stol(digits, nullptr, 16);
+}
 
+// The log shows names as the user reads them: each mark as its character.
+std::string readable(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    long unit = markAt(text, i);
+    if (unit < 0) {
+      out += text[i];
+      continue;
+    }
+    i += 4;
+    long next = i + 1 < text.size() ? markAt(text, i + 1) : -1;
+    if (unit >= 0xD800 && unit < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
+      unit = 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00);
+      i += 5;
+    }
+    if (unit < 0x800) {
+      out += static_cast<char>(0xC0 | (unit >> 6));
+    } else {
+      if (unit >= 0x10000) {
+        out += static_cast<char>(0xF0 | (unit >> 18));
+        out += static_cast<char>(0x80 | ((unit >> 12) & 0x3F));
+      } else {
+        out += static_cast<char>(0xE0 | (unit >> 12));
+      }
+      out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+    }
+    out += static_cast<char>(0x80 | (unit & 0x3F));
+  }
+  return out;
+}
+
+void note(const std::string& line) { world->log += readable(line) + "\n"; }
+
+// As the file system compares names: ASCII, Latin-1 and Cyrillic capitals,
+// marked or not, are their small letters.
 std::string fold(std::string s) {
-  for (char& c : s) {
-    if (c == '/') c = '\\';
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (size_t i = 0; i < s.size(); ++i) {
+    long unit = markAt(s, i);
+    if ((unit >= 0xC0 && unit <= 0xDE && unit != 0xD7) || (unit >= 0x410 && unit <= 0x42F)) {
+      char lower[5];
+      snprintf(lower, sizeof lower, "%04lX", unit + 0x20);
+      s.replace(i + 1, 4, lower);
+    }
+    if (s[i] == '/') s[i] = '\\';
+    if (s[i] >= 'A' && s[i] <= 'Z') s[i] = static_cast<char>(s[i] - 'A' + 'a');
   }
   return s;
 }
@@ -56,12 +104,18 @@ std::string parentKey(const std::string& key) {
   return key.substr(0, slash) + (slash == 2 ? "\\" : "");
 }
 
-void checkUnmarked(const char* path) {
-  if (path && strchr(path, kUnheldMark)) markedNameUsed = path;
+// A name handed to the system with a mark cut short would reach another
+// name (the real calls decode it to a character no name holds).
+void checkWholeMarks(const char* path) {
+  if (!path) return;
+  std::string name = path;
+  for (size_t at = name.find(kUnheldMark); at != std::string::npos;
+       at = name.find(kUnheldMark, at + 1))
+    if (markAt(name, at) < 0) alteredNameUsed = name;
 }
 
 const FakeWorld::Entry* find(const char* path) {
-  checkUnmarked(path);
+  checkWholeMarks(path);
   if (!path || !path[0]) return nullptr;
   auto it = world->entries.find(keyOf(path));
   return it == world->entries.end() ? nullptr : &it->second;
@@ -137,7 +191,7 @@ std::string describeMenu(FakeMenu* menu) {
     s += item.text;
     if (item.submenu) s += ">";
   }
-  return "[" + s + "]";
+  return "[" + readable(s) + "]";
 }
 
 FakeMenuItem* findItem(const std::string& caption) {
@@ -167,7 +221,7 @@ std::string takeLog() {
 void resetFake() {
   *world = FakeWorld();
   configLineObserver = nullptr;
-  markedNameUsed.clear();
+  alteredNameUsed.clear();
   resetRunState();
   resetConfigModel();
   resetLeftOutNames();
@@ -250,7 +304,7 @@ unsigned fullPathName(const char* name, char* out, unsigned size) {
 
 unsigned searchPath(const char* folders, const char* name, char* out, unsigned size) {
   if (!name[0]) return 0;
-  checkUnmarked(name);
+  checkWholeMarks(name);
   std::istringstream list(folders ? folders : world->systemSearchPath);
   for (std::string folder; std::getline(list, folder, ';');) {
     // The system's own folders may be any names: looked up, not checked.
@@ -273,7 +327,7 @@ bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
 }
 
 bool listFolder(const char* pattern, std::vector<std::string>* names) {
-  checkUnmarked(pattern);
+  checkWholeMarks(pattern);
   std::string p = pattern;
   std::string folderKey = keyOf(p.substr(0, p.find_last_of("\\/") + 1));
   auto it = world->entries.find(folderKey);
@@ -319,7 +373,7 @@ std::string ansiFromUtf16(const std::u16string& text) {
 std::u16string utf16FromAnsi(const std::string& text) { return unitsOf(text); }
 
 void* holdFileExclusively(const char* path, bool* heldElsewhere) {
-  checkUnmarked(path);
+  checkWholeMarks(path);
   std::string key = keyOf(path);
   *heldElsewhere = world->heldFiles.count(key) != 0;
   if (*heldElsewhere || world->writesFail || !world->entries.count(parentKey(key))) return nullptr;
@@ -335,7 +389,7 @@ void releaseFile(void* hold) {
 
 // A read-only file is replaced, as Wine does: only the caller's test keeps it.
 bool replaceFile(const char* path, const std::string& bytes) {
-  checkUnmarked(path);
+  checkWholeMarks(path);
   const FakeWorld::Entry* e = find(path);
   bool refused = world->writesFail || (e && e->folder);
   note(std::string(refused ? "write refused " : "write ") + path);
@@ -350,7 +404,7 @@ bool fileWritable(const char* path) {
 }
 
 ListOutcome listSubfolders(const char* folder, int waitMs, std::vector<Subfolder>* subfolders) {
-  checkUnmarked(folder);
+  checkWholeMarks(folder);
   std::string key = keyOf(folder);
   auto it = world->entries.find(key);
   if (it == world->entries.end() || !it->second.folder) return kListMissing;
@@ -368,7 +422,7 @@ ListOutcome listSubfolders(const char* folder, int waitMs, std::vector<Subfolder
 }
 
 bool createFolder(const char* path) {
-  checkUnmarked(path);
+  checkWholeMarks(path);
   note(std::string("mkdir ") + path);
   if (find(path) || !world->entries.count(parentKey(keyOf(path)))) return false;
   addFolder(path);
@@ -397,10 +451,10 @@ int shellFileOperation(const FileOperation& op, bool* aborted) {
   std::string line = op.func == kFileOpMove ? "move " : "copy ";
   line += flagWords(op.flags, {{kFofAllowUndo, "undo"}, {kFofNoConfirmation, "no-prompts"}}) + " ";
   for (const char* p = op.from; *p; p += strlen(p) + 1) {
-    checkUnmarked(p);
+    checkWholeMarks(p);
     line += std::string(p != op.from ? ";" : "") + p;
   }
-  checkUnmarked(op.to);
+  checkWholeMarks(op.to);
   line += std::string(" > ") + op.to + (op.to[strlen(op.to) + 1] ? "<not double-NUL>" : "");
   note(line);
   int call = ++world->fileOps;
@@ -424,8 +478,8 @@ std::string browseForFolder(PlatWindow, UiText title, const char* start) {
 }
 
 void shellExecute(const char* file, const char* parameters, const char* folder) {
-  checkUnmarked(file);
-  checkUnmarked(parameters);
+  checkWholeMarks(file);
+  checkWholeMarks(parameters);
   note(std::string("run ") + file + "|" + (parameters ? parameters : "(none)") + "|" +
        (folder ? folder : "(none)"));
 }
@@ -442,6 +496,7 @@ void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections,
     line += std::string(" ") + kTextNames[s.text];
     for (const std::string& name : s.lines) line += " " + name;
     if (s.moreCount) line += " +" + std::to_string(s.moreCount);
+    if (s.advice != kUiTextCount) line += std::string(" ") + kTextNames[s.advice];
   }
   note(line);
 }

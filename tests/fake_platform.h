@@ -98,6 +98,6 @@ std::string unheld(const std::string& text);
 std::string fileListBlock(const std::vector<std::string>& names);
 // A CF_UNICODETEXT block of the text, ended by a NUL.
 std::string unicodeTextBlock(const std::string& text);
-// A path holding a mark that the logic passed to a look-up, a listing, the
-// shell or a launch; empty when none was (the rule is never to).
-extern std::string markedNameUsed;
+// A path holding a mark cut short that the logic passed to a look-up, a
+// listing, the shell or a launch; empty when none was (the rule is never to).
+extern std::string alteredNameUsed;

@@ -107,39 +107,48 @@ TEST_F(IntakeTest, SourcesFromText) {
   }
 }
 
-// A name that would reach a file the user did not name is left out and
-// named in the notice box; nothing is sent in its place.
-TEST_F(IntakeTest, NamesThatWouldReachAnotherFileAreLeftOut) {
+// A name the code page cannot hold is taken exactly, never its best-fit
+// look-alike; one that would reach a file the user did not name is left out
+// and told in the notice box, with what to do, and nothing goes in its place.
+TEST_F(IntakeTest, NamesTakenExactlyOrLeftOut) {
   addFile("C:\\Cafe\\r.txt");  // what best fit would make of the names below
   addFile(unheld("C:\\Caf#\\r.txt"));
   addFile(unheld("C:\\Caf#\\s.txt"));
+  addFile("C:\\Work\\x");
   fake().specialFolders[0x05] = unheld("C:\\Caf#");
   Config.expandMacros = 1;
+  const std::string deep = unheld("C:\\Work\\" + std::string(52, '#'));  // 268 bytes marked
+  std::string deepAsRead;
+  for (int k = 0; k < 52; ++k) deepAsRead += "\xC3\xA9";
+  addFile(deep);
   struct Case {
     const char* what;
     std::string currentFolder, commandLine, box;
+    List sources;
   } cases[] = {
       {"a relative name in a current folder the code page cannot hold", unheld("C:\\Caf#"),
-       "r.txt", "UnheldNames " + unheld("C:\\Caf#\\r.txt")},
-      {"a special folder the code page cannot hold", "C:\\Work",
-       "\"%My Documents%\\s.txt\"", "UnheldNames " + unheld("C:\\Caf#\\s.txt")},
-      {"devices, with or without an extension, in any folder", "C:\\Work",
-       "C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log C:\\b.txt",
-       "InvalidNames C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log"},
+       "r.txt", "", {unheld("C:\\Caf#\\r.txt")}},
+      {"a special folder the code page cannot hold", "C:\\Work", "\"%My Documents%\\s.txt\"", "",
+       {unheld("C:\\Caf#\\s.txt")}},
+      {"devices, with or without an extension, in any folder, and a trailing dot", "C:\\Work",
+       "C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. C:\\b.txt",
+       "InvalidNames C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. InvalidAdvice", {"C:\\b.txt"}},
+      {"a name too long for a path once marked", "C:\\Work", deep.substr(8),
+       "TooLongNames " + deepAsRead + " TooLongAdvice", {}},
   };
   for (const Case& c : cases) {
     fake().currentFolder = c.currentFolder;
     collectSources(c.commandLine.c_str(), kCommandLineText);
-    EXPECT_TRUE(tellLeftOutNames(nullptr)) << c.what;
-    EXPECT_EQ(takeLog(), "front\nbox Notice: " + c.box + "\n") << c.what;
-    for (const std::string& source : sources()) EXPECT_EQ(source, "C:\\b.txt") << c.what;
+    EXPECT_EQ(tellLeftOutNames(nullptr), !c.box.empty()) << c.what;
+    EXPECT_EQ(takeLog(), c.box.empty() ? "" : "front\nbox Notice: " + c.box + "\n") << c.what;
+    EXPECT_EQ(sources(), c.sources) << c.what;
   }
 }
 
 // The clipboard's file list wins over its text. Of 1,205 names, those no
-// path holds, that the shell would expand, that the code page cannot hold
-// or that name a device are left out and told in one box; the rest are taken
-// up to 1,000. Text is read when no list is there; a clipboard holding
+// path holds, that the shell would expand or that name a device are left
+// out and told in one box; the rest, names the code page cannot hold among
+// them, are taken up to 1,000. Text is read when no list is there; a clipboard holding
 // neither gives nothing and is not even opened.
 TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\b.txt\r\n");
@@ -155,16 +164,15 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
   ASSERT_EQ(RunState.sourceCount, 1000);
   EXPECT_EQ(sources()[0], "D:\\Dest");
-  EXPECT_EQ(sources()[1], "C:\\f6");
-  EXPECT_EQ(sources()[999], "C:\\f1004");
+  EXPECT_EQ(sources()[1], unheld("C:\\x#.txt"));
+  EXPECT_EQ(sources()[999], "C:\\f1003");
   EXPECT_TRUE(tellLeftOutNames(nullptr));
-  EXPECT_EQ(takeLog(), "clip\nunclip\nfront\nbox Notice: UnheldNames " + unheld("C:\\x#.txt") +
-                           " InvalidNames C:\\src\\x* C:\\a?.txt D:\\Dest\\nul.txt\n");
+  EXPECT_EQ(takeLog(), "clip\nunclip\nfront\nbox Notice: InvalidNames C:\\src\\x* C:\\a?.txt "
+                       "D:\\Dest\\nul.txt InvalidAdvice\n");
 
-  // Text alone: a line the code page cannot hold is left out, the next taken.
+  // Text alone: a line naming a device is left out, the next taken.
   fake().clipboardBlocks.erase(plat::kClipboardFileList);
-  fake().clipboardBlocks[plat::kClipboardUnicodeText] =
-      unicodeTextBlock(unheld("C:\\#.txt") + "\r\nC:\\b.txt\r\n");
+  fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\nul\r\nC:\\b.txt\r\n");
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
   fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("");
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
@@ -172,9 +180,9 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   EXPECT_EQ(takeLog(), "clip\nunclip\nclip\nunclip\n");
   // Names left out so far are told together: the clipboard's with the command line's.
-  collectSources(("\"  " + unheld("C:\\q #.txt") + " \" C:\\b.txt").c_str(), kCommandLineText);
+  collectSources("\"  com1 \" C:\\b.txt", kCommandLineText);
   tellLeftOutNames(nullptr);
-  EXPECT_EQ(takeLog(), "front\nbox Notice: UnheldNames " + unheld("C:\\#.txt C:\\q #.txt") + "\n");
+  EXPECT_EQ(takeLog(), "front\nbox Notice: InvalidNames C:\\nul com1 InvalidAdvice\n");
 }
 
 // The program's names from its own path, the arguments after its name, and
@@ -201,15 +209,21 @@ TEST_F(IntakeTest, StartupSteps) {
   RunState.commandLine = "/#w";
   ASSERT_TRUE(runStartupSteps(nullptr, false));
 
-  // A program folder too long, or one the code page cannot hold: no path
-  // forms, nothing is read or created, not another Falvex.ini nor a cut one.
+  // A program folder the code page cannot hold reads its own Falvex.ini.
+  addFile(unheld("C:\\Caf#\\Falvex.ini"), "[dir]\nC:\\Work\n%end\n");
+  deriveProgramNames(unheld("C:\\Caf#\\Falvex.exe").c_str());
+  initPathsAndMetrics(800, 600, 3);
+  ASSERT_TRUE(runStartupSteps(nullptr, false));
+  EXPECT_EQ(RunState.configPath, unheld("C:\\Caf#\\Falvex.ini"));
+
+  // A program folder too long: no path forms, nothing is read or created,
+  // not another Falvex.ini nor a cut one.
   addFile("C:\\Work\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
   addFile("C:\\Cafe\\Falvex.ini", "[group]\n{G\nC:\\Work\n}\n%end\n");
   for (std::string module : {"C:\\" + std::string(248, 'f') + "\\Falvex.exe",
-                             "C:\\" + std::string(263, 'f') + "\\Falvex.exe",
-                             unheld("C:\\Caf#\\Falvex.exe")}) {
+                             "C:\\" + std::string(263, 'f') + "\\Falvex.exe"}) {
     std::string folder = module.substr(0, module.size() - 10);
-    addFolder(folder.find(kUnheldMark) == std::string::npos ? folder : "C:\\Cafe");
+    addFolder(folder);
     addFile((folder + "Falvex.ini").substr(0, 259), "[group]\n{S\nC:\\Work\n}\n%end\n");
     size_t entries = fake().entries.size();
     copyText(RunState.configPath, kPathSize, "C:\\Work\\Falvex.ini");  // never read instead

@@ -34,7 +34,7 @@ class FalvexTest : public ::testing::Test {
     RunState.maximizedHeight = 740;
     RunState.mouseButtons = 3;
   }
-  void TearDown() override { EXPECT_EQ(markedNameUsed, "") << "a marked name was looked up"; }
+  void TearDown() override { EXPECT_EQ(alteredNameUsed, "") << "a cut name reached the system"; }
 
   // Writes the text as the configuration file and loads it.
   int load(const std::string& text) {

@@ -33,6 +33,8 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
   std::string cut = "ab" SO SO;
   cutText(&cut, 5);
   EXPECT_EQ(cut, "ab" SO);
+  EXPECT_FALSE(copyText(out, sizeof out, unheld("a#").c_str())) << "a mark is never cut";
+  EXPECT_STREQ(out, "a");
   char path[8] = "C:\\x";
   EXPECT_TRUE(addBackslash(path, sizeof path));
   EXPECT_TRUE(addBackslash(path, sizeof path));  // once only
@@ -53,6 +55,18 @@ TEST_F(TextTest, ShellStringHelpers) {
   EXPECT_EQ(quoteSpaces("\"x y\""), "\"x y\"") << "quoted once";
   EXPECT_TRUE(equalsI("AZ@[", "az@["));
   EXPECT_FALSE(equalsI("@[", "`{")) << "only A-Z fold";
+  // Marked letters fold as the file system folds them; a name never
+  // matches another.
+  const std::pair<std::string, std::string> pairs[] = {
+      {"00C9", "00E9"}, {"0178", "00FF"}, {"0100", "0101"}, {"0139", "013A"}, {"017D", "017E"},
+      {"0386", "03AC"}, {"038C", "03CC"}, {"0391", "03B1"}, {"0401", "0451"}, {"0416", "0436"}};
+  for (const auto& [capital, small] : pairs) {
+    EXPECT_TRUE(equalsI(("\x01" + capital).c_str(), ("\x01" + small).c_str())) << capital;
+    EXPECT_FALSE(equalsI(("\x01" + small).c_str(), "\x01" "00D7")) << small;
+  }
+  EXPECT_FALSE(equalsI("\x01" "00D7", "\x01" "00F7")) << "x and / are no letters";
+  EXPECT_FALSE(equalsI("\x01" "0130", "\x01" "0131"));
+  EXPECT_FALSE(equalsI(unheld("#").c_str(), "e"));
   EXPECT_EQ(textToInt("-12x"), -12);
   EXPECT_EQ(textToInt("21474836461"), 2147483647) << "held at the largest int";
   EXPECT_EQ(textToInt("2147483648"), 2147483647) << "one past the largest int";

@@ -8,10 +8,42 @@ char foldAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+unsigned foldUnit(unsigned unit) {
+  // Latin-1, Latin Extended-A, Greek and Cyrillic capitals to their small
+  // letters, as the file system pairs them.
+  if ((unit >= 0xC0 && unit <= 0xDE && unit != 0xD7) || (unit >= 0x391 && unit <= 0x3AB) ||
+      (unit >= 0x410 && unit <= 0x42F))
+    return unit + 0x20;
+  if (unit >= 0x400 && unit <= 0x40F) return unit + 0x50;
+  if (unit == 0x178) return 0xFF;
+  if (unit == 0x386) return 0x3AC;
+  if (unit >= 0x388 && unit <= 0x38A) return unit + 0x25;
+  if (unit == 0x38C || unit == 0x38E || unit == 0x38F) return unit + (unit == 0x38C ? 0x40 : 0x3F);
+  bool oddCapitals = (unit >= 0x139 && unit <= 0x148) || (unit >= 0x179 && unit <= 0x17E);
+  bool evenCapitals = unit >= 0x100 && unit <= 0x177 && !(unit >= 0x138 && unit <= 0x149) &&
+                      unit != 0x130 && unit != 0x131;
+  if ((oddCapitals && unit % 2 == 1) || (evenCapitals && unit % 2 == 0)) return unit + 1;
+  return unit;
+}
+
 namespace {
 
-// Length of the character starting at p: 2 for a complete double-byte pair.
+// A character the code page cannot hold: the mark and four hex digits.
+bool isWholeMark(const char* p) { return p[0] == kUnheldMark && strnlen(p, 5) == 5; }
+
+unsigned markedUnit(const char* p) {
+  unsigned unit = 0;
+  for (int k = 1; k <= 4; ++k) {
+    char c = p[k];
+    unit = unit * 16 + static_cast<unsigned>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+  }
+  return unit;
+}
+
+// Length of the character starting at p: 2 for a complete double-byte pair,
+// 5 for a marked one, which is never cut.
 size_t charLength(const char* p) {
+  if (isWholeMark(p)) return 5;
   if (static_cast<unsigned char>(p[0]) < 0x80) return 1;  // never a lead byte
   if (plat::isLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0')
     return 2;
@@ -38,6 +70,8 @@ bool sameCharI(const char** a, const char** b) {
   if (n != charLength(*b)) return false;
   if (n == 1) {
     if (foldAscii(**a) != foldAscii(**b)) return false;
+  } else if (n == 5) {
+    if (foldUnit(markedUnit(*a)) != foldUnit(markedUnit(*b))) return false;
   } else if ((*a)[0] != (*b)[0] || (*a)[1] != (*b)[1]) {
     return false;
   }

@@ -1,14 +1,16 @@
 // Bounded ANSI text helpers: the shell path and string functions the program
 // relies on (StrStrIA, StrCmpNIA, StrToIntA, PathAddBackslashA, ...), written
-// portably. Scanning steps over double-byte characters, so a trail byte is
-// never taken for a backslash; comparisons that ignore case fold single-byte
-// ASCII letters only and compare a double-byte character exactly, as a unit.
+// portably. Scanning steps over double-byte and marked characters, so a
+// trail byte is never taken for a backslash and a mark is never cut;
+// comparisons that ignore case fold ASCII letters and marked letters
+// (foldUnit) and compare a double-byte character exactly, as a unit.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
-// Bytes of the character at p: 2 for a complete double-byte character.
+// Bytes of the character at p: 2 for a complete double-byte character, 5
+// for a marked one (kUnheldMark and four hex digits), so neither is cut.
 size_t nextCharLength(const char* p);
 
 // Copies src into dst[size], cut to size - 1 bytes without splitting a
@@ -29,6 +31,9 @@ size_t findTextI(const std::string& text, const char* needle, size_t from);
 bool equalsI(const char* a, const char* b);
 // A-Z as a-z; every other byte as it is.
 char foldAscii(char c);
+// A UTF-16 capital of Latin-1, Latin Extended-A, Greek or Cyrillic as its
+// small letter; every other unit as it is. Marked characters compare by it.
+unsigned foldUnit(unsigned unit);
 // The text begins with key, ignoring ASCII case.
 bool beginsWithKey(const char* text, const char* key);
 // StrToIntA: optional minus, decimal digits, 0 when none.

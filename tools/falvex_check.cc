@@ -116,12 +116,6 @@ int runFalvexCheck(const char* arguments) {
   char full[kPathSize] = "";
   std::string bytes;
   unsigned length = plat::fullPathName(file, full, sizeof full);
-  // Any ANSI spelling of such a name is another file's: none is checked.
-  if (isUnheldName(file) || (length < sizeof full && isUnheldName(full))) {
-    fprintf(stderr, "falvex-check: the system's code page cannot hold the name %s\n",
-            printable(length && length < sizeof full ? full : file).c_str());
-    return 2;
-  }
   // A folder or a locked file ends here: the reader would show a box.
   if (length == 0 || length >= sizeof full || plat::pathIsDirectory(full) ||
       !plat::readWholeFile(full, plat::kOpenExisting, &bytes)) {

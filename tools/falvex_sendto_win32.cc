@@ -106,11 +106,6 @@ int run(const SendToRequest& request) {
   std::wstring program = folder + L"Falvex.exe";
   if (folder.empty() || !PathFileExistsW(program.c_str()))
     return fail(L"Falvex.exe is not in this program's folder " + folder);
-  // Falvex reads its folder in the code page; from here it would find
-  // another configuration, or no program at all.
-  if (isUnheldName(markedFromWide(folder.c_str()).c_str()))
-    return fail(L"Falvex.exe cannot run from " + folder +
-                L": the system's code page cannot hold that folder's name");
   wchar_t sendTo[MAX_PATH] = L"";
   if (!SHGetSpecialFolderPathW(nullptr, sendTo, CSIDL_SENDTO, FALSE) ||
       !PathIsDirectoryW(sendTo))

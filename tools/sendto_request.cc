@@ -13,12 +13,6 @@ const size_t kMaxNameLength = 200;  // room for the Send To folder and ".lnk"
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// A marked character (kUnheldMark and four hex digits) is one character.
-size_t charLength(const char* c) {
-  if (*c == kUnheldMark && strnlen(c, 5) == 5) return 5;
-  return nextCharLength(c);
-}
-
 
 }  // namespace
 
@@ -66,7 +60,7 @@ bool isShortcutName(const std::string& name, std::string* why) {
   // character the code page cannot hold is one character, and none that a
   // file name refuses (those are all ASCII).
   size_t characters = 0;
-  for (const char* c = name.c_str(); *c; c += charLength(c), ++characters) {
+  for (const char* c = name.c_str(); *c; c += nextCharLength(c), ++characters) {
     unsigned char byte = static_cast<unsigned char>(*c);
     if (*c != kUnheldMark && nextCharLength(c) == 1 &&
         (byte < 0x20 || strchr("\\/:*?\"<>|", *c))) {

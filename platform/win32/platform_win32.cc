@@ -1,7 +1,8 @@
-// The seam over the real Win32 calls: ANSI ones, except where a name comes
-// in from the system (full path, search, special folder, listing, clipboard,
-// folder browser) or a text goes out to the user, which use the wide calls
-// so nothing is best-fit altered.
+// The seam over the real Win32 calls. Every call that takes a name or a text
+// in, or hands one back, is the wide one: names go in with their marks
+// decoded (wideFromMarked) and come back marked (markedFromWide), so no code
+// page ever best-fits a name into another. Only calls that carry no name
+// (messages, classes, hooks, resources by number) stay ANSI.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -15,8 +16,10 @@
 
 namespace plat {
 
-bool pathFileExists(const char* path) { return PathFileExistsA(path) != 0; }
-bool pathIsDirectory(const char* path) { return PathIsDirectoryA(path) != 0; }
+bool pathFileExists(const char* path) { return PathFileExistsW(wideFromMarked(path).c_str()) != 0; }
+bool pathIsDirectory(const char* path) {
+  return PathIsDirectoryW(wideFromMarked(path).c_str()) != 0;
+}
 
 namespace {
 
@@ -65,7 +68,7 @@ unsigned searchPath(const char* folders, const char* name, char* out,
 }
 
 bool readWholeFile(const char* path, OpenMode mode, std::string* text) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr,
+  HANDLE file = CreateFileW(wideFromMarked(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                             mode == kOpenAlways ? OPEN_ALWAYS : OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -173,15 +176,31 @@ bool fileWritable(const char* path) {
   return true;
 }
 
+namespace {
+
+// A list of NUL-separated names ended by an empty one, each decoded.
+std::wstring wideItemList(const char* items) {
+  std::wstring list;
+  for (const char* item = items; *item; item += strlen(item) + 1) {
+    list += wideFromMarked(item);
+    list.push_back(L'\0');
+  }
+  list.push_back(L'\0');
+  return list;
+}
+
+}  // namespace
+
 int shellFileOperation(const FileOperation& op, bool* aborted) {
-  SHFILEOPSTRUCTA request;
+  std::wstring from = wideItemList(op.from), to = wideItemList(op.to);
+  SHFILEOPSTRUCTW request;
   ZeroMemory(&request, sizeof request);
   request.hwnd = static_cast<HWND>(op.window);
   request.wFunc = static_cast<UINT>(op.func);
-  request.pFrom = op.from;
-  request.pTo = op.to;
+  request.pFrom = from.c_str();
+  request.pTo = to.c_str();
   request.fFlags = static_cast<FILEOP_FLAGS>(op.flags);
-  int result = SHFileOperationA(&request);
+  int result = SHFileOperationW(&request);
   *aborted = request.fAnyOperationsAborted != 0;
   return result;
 }
@@ -220,7 +239,13 @@ std::string browseForFolder(PlatWindow owner, UiText title,
 
 void shellExecute(const char* file, const char* parameters,
                   const char* folder) {
-  ShellExecuteA(nullptr, nullptr, file, parameters, folder, SW_SHOWNORMAL);
+  // The program, its folder and the names in its parameters arrive on its
+  // wide command line exactly.
+  std::wstring wideFile = wideFromMarked(file ? file : ""),
+               wideParameters = wideFromMarked(parameters ? parameters : ""),
+               wideFolder = wideFromMarked(folder ? folder : "");
+  ShellExecuteW(nullptr, nullptr, wideFile.c_str(), parameters ? wideParameters.c_str() : nullptr,
+                folder ? wideFolder.c_str() : nullptr, SW_SHOWNORMAL);
 }
 
 void informationBeep() { MessageBeep(MB_ICONASTERISK); }
@@ -240,6 +265,7 @@ void messageBoxWithSections(PlatWindow owner,
       body += L"\r\n" + wideFromMarked(line);
     if (section.moreCount > 0)
       body += L"\r\n" + uiTextWithNumber(kTextMoreNames, section.moreCount);
+    if (section.advice != kUiTextCount) body += L"\r\n\r\n" + uiText(section.advice);
   }
   MessageBoxW(static_cast<HWND>(owner), body.c_str(), uiText(title).c_str(),
               MB_OK);
@@ -310,8 +336,9 @@ PlatMenu createMenu() { return CreateMenu(); }
 void destroyMenu(PlatMenu menu) { DestroyMenu(static_cast<HMENU>(menu)); }
 
 void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text) {
-  AppendMenuA(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id),
-              (flags & MF_SEPARATOR) ? nullptr : text);
+  std::wstring caption = wideFromMarked(text);
+  AppendMenuW(static_cast<HMENU>(menu), flags, static_cast<UINT_PTR>(id),
+              (flags & MF_SEPARATOR) ? nullptr : caption.c_str());
 }
 
 void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number) {
@@ -320,24 +347,24 @@ void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int 
 }
 
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
-  MENUITEMINFOA info;
+  MENUITEMINFOW info;
   ZeroMemory(&info, sizeof info);
   info.cbSize = sizeof info;
   info.fMask = MIIM_STATE;
   info.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
-  SetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(id), FALSE,
+  SetMenuItemInfoW(static_cast<HMENU>(menu), static_cast<UINT>(id), FALSE,
                    &info);
 }
 
 namespace {
 
 void attachSubmenu(PlatMenu menu, int item, BOOL byPosition, PlatMenu submenu) {
-  MENUITEMINFOA info;
+  MENUITEMINFOW info;
   ZeroMemory(&info, sizeof info);
   info.cbSize = sizeof info;
   info.fMask = MIIM_SUBMENU;
   info.hSubMenu = static_cast<HMENU>(submenu);
-  SetMenuItemInfoA(static_cast<HMENU>(menu), static_cast<UINT>(item), byPosition, &info);
+  SetMenuItemInfoW(static_cast<HMENU>(menu), static_cast<UINT>(item), byPosition, &info);
 }
 
 }  // namespace

@@ -18,11 +18,12 @@ void appendMark(std::string* out, wchar_t unit) {
 }
 
 // The ANSI bytes of text[0..length) when the code page holds all of it
-// exactly; false otherwise. UTF-8 as the ANSI code page holds everything
-// and refuses the no-best-fit flag.
+// exactly; false otherwise. UTF-8 as the ANSI code page refuses the
+// no-best-fit flag; it is asked to fail on a lone surrogate instead, which
+// it would otherwise write as U+FFFD, so the name comes back as itself.
 bool convertExactly(const wchar_t* text, int length, std::string* out) {
   UINT codePage = GetACP();
-  DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  DWORD flags = codePage == CP_UTF8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
   BOOL usedDefault = FALSE;
   BOOL* usedDefaultOut = codePage == CP_UTF8 ? nullptr : &usedDefault;
   int size = WideCharToMultiByte(codePage, flags, text, length, nullptr, 0,
@@ -92,7 +93,9 @@ std::wstring wideFromMarked(const std::string& text) {
       if (v < 0) break;
       unit = unit * 16 + v;
     }
-    out.push_back(digits == 4 ? static_cast<wchar_t>(unit) : L'?');
+    // A mark cut short names nothing: U+0001 is in no file name, where a
+    // guess such as '?' would be a wildcard.
+    out.push_back(digits == 4 ? static_cast<wchar_t>(unit) : L'\x0001');
     pos = mark + 1 + digits;
   }
   return out;
