@@ -1,5 +1,7 @@
 #include "app/clipboard_blocks.h"
 
+#include <algorithm>
+
 #include "platform/platform.h"
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 const size_t kDropFilesHeaderSize = 20;  // sizeof(DROPFILES)
 const size_t kNamesOffsetAt = 0;         // DROPFILES.pFiles
 const size_t kWideFlagAt = 16;           // DROPFILES.fWide
+const char kUnreadableByte = '\x02';     // in no file name, as control bytes are not
 
 unsigned readLittleEndian(const std::string& block, size_t at, size_t bytes) {
   unsigned value = 0;
@@ -30,10 +33,17 @@ bool wideTextAt(const std::string& block, size_t pos, std::u16string* text, size
   return false;
 }
 
+// ANSI bytes as text: a mark's byte another program wrote stands for no
+// character, so it is made a byte no name holds either.
+std::string withoutMarks(std::string text) {
+  std::replace(text.begin(), text.end(), kUnheldMark, kUnreadableByte);
+  return text;
+}
+
 bool ansiTextAt(const std::string& block, size_t pos, std::string* text, size_t* next) {
   size_t nul = block.find('\0', pos);
   if (nul == std::string::npos) return false;
-  text->assign(block, pos, nul - pos);
+  *text = withoutMarks(block.substr(pos, nul - pos));
   *next = nul + 1;
   return true;
 }
@@ -62,7 +72,7 @@ std::vector<std::string> namesFromFileListBlock(const std::string& block) {
 }
 
 std::string textFromClipboardBlock(const std::string& block, bool wide) {
-  if (!wide) return block.substr(0, block.find('\0'));
+  if (!wide) return withoutMarks(block.substr(0, block.find('\0')));
   std::u16string units;
   size_t next = 0;
   wideTextAt(block, 0, &units, &next);  // unended text ends with the block

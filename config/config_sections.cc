@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "config/config_model.h"
 #include "config/path_macros.h"
@@ -44,11 +46,16 @@ bool SectionReader::next() {
   return false;
 }
 
-void SectionReader::report(LineOutcome outcome, const char* what) const {
-  if (!configLineObserver) return;
+int SectionReader::lineNumber() const {
   lineNumber_ += static_cast<int>(std::count(
       text_.begin() + countedTo_, text_.begin() + lineOffset_, '\n'));
   countedTo_ = lineOffset_;
+  return lineNumber_;
+}
+
+void SectionReader::report(LineOutcome outcome, const char* what) const {
+  if (!configLineObserver) return;
+  lineNumber();
   configLineObserver({section_, lineNumber_, trimmed_, outcome, what});
 }
 
@@ -78,6 +85,14 @@ bool splitEntry(const std::string& line, std::string* left,
   *left = line.substr(0, bar);
   *right = line.substr(bar + 3);
   return true;
+}
+
+const char* droppedEntryReason(const char* line, const char* reason) {
+  // No folder or program name holds "|": after a name, it is a caption's
+  // separator without its blanks.
+  const char* bar = strchr(line, '|');
+  bool unspaced = bar && bar > line && !strstr(line, " | ");
+  return unspaced ? "a caption is set off by \" | \", a blank on each side" : reason;
 }
 
 bool takeParameterLine(const std::string& line, bool* afterProgram,
@@ -153,6 +168,7 @@ void readDirSection(const std::string& text) {
   SectionReader reader(text, kDirMarker, "dir");
   DirEntries.count = 0;
   int level = 0;
+  std::vector<int> openers;  // the line of each submenu still open
   bool folderSinceOpener = false;
   while (reader.next()) {
     const char* line = reader.line();
@@ -169,16 +185,24 @@ void readDirSection(const std::string& text) {
       int i = appendDirEntry(kDirSubmenu, level++);
       copyText(DirEntries.caption[i], kPathSize, line + 1);
       folderSinceOpener = false;
+      openers.push_back(reader.lineNumber());
       reader.report(kLineTaken, "submenu");
     } else if (line[0] == '}' && level > 0) {
       appendDirEntry(kDirSubmenuEnd, level--);
+      openers.pop_back();
       reader.report(kLineTaken, "end of submenu");
     } else if (int kind = readFolderLine(reader.expanded(), level); kind >= 0) {
       folderSinceOpener = true;
       reader.report(kLineTaken, kind == kDirLive ? "live folder" : "folder");
     } else {
-      reader.report(kLineDropped, "folder does not exist");
+      reader.report(kLineDropped, droppedEntryReason(line, "folder does not exist"));
     }
+  }
+  // The entries after it went into the submenu: worth a word, as the menu
+  // does not show what the user meant.
+  for (int opener : openers) {
+    std::string why = "the submenu begun at line " + std::to_string(opener) + " is never closed";
+    reader.report(kLineDropped, why.c_str());
   }
 }
 

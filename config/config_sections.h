@@ -23,6 +23,8 @@ class SectionReader {
   // Continues behind bytes taken by a nested reader (the macro block).
   void skipTo(size_t offset) { offset_ = offset; }
   void report(LineOutcome outcome, const char* what) const;
+  // The current line's number, 1-based.
+  int lineNumber() const;
   // "%end" and ";" lines, reported as they are recognised.
   bool atEnd() const;
   bool atComment() const;
@@ -43,6 +45,9 @@ class SectionReader {
 
 // Splits an entry line at its first " | "; false when it has none.
 bool splitEntry(const std::string& line, std::string* left, std::string* right);
+// Why a folder or program line was dropped: the reason given, unless it
+// holds a "|" without the blanks of a caption's separator.
+const char* droppedEntryReason(const char* line, const char* reason);
 // The ">" line right after an accepted program line holds its parameters:
 // true when line is one (stored in field[kPathSize] and reported). Any line
 // ends the program's claim.

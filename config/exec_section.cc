@@ -9,6 +9,7 @@ void readExecSection(const std::string& text) {
   SectionReader reader(text, kExecMarker, "exec");
   ExecEntries.count = 0;
   bool link = false;  // the last line was an accepted program
+  bool dropped = false;  // the last line was a program line dropped
   while (reader.next()) {
     if (reader.atEnd()) break;
     // This section knows no comments; every line is expanded first.
@@ -17,6 +18,11 @@ void readExecSection(const std::string& text) {
         ExecEntries.count > 0 ? ExecEntries.params[ExecEntries.count - 1] : nullptr;
     if (takeParameterLine(line, &link, lastParams, reader, "program parameters"))
       continue;
+    if (dropped && line[0] == '>') {
+      reader.report(kLineDropped, "parameters of the program line dropped above");
+      continue;
+    }
+    dropped = false;
     if (ExecEntries.count >= kMaxPrograms) {
       reader.report(kLineDropped, "table full (10 programs), section ends");
       break;
@@ -26,7 +32,8 @@ void readExecSection(const std::string& text) {
     std::string path;
     if (!locateProgram(programText.c_str(), 1, &path) ||
         plat::pathIsDirectory(path.c_str()) || path.size() >= kPathSize) {
-      reader.report(kLineDropped, "program not found");
+      reader.report(kLineDropped, droppedEntryReason(line.c_str(), "program not found"));
+      dropped = true;
       continue;
     }
     if (!hasCaption) caption = splitPath(path.c_str()).name;

@@ -1,6 +1,7 @@
 #include "config/config_reader.h"
 #include "config/path_macros.h"
 #include "config/program_locator.h"
+#include "tools/falvex_check.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -108,6 +109,7 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {"%pj%\\Alpha", "ok folder"},
       {"%pj%\\Beta.old", "ok folder"},
       {"D:\\Nowhere", "DROP folder does not exist"},
+      {"D:\\Photos|&Photos", "DROP a caption is set off by \" | \", a blank on each side"},
       {"}", "ok end of submenu"},
       {"-", "ok new column"},
       {" | Caption", "DROP folder does not exist"},
@@ -134,6 +136,7 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {">/files %M", "ok program parameters"},
       {"D:\\Backup", "DROP program not found"},
       {"missing", "DROP program not found"},
+      {">/x %M", "DROP parameters of the program line dropped above"},
       {longProgram, "DROP program not found"},
       {"notepad", "ok program"},
       {";note", "DROP program not found"},  // this section knows no comments
@@ -181,6 +184,10 @@ program C:\Windows\System32\notepad.exe "notepad"
   EXPECT_STREQ(Config.filerPath, "");
   EXPECT_STREQ(Config.filerParams, "");
   EXPECT_STREQ(Config.editorPath, "");
+  reports.clear();
+  ASSERT_EQ(load("[dir]\nC:\\Work\n{Open\n{Inner\nE:\\\n}\n%end\n"), 1);
+  EXPECT_NE(reports.find("dir DROP the submenu begun at line 3 is never closed: %end"),
+            std::string::npos) << reports;
 }
 
 // A marker inside a comment starts the section; a last line without a line
@@ -432,4 +439,23 @@ TEST_F(ConfigTest, LookUpsThatGiveUnheldNamesFindThem) {
   ASSERT_EQ(load("[system]\n@param\n%end\n[dir]\n%My Documents%\n%end\n[exec]\ntool\n%end\n"), 1);
   EXPECT_EQ(loaded(), "folder " + unheld("C:\\Caf# \"Caf#\"\nprogram C:\\Caf#\\tool.exe \"tool\"\n"))
       << reports;
+}
+
+// falvex-check's own words: its usage when asked or given nothing, a
+// character beyond the code page's as one code point, and the reasons'
+// column as wide as the longest reason, so the lines stay aligned.
+TEST_F(ConfigTest, TheCheckersOwnWords) {
+  for (const char* asked : {"/?", "-h", "--help", ""}) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(runFalvexCheck(asked), asked[0] ? 0 : 2) << asked;
+    EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("Usage: falvex-check FILE\n", 0), 0u)
+        << asked;
+  }
+  addFile("C:\\Prog\\c.ini", "[dir]\nC:\\Work\nD:\\\xF0\x9F\x93\x81\n%end\n");  // UTF-8 📁
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(runFalvexCheck("C:\\Prog\\c.ini"), 1);
+  std::string said = testing::internal::GetCapturedStdout();
+  EXPECT_NE(said.find("dir       2  ok       folder                 C:\\Work\n"), std::string::npos) << said;
+  EXPECT_NE(said.find("dir       3  DROPPED  folder does not exist  D:\\<U+1F4C1>\n"), std::string::npos)
+      << said;
 }

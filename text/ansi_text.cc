@@ -28,16 +28,18 @@ unsigned foldUnit(unsigned unit) {
 
 namespace {
 
-// A character the code page cannot hold: the mark and four hex digits.
-bool isWholeMark(const char* p) { return p[0] == kUnheldMark && strnlen(p, 5) == 5; }
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') return (c | 0x20) - 'a' + 10;
+  return -1;
+}
 
-unsigned markedUnit(const char* p) {
-  unsigned unit = 0;
-  for (int k = 1; k <= 4; ++k) {
-    char c = p[k];
-    unit = unit * 16 + static_cast<unsigned>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-  }
-  return unit;
+// A character the code page cannot hold: the mark and four hex digits.
+bool isWholeMark(const char* p) {
+  if (p[0] != kUnheldMark) return false;
+  for (int k = 1; k <= 4; ++k)
+    if (hexDigit(p[k]) < 0) return false;
+  return true;
 }
 
 // Length of the character starting at p: 2 for a complete double-byte pair,
@@ -285,4 +287,10 @@ void replaceAllI(std::string* text, const char* pattern,
     cutText(text, limit);
     from = selfContaining ? pos + replacement.size() : 0;
   }
+}
+
+unsigned markedUnit(const char* p) {
+  unsigned unit = 0;
+  for (int k = 1; k <= 4; ++k) unit = unit * 16 + static_cast<unsigned>(hexDigit(p[k]));
+  return unit;
 }

@@ -34,6 +34,8 @@ char foldAscii(char c);
 // A UTF-16 capital of Latin-1, Latin Extended-A, Greek or Cyrillic as its
 // small letter; every other unit as it is. Marked characters compare by it.
 unsigned foldUnit(unsigned unit);
+// The UTF-16 unit of the marked character at p (nextCharLength(p) == 5).
+unsigned markedUnit(const char* p);
 // The text begins with key, ignoring ASCII case.
 bool beginsWithKey(const char* text, const char* key);
 // StrToIntA: optional minus, decimal digits, 0 when none.

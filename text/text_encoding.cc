@@ -101,16 +101,18 @@ void appendLine(const std::u16string& line, std::string* out) {
   *out += plat::ansiFromUtf16(readable);
 }
 
-// ANSI text with every line that holds a NUL byte marked unreadable and its
-// NULs taken out.
+// ANSI text with every line that holds a NUL byte, or the byte of a mark
+// (which would be taken for a character the file never held), marked
+// unreadable, and its NULs taken out.
 std::string withNulLinesMarked(const std::string& bytes) {
-  if (bytes.find('\0') == std::string::npos) return bytes;
+  if (bytes.find('\0') == std::string::npos && bytes.find(kUnheldMark) == std::string::npos)
+    return bytes;
   std::string out;
   for (size_t start = 0; start < bytes.size();) {
     size_t end = bytes.find('\n', start);
     end = end == std::string::npos ? bytes.size() : end + 1;
     std::string line = bytes.substr(start, end - start);
-    if (line.find('\0') != std::string::npos) {
+    if (line.find('\0') != std::string::npos || line.find(kUnheldMark) != std::string::npos) {
       line.erase(std::remove(line.begin(), line.end(), '\0'), line.end());
       out += kUnreadableLine;
     }

@@ -1,11 +1,14 @@
 // falvex-check: reads a configuration with Falvex's own reader and prints
 // what each line became, and why a line was dropped. Exit code 0 when
-// nothing was dropped, 1 otherwise, 2 when the file cannot be read.
+// nothing was dropped, 1 otherwise, 2 when the file cannot be read or none
+// was named.
 #include "tools/falvex_check.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/program_arguments.h"
 #include "config/config_model.h"
@@ -19,29 +22,62 @@
 
 namespace {
 
+const char kUsage[] =
+    "Usage: falvex-check FILE\n"
+    "Reads a Falvex configuration as Falvex does and prints the encoding it\n"
+    "found, what each line became and why a line was dropped, then whether the\n"
+    "recent list can be written.\n"
+    "Exit code: 0 no problems, 1 problems found, 2 the file cannot be read.\n"
+    "Example: falvex-check Falvex.ini\n";
+
 int problems = 0;
 
-// A line as written: a character the code page cannot hold as U+XXXX.
+// A line as written: a character the code page cannot hold as U+XXXX, a
+// pair of surrogates as the one character they make.
 std::string printable(const char* line) {
   std::string out;
-  for (const char* p = line; *p; ++p) {
-    if (*p == kUnheldMark && strnlen(p, 5) == 5) {
-      out += "<U+" + std::string(p + 1, 4) + ">";
-      p += 4;
+  for (const char* p = line; *p; p += nextCharLength(p)) {
+    if (nextCharLength(p) == 5) {
+      unsigned unit = markedUnit(p);
+      if (unit >= 0xD800 && unit < 0xDC00 && nextCharLength(p + 5) == 5) {
+        unsigned low = markedUnit(p + 5);
+        if (low >= 0xDC00 && low < 0xE000) {
+          unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+          p += 5;
+        }
+      }
+      char code[16];
+      snprintf(code, sizeof code, "<U+%04X>", unit);
+      out += code;
     } else if (*p != kUnreadableLine) {
-      out += *p;
+      out.append(p, nextCharLength(p));
     }
   }
   return out;
 }
 
-void printLine(const LineReport& r) {
+struct PrintedLine {
+  std::string section, outcome, what, line;
+  int lineNumber;
+};
+std::vector<PrintedLine> printedLines;
+
+void keepLine(const LineReport& r) {
   const char* outcome = r.outcome == kLineTaken     ? "ok     "
                         : r.outcome == kLineSkipped ? "skipped"
                                                     : "DROPPED";
   if (r.outcome == kLineDropped) ++problems;
-  printf("%-6s %4d  %s  %-28s %s\n", r.section, r.lineNumber, outcome, r.what,
-         printable(r.line).c_str());
+  printedLines.push_back({r.section, outcome, r.what, printable(r.line), r.lineNumber});
+}
+
+// The reasons' column as wide as the longest, so the lines stay aligned.
+void printLines() {
+  size_t width = 0;
+  for (const PrintedLine& p : printedLines) width = std::max(width, p.what.size());
+  for (const PrintedLine& p : printedLines)
+    printf("%-6s %4d  %s  %-*s  %s\n", p.section.c_str(), p.lineNumber, p.outcome.c_str(),
+           static_cast<int>(width), p.what.c_str(), p.line.c_str());
+  printedLines.clear();
 }
 
 // A last line without a line feed is never read; worth a word only when it
@@ -101,17 +137,15 @@ void printRecentList() {
     printf("recent        %s\n", printable(folder.c_str()).c_str());
 }
 
-// The first argument, quotes dropped; "Falvex.ini" when there is none.
-std::string fileArgument(const char* arguments) {
-  std::string file;
-  if (!nextArgument(&arguments, &file) || file.empty()) return "Falvex.ini";
-  return file;
-}
-
 }  // namespace
 
 int runFalvexCheck(const char* arguments) {
-  std::string name = fileArgument(arguments);
+  std::string name;
+  bool named = nextArgument(&arguments, &name) && !name.empty();
+  if (!named || name == "/?" || name == "-h" || name == "--help") {
+    printf("%s", kUsage);
+    return named ? 0 : 2;
+  }
   const char* file = name.c_str();
   char full[kPathSize] = "";
   std::string bytes;
@@ -131,11 +165,12 @@ int runFalvexCheck(const char* arguments) {
   TextEncoding encoding;
   std::string text = ansiFromFileBytes(bytes, &encoding);
   printf("%s\nencoding: %s\n", full, encodingName(encoding));
-  configLineObserver = printLine;
+  configLineObserver = keepLine;
   if (!loadConfiguration(nullptr)) {
     fprintf(stderr, "falvex-check: cannot open %s\n", full);
     return 2;
   }
+  printLines();
   checkMarkers(text);
   if (Config.recentCapacity > 0) printRecentList();
   printf("%d folder entries, %d groups, %d programs, %d macros; %d problem(s)\n",

@@ -1,6 +1,6 @@
 // falvex-check's work, apart from how its command line is read.
 #pragma once
 
-// Checks the configuration the first argument names ("Falvex.ini" when
-// none) and returns the exit code.
+// Checks the configuration the first argument names and returns the exit
+// code; with none, or /?, -h or --help, prints how it is used.
 int runFalvexCheck(const char* arguments);

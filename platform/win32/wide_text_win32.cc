@@ -52,7 +52,8 @@ int hexValue(char c) {
 void appendPartly(const wchar_t* text, size_t length, std::string* out) {
   bool pair = length == 2 && IS_HIGH_SURROGATE(text[0]) && IS_LOW_SURROGATE(text[1]);
   if (length == 1 || pair) {
-    if (text[0] == 0 || !convertExactly(text, static_cast<int>(length), out))
+    // The mark's own byte stands for no character: U+0001 is marked too.
+    if (text[0] == 0 || text[0] == 1 || !convertExactly(text, static_cast<int>(length), out))
       for (size_t k = 0; k < length; ++k) appendMark(out, text[k]);
     return;
   }
@@ -60,7 +61,7 @@ void appendPartly(const wchar_t* text, size_t length, std::string* out) {
   if (IS_LOW_SURROGATE(text[half]) && IS_HIGH_SURROGATE(text[half - 1])) --half;
   if (half == 0) half = 2;  // a pair followed by more
   for (const auto& part : {std::make_pair(text, half), std::make_pair(text + half, length - half)}) {
-    bool hasNul = wmemchr(part.first, 0, part.second) != nullptr;
+    bool hasNul = wmemchr(part.first, 0, part.second) || wmemchr(part.first, 1, part.second);
     if (hasNul || !convertExactly(part.first, static_cast<int>(part.second), out))
       appendPartly(part.first, part.second, out);
   }
@@ -71,7 +72,8 @@ void appendPartly(const wchar_t* text, size_t length, std::string* out) {
 std::string markedFromWide(const wchar_t* text, size_t length) {
   std::string out;
   if (length == 0) return out;
-  if (!convertExactly(text, static_cast<int>(length), &out)) appendPartly(text, length, &out);
+  if (wmemchr(text, 1, length) || !convertExactly(text, static_cast<int>(length), &out))
+    appendPartly(text, length, &out);
   return out;
 }
 
