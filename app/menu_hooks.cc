@@ -4,6 +4,7 @@
 #include "config/recent_list.h"
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
+#include "menu/menu_tree.h"
 #include "platform/platform.h"
 #include "state/marks.h"
 #include "state/run_state.h"
@@ -43,6 +44,7 @@ void toggleMark() {
   if (!highlightedDestination(&destination)) return;
   bool marked = toggleMarked(destination);
   plat::setMenuItemChecked(RunState.menuSelMenu, RunState.menuSelItem, marked);
+  refreshOpenerChecks(MenuBuild.root);
 }
 
 bool onMenuMouseDown(bool middleButton, bool rightButton) {

@@ -55,14 +55,6 @@ void releaseNodesBelow(int node) {
   }
 }
 
-// A node marked itself or below it, at any depth: its opener shows a check.
-bool markedAtOrBelow(int node) {
-  if (nodeMarked(node)) return true;
-  for (int k = 0; k < kMaxLiveNodes; ++k)
-    if (nodeTaken(k) && LiveNodes.parent[k] == node && markedAtOrBelow(k)) return true;
-  return false;
-}
-
 void appendNote(PlatMenu menu, UiText text, int number = 0) {
   plat::appendMenuItemText(menu, kMenuString | kMenuGrayed, kLiveNoteId, text, number);
 }
@@ -77,15 +69,28 @@ std::string pathInFolder(const char* folder, const std::string& name) {
 
 void forgetLiveNodes() { memset(&LiveNodes, 0, sizeof LiveNodes); }
 
-int liveNodeFor(const char* folder, int parent) {
-  for (int node = 0; node < kMaxLiveNodes; ++node) {
+int findLiveNode(const char* folder, int parent) {
+  for (int node = 0; node < kMaxLiveNodes; ++node)
     if (nodeTaken(node) && LiveNodes.parent[node] == parent &&
-        equalsI(LiveNodes.folder[node], folder)) {
-      LiveNodes.state[node] = kNodeInUse;
+        equalsI(LiveNodes.folder[node], folder))
       return node;
-    }
+  return -1;
+}
+
+bool liveNodeHoldsMark(int node) {
+  if (nodeMarked(node)) return true;
+  for (int k = 0; k < kMaxLiveNodes; ++k)
+    if (nodeTaken(k) && LiveNodes.parent[k] == node && liveNodeHoldsMark(k)) return true;
+  return false;
+}
+
+int liveNodeFor(const char* folder, int parent) {
+  int node = findLiveNode(folder, parent);
+  if (node >= 0) {
+    LiveNodes.state[node] = kNodeInUse;
+    return node;
   }
-  int node = freeNode();
+  node = freeNode();
   if (node < 0) return -1;
   LiveNodes.state[node] = kNodeInUse;
   LiveNodes.parent[node] = parent;
@@ -186,7 +191,7 @@ void fillLiveMenu(PlatMenu submenu, int node) {
     int child = liveNodeFor(pathInFolder(LiveNodes.folder[node], shown[k]).c_str(), node);
     // Out of nodes: greyed, never an item that opens onto nothing.
     unsigned flags = child < 0 ? kMenuString | kMenuGrayed
-                     : markedAtOrBelow(child) ? kMenuString | kMenuChecked : kMenuString;
+                     : liveNodeHoldsMark(child) ? kMenuString | kMenuChecked : kMenuString;
     plat::appendMenuItem(submenu, flags, kLiveSubfolderId,
                          withLiteralAmpersands(shown[k].c_str()).c_str());
     if (child < 0) continue;

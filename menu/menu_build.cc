@@ -32,6 +32,7 @@ int dirEntryOfSubmenu(PlatMenu submenu) {
 
 void forgetDirSubmenus() {
   for (PlatMenu& owned : MenuBuild.dirSubmenu) owned = nullptr;
+  MenuBuild.recentSubmenu = nullptr;
 }
 
 void forgetDirSubmenu(PlatMenu submenu) {
@@ -103,6 +104,7 @@ std::string recentItemText(int k) {
 void appendRecentSubmenu(PlatMenu menu) {
   if (Recent.count == 0) return;
   PlatMenu submenu = plat::createMenu();
+  MenuBuild.recentSubmenu = submenu;
   for (int k = 0; k < Recent.count; ++k) {
     const char* folder = Recent.folder[k];
     // A network folder is never tested here: the menu must not wait on it.
@@ -127,7 +129,10 @@ void appendDirItem(PlatMenu menu, int index, const char* caption) {
     plat::appendMenuItem(menu, kMenuString, id, caption);
   }
   MenuBuild.pendingBreak = kBreakNone;
-  if (isMarked({kMarkDirEntry, index})) plat::setMenuItemChecked(menu, id, true);
+  // A submenu or live folder shows a check when a destination below it is
+  // marked, however deep.
+  if (isMarked({kMarkDirEntry, index}) || dirOpenerHoldsMark(index))
+    plat::setMenuItemChecked(menu, id, true);
 }
 
 void appendGroupItems(PlatMenu menu) {

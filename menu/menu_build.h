@@ -21,6 +21,8 @@ struct MenuBuildState {
   // The submenu attached to each [dir] opener, so an opening popup is known
   // by its own handle, whatever item was last highlighted.
   PlatMenu dirSubmenu[kMaxDirEntries];
+  PlatMenu recentSubmenu;
+  PlatMenu root;  // the menu shown, while it shows
 };
 extern MenuBuildState MenuBuild;
 

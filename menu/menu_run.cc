@@ -80,6 +80,7 @@ void waitForKeyRelease(PlatWindow window, int vk) {
 
 void runMenu(PlatWindow window, int noSource) {
   PlatMenu menu = plat::createPopupMenu();
+  MenuBuild.root = menu;
   if (!noSource) {
     int g = namedGroup();
     if (g >= 0) {
@@ -111,6 +112,7 @@ void runMenu(PlatWindow window, int noSource) {
   plat::removeMenuHooks();
   destroySubmenus(menu);
   plat::destroyMenu(menu);
+  MenuBuild.root = nullptr;
   RunState.menuShowing = 0;
 
   bool openNow = plat::isKeyDown(kVkControl);

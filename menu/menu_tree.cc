@@ -1,7 +1,9 @@
 #include "menu/menu_tree.h"
 
+#include "config/recent_list.h"
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
+#include "state/marks.h"
 
 namespace {
 
@@ -16,6 +18,12 @@ void forgetSubmenuTree(PlatMenu menu) {
     forgetDirSubmenu(submenu);
     forgetLiveSubmenu(submenu);
   }
+}
+
+bool anyRecentMarked() {
+  for (int k = 0; k < Recent.count; ++k)
+    if (isMarked({kMarkRecent, k})) return true;
+  return false;
 }
 
 }  // namespace
@@ -35,6 +43,31 @@ void destroySubmenus(PlatMenu menu) {
     if (!submenu) continue;
     destroySubmenus(submenu);
     plat::destroyMenu(submenu);
+  }
+}
+
+bool dirOpenerHoldsMark(int entry) {
+  if (DirEntries.kind[entry] == kDirLive) {
+    int node = findLiveNode(DirEntries.folder[entry], -1);
+    return node >= 0 && liveNodeHoldsMark(node);
+  }
+  if (DirEntries.kind[entry] != kDirSubmenu) return false;
+  for (int i = entry + 1; i < DirEntries.count && DirEntries.level[i] > DirEntries.level[entry]; ++i)
+    if (isMarked({kMarkDirEntry, i}) || dirOpenerHoldsMark(i)) return true;
+  return false;
+}
+
+void refreshOpenerChecks(PlatMenu menu) {
+  int count = plat::menuItemCount(menu);
+  for (int pos = 0; pos < count; ++pos) {
+    PlatMenu submenu = plat::subMenuAt(menu, pos);
+    if (!submenu) continue;
+    int entry = dirEntryOfSubmenu(submenu), node = liveNodeOfSubmenu(submenu);
+    bool marked = entry >= 0 ? dirOpenerHoldsMark(entry)
+                  : node >= 0 ? liveNodeHoldsMark(node)
+                              : submenu == MenuBuild.recentSubmenu && anyRecentMarked();
+    plat::setMenuItemCheckedAt(menu, pos, marked);
+    refreshOpenerChecks(submenu);
   }
 }
 

@@ -10,5 +10,12 @@
 void emptyMenu(PlatMenu menu);
 // Destroys every submenu reachable from menu, depth first; menu stays.
 void destroySubmenus(PlatMenu menu);
+// A [dir] opener (a submenu or a live folder) leads to a marked
+// destination, at any depth below it.
+bool dirOpenerHoldsMark(int entry);
+// Checks every submenu opener reachable from menu that leads to a marked
+// destination and unchecks the others, so a mark never hides two levels
+// down.
+void refreshOpenerChecks(PlatMenu menu);
 // "&" as written, not an access key: each doubled.
 std::string withLiteralAmpersands(const char* text);

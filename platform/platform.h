@@ -231,6 +231,8 @@ void appendMenuItem(PlatMenu menu, unsigned flags, int id, const char* text);
 void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int number = 0);
 // MIIM_STATE by command id: checked, or the plain enabled state.
 void setMenuItemChecked(PlatMenu menu, int id, bool checked);
+// The same by position: a submenu opener has no id of its own.
+void setMenuItemCheckedAt(PlatMenu menu, int position, bool checked);
 void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu);
 void setMenuItemSubmenuAt(PlatMenu menu, int position, PlatMenu submenu);
 int menuItemCount(PlatMenu menu);

@@ -33,7 +33,7 @@ prefix=$demo/prefix
 prog=$prefix/drive_c/Falvex
 rm -rf "$prog" && mkdir -p "$prog"
 cp build/win/Falvex.exe Falvex.txt "$prog/"
-cp examples/Falvex.ini "$prog/Falvex.ini"
+cp examples/demo.ini "$prog/Falvex.ini"
 mkdir -p "$prog/demo/inbox" "$prog/demo/archive" "$prog/demo/backup"
 printf 'first report\r\n' > "$prog/demo/inbox/report.txt"
 printf 'second note\r\n' > "$prog/demo/inbox/notes.txt"

@@ -556,6 +556,9 @@ void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int 
 void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
   if (FakeMenuItem* item = asMenu(menu)->byId(id)) item->checked = checked;
 }
+void setMenuItemCheckedAt(PlatMenu menu, int position, bool checked) {
+  asMenu(menu)->items[position].checked = checked;
+}
 void setMenuItemSubmenu(PlatMenu menu, int id, PlatMenu submenu) {
   if (FakeMenuItem* item = asMenu(menu)->byId(id)) item->submenu = asMenu(submenu);
 }

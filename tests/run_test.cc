@@ -54,6 +54,7 @@ struct Step {
     kCancelOperation,   // that file operation is cancelled in part
     kVanish,            // the folder is deleted while the menu shows
     kBrowserAnswers,    // what the folder browser will give ("" cancelled)
+    kLook,              // the menu holding the item is logged as it shows
   };
   Kind kind;
   std::string text;  // a caption, a folder or an answer
@@ -73,6 +74,7 @@ Step failOperation(int n) { return {Step::kFailOperation, "", n}; }
 Step cancelOperation(int n) { return {Step::kCancelOperation, "", n}; }
 Step vanish(const std::string& folder) { return {Step::kVanish, folder, 0}; }
 Step browserAnswers(const std::string& folder) { return {Step::kBrowserAnswers, folder, 0}; }
+Step look(const std::string& caption) { return {Step::kLook, caption, 0}; }
 
 // Highlighting an item and pressing the middle button over it.
 std::vector<Step> mark(const std::string& caption) { return {highlight(caption), middleButton()}; }
@@ -204,6 +206,10 @@ class RunTest : public FalvexTest {
           break;
         case Step::kBrowserAnswers:
           fake().browseAnswer = step.text;
+          break;
+        case Step::kLook:
+          if (FakeMenuItem* shown = item(step.text))
+            fake().log += "look " + describeMenu(menuHolding(shown)) + "\n";
           break;
       }
     }
@@ -478,6 +484,24 @@ beep
 )"));
 }
 
+// An opener shows a check while a destination below it is marked, at every
+// level up, and loses it when the mark goes.
+TEST_F(RunTest, OpenersShowAMarkBelowThem) {
+  std::vector<Step> steps = {openByKeyboard("Sub"), openByKeyboard("Deep")};
+  steps = steps + mark("G1") + look("Work") + look("Beta") + mark("G1") + look("Work");
+  EXPECT_EQ(run("C:\\in\\a.txt", steps), withoutFirstLineFeed(R"(
+menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [Beta|Deep>]
+open [G1]
+kept [*G1]
+look [Work|Alpha|-|*Sub>|-|&@ Group>|-|a.txt ( &1 )]
+look [Beta|*Deep>]
+kept [G1]
+look [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+)"));
+}
+
 // Marks made in a submenu and in the main menu add up, each shown checked
 // where it was made; a second middle button on a marked item unmarks it,
 // and the chosen item is sent to as well.
@@ -492,9 +516,9 @@ menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
 open [Beta|Deep>]
 kept [*Beta|Deep>]
 open [*Beta|Deep>]
-kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
-kept [*Work|*Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
-kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|Alpha|-|*Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|*Alpha|-|*Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|Alpha|-|*Sub>|-|&@ Group>|-|a.txt ( &1 )]
 menu closed
 copy undo C:\in\a.txt > C:\Work
 copy undo C:\in\a.txt > D:\Alpha

@@ -346,14 +346,25 @@ void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int 
               uiTextWithNumber(text, number).c_str());
 }
 
-void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
+namespace {
+
+void setChecked(PlatMenu menu, int item, BOOL byPosition, bool checked) {
   MENUITEMINFOW info;
   ZeroMemory(&info, sizeof info);
   info.cbSize = sizeof info;
   info.fMask = MIIM_STATE;
   info.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
-  SetMenuItemInfoW(static_cast<HMENU>(menu), static_cast<UINT>(id), FALSE,
-                   &info);
+  SetMenuItemInfoW(static_cast<HMENU>(menu), static_cast<UINT>(item), byPosition, &info);
+}
+
+}  // namespace
+
+void setMenuItemChecked(PlatMenu menu, int id, bool checked) {
+  setChecked(menu, id, FALSE, checked);
+}
+
+void setMenuItemCheckedAt(PlatMenu menu, int position, bool checked) {
+  setChecked(menu, position, TRUE, checked);
 }
 
 namespace {

@@ -4,8 +4,9 @@ console program."""
 import re
 import shutil
 import struct
+import zipfile
 
-from harness import ROOT, E2ETest
+from harness import BUILD, ROOT, E2ETest
 
 SHIPPED = {
     "Falvex.exe": "Copies or moves files to a folder picked from a menu",
@@ -120,7 +121,7 @@ class ShippingTest(E2ETest):
         self.assertFalse((self.send_to / "Café run.lnk").exists())
 
     def test_falvex_check_reports_and_never_waits(self):
-        shutil.copy(ROOT / "examples" / "Falvex.ini", self.prog.dir / "Falvex.ini")
+        shutil.copy(ROOT / "examples" / "demo.ini", self.prog.dir / "Falvex.ini")
         for folder in ("inbox", "archive", "backup"):
             self.prog.folder("demo/" + folder)
         run = self.wine(self.prog.dir, "falvex-check.exe", self.prog.winpath("Falvex.ini"))
@@ -138,6 +139,13 @@ class ShippingTest(E2ETest):
         (self.prog.dir / "Falvex.recent.new").write_text("")
         run = self.wine(self.prog.dir, "falvex-check.exe", "Falvex.ini")
         self.assertEqual(run.returncode, 0, run.stdout)
+        # The release zip as a new user unpacks it: its sample checks clean there.
+        with zipfile.ZipFile(next((BUILD / "win").glob("Falvex-*-win64.zip"))) as release:
+            release.extractall(self.prog.dir / "unpacked")
+        unpacked = self.prog.dir / "unpacked" / "Falvex"
+        run = self.wine(unpacked, "falvex-check.exe", "Falvex.sample.ini")
+        self.assertEqual(run.returncode, 0, run.stdout)
+        self.assertIn("0 problem(s)", run.stdout)
         run = self.wine(self.prog.dir, "falvex-check.exe", ".")  # a folder: no box to wait on
         self.assertEqual(run.returncode, 2)
         self.assertIn("cannot open", run.stderr)
