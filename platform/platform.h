@@ -197,6 +197,10 @@ void messageBoxWithSections(PlatWindow owner,
                             const std::vector<BoxSection>& sections,
                             UiText title);
 void setForegroundWindow(PlatWindow window);
+// A console program's output (or error) text, marks decoded: to a console
+// as UTF-16, redirected to a file or a pipe as UTF-8, so a name reads as it
+// is whatever the code page.
+void writeConsole(bool error, const std::string& text);
 
 // --- input, windows, timing ---
 bool isKeyDown(int vk);       // GetKeyState high bit

@@ -503,6 +503,10 @@ void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections,
 
 void setForegroundWindow(PlatWindow) { note("front"); }
 
+void writeConsole(bool error, const std::string& text) {
+  fputs(readable(text).c_str(), error ? stderr : stdout);
+}
+
 bool isKeyDown(int vk) { return world->keysDown.count(vk) > 0; }
 bool isKeyDownAsync(int vk) {
   int& polls = world->asyncPollsDown[vk];

@@ -5,6 +5,7 @@
 #include "tools/falvex_check.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -32,27 +33,29 @@ const char kUsage[] =
 
 int problems = 0;
 
-// A line as written: a character the code page cannot hold as U+XXXX, a
-// pair of surrogates as the one character they make.
-std::string printable(const char* line) {
-  std::string out;
-  for (const char* p = line; *p; p += nextCharLength(p)) {
-    if (nextCharLength(p) == 5) {
-      unsigned unit = markedUnit(p);
-      if (unit >= 0xD800 && unit < 0xDC00 && nextCharLength(p + 5) == 5) {
-        unsigned low = markedUnit(p + 5);
-        if (low >= 0xDC00 && low < 0xE000) {
-          unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-          p += 5;
-        }
-      }
-      char code[16];
-      snprintf(code, sizeof code, "<U+%04X>", unit);
-      out += code;
-    } else if (*p != kUnreadableLine) {
-      out.append(p, nextCharLength(p));
-    }
+// Output through the platform, which shows a name's marked characters as
+// they are, whatever the console's code page.
+__attribute__((format(printf, 2, 3))) void say(bool error, const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  char small[512];
+  int length = vsnprintf(small, sizeof small, format, arguments);
+  va_end(arguments);
+  std::string text(small);
+  if (length >= static_cast<int>(sizeof small)) {
+    text.assign(static_cast<size_t>(length) + 1, '\0');
+    va_start(arguments, format);
+    vsnprintf(&text[0], text.size(), format, arguments);
+    va_end(arguments);
+    text.pop_back();
   }
+  plat::writeConsole(error, text);
+}
+
+// A line as written, without the reader's own marker of unreadable input.
+std::string printable(const char* line) {
+  std::string out = line;
+  out.erase(std::remove(out.begin(), out.end(), kUnreadableLine), out.end());
   return out;
 }
 
@@ -75,7 +78,7 @@ void printLines() {
   size_t width = 0;
   for (const PrintedLine& p : printedLines) width = std::max(width, p.what.size());
   for (const PrintedLine& p : printedLines)
-    printf("%-6s %4d  %s  %-*s  %s\n", p.section.c_str(), p.lineNumber, p.outcome.c_str(),
+    say(false, "%-6s %4d  %s  %-*s  %s\n", p.section.c_str(), p.lineNumber, p.outcome.c_str(),
            static_cast<int>(width), p.what.c_str(), p.line.c_str());
   printedLines.clear();
 }
@@ -101,7 +104,7 @@ void checkMarkers(const std::string& text) {
     size_t lineStart = text.rfind('\n', at == 0 ? 0 : at - 1);
     lineStart = (at == 0 || lineStart == std::string::npos) ? 0 : lineStart + 1;
     if (at > 0 && lineStart != at && text.find_first_not_of(" \t", lineStart) != at) {
-      printf("%-6s        PROBLEM  marker found inside another line, the section starts there\n", marker);
+      say(false, "%-6s        PROBLEM  marker found inside another line, the section starts there\n", marker);
       ++problems;
     }
     size_t lineEnd = text.find('\n', at);
@@ -111,12 +114,12 @@ void checkMarkers(const std::string& text) {
       if (begin != std::string::npos && isSectionEnd(text.c_str() + begin)) ended = true;
     }
     if (!ended) {
-      printf("%-6s        PROBLEM  no %%end: the section runs on to the end of the file\n", marker);
+      say(false, "%-6s        PROBLEM  no %%end: the section runs on to the end of the file\n", marker);
       ++problems;
     }
   }
   if (meaningfulUnreadLast(text)) {
-    printf("               PROBLEM  the last line has no line feed and is not read\n");
+    say(false, "               PROBLEM  the last line has no line feed and is not read\n");
     ++problems;
   }
 }
@@ -126,15 +129,15 @@ void checkMarkers(const std::string& text) {
 void printRecentList() {
   std::string path = recentListPath();
   bool writable = !path.empty() && plat::fileWritable(path.c_str());
-  printf("recent destinations: up to %d, kept in %s\n", Config.recentCapacity, path.c_str());
+  say(false, "recent destinations: up to %d, kept in %s\n", Config.recentCapacity, path.c_str());
   if (!writable) {
-    printf("               PROBLEM  the list file cannot be written: it is not updated\n");
+    say(false, "               PROBLEM  the list file cannot be written: it is not updated\n");
     ++problems;
   }
   std::string bytes;
   if (!plat::readWholeFile(path.c_str(), plat::kOpenExisting, &bytes)) return;
   for (const std::string& folder : recentFoldersOf(bytes))
-    printf("recent        %s\n", printable(folder.c_str()).c_str());
+    say(false, "recent        %s\n", printable(folder.c_str()).c_str());
 }
 
 }  // namespace
@@ -143,7 +146,7 @@ int runFalvexCheck(const char* arguments) {
   std::string name;
   bool named = nextArgument(&arguments, &name) && !name.empty();
   if (!named || name == "/?" || name == "-h" || name == "--help") {
-    printf("%s", kUsage);
+    say(false, "%s", kUsage);
     return named ? 0 : 2;
   }
   const char* file = name.c_str();
@@ -153,7 +156,7 @@ int runFalvexCheck(const char* arguments) {
   // A folder or a locked file ends here: the reader would show a box.
   if (length == 0 || length >= sizeof full || plat::pathIsDirectory(full) ||
       !plat::readWholeFile(full, plat::kOpenExisting, &bytes)) {
-    fprintf(stderr, "falvex-check: cannot open %s\n", file);
+    say(true, "falvex-check: cannot open %s\n", file);
     return 2;
   }
   // The configuration sits beside the program, so its folder is %Falvex%.
@@ -164,16 +167,16 @@ int runFalvexCheck(const char* arguments) {
   RunState.mouseButtons = 1;
   TextEncoding encoding;
   std::string text = ansiFromFileBytes(bytes, &encoding);
-  printf("%s\nencoding: %s\n", full, encodingName(encoding));
+  say(false, "%s\nencoding: %s\n", full, encodingName(encoding));
   configLineObserver = keepLine;
   if (!loadConfiguration(nullptr)) {
-    fprintf(stderr, "falvex-check: cannot open %s\n", full);
+    say(true, "falvex-check: cannot open %s\n", full);
     return 2;
   }
   printLines();
   checkMarkers(text);
   if (Config.recentCapacity > 0) printRecentList();
-  printf("%d folder entries, %d groups, %d programs, %d macros; %d problem(s)\n",
+  say(false, "%d folder entries, %d groups, %d programs, %d macros; %d problem(s)\n",
          DirEntries.count, Groups.count, ExecEntries.count, UserMacros.count, problems);
   return problems ? 1 : 0;
 }

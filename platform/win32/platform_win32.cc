@@ -250,6 +250,23 @@ void shellExecute(const char* file, const char* parameters,
 
 void informationBeep() { MessageBeep(MB_ICONASTERISK); }
 
+void writeConsole(bool error, const std::string& text) {
+  HANDLE out = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+  std::wstring wide = wideFromMarked(text);
+  DWORD written = 0, consoleMode = 0;
+  if (GetConsoleMode(out, &consoleMode)) {  // a console, not a file or a pipe
+    WriteConsoleW(out, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    return;
+  }
+  int size = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr,
+                                 0, nullptr, nullptr);
+  if (size <= 0) return;
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), &bytes[0], size,
+                      nullptr, nullptr);
+  WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
 void messageBox(PlatWindow owner, UiText text, UiText title) {
   messageBoxWithSections(owner, {{text, {}, 0}}, title);
 }
@@ -348,13 +365,11 @@ void appendMenuItemText(PlatMenu menu, unsigned flags, int id, UiText text, int 
 
 namespace {
 
+// Only the check changes: the highlight of an opener whose submenu is open
+// stays, so the menu loop keeps its place.
 void setChecked(PlatMenu menu, int item, BOOL byPosition, bool checked) {
-  MENUITEMINFOW info;
-  ZeroMemory(&info, sizeof info);
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STATE;
-  info.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
-  SetMenuItemInfoW(static_cast<HMENU>(menu), static_cast<UINT>(item), byPosition, &info);
+  CheckMenuItem(static_cast<HMENU>(menu), static_cast<UINT>(item),
+                (byPosition ? MF_BYPOSITION : MF_BYCOMMAND) | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace
