@@ -34,6 +34,13 @@ void onUninitMenuPopup(PlatMenu menu) {
   }
 }
 
+bool onMenuChar(int character) {
+  // Printable ASCII only: Space marks, and the rest stay with the menu.
+  if (RunState.menuShowing != 1 || character <= ' ' || character > '~') return false;
+  RunState.finderKey = static_cast<char>(character);
+  return true;
+}
+
 bool onKillFocus() {
   if (RunState.menuShowing != 1) return false;
   RunState.swallowClick = 1;

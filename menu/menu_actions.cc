@@ -104,6 +104,23 @@ void performThenOpen(PlatWindow window, const DestinationAction& action,
   openDestination(action.openFolder.c_str());
 }
 
+// Carries out the action of a choice, then remembers the folders sent to.
+void performAndRemember(PlatWindow window, const DestinationAction& action, bool openNow,
+                        bool remembered, const std::string& madeFolder) {
+  // The folders chosen, read before the transfer.
+  std::vector<std::string> chosen;
+  if (remembered)
+    for (const char* folder : markedFolders()) chosen.push_back(folder);
+  performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
+  // A transfer cancelled before anything arrived leaves the folder it made
+  // empty: it goes again. One that existed before is never touched, nor one
+  // handed to a program, which may fill it later.
+  if (!madeFolder.empty() && RunState.execMode == kExecNone)
+    plat::removeEmptyFolder(madeFolder.c_str());
+  // Only a run that sent something remembers where to.
+  if (RunState.sentCount > 0) recordRecentFolders(chosen);
+}
+
 void openWithEditor(const char* path) {
   launchProgram(Config.editorPath, quoteSpaces(path).c_str());
 }
@@ -198,18 +215,13 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   } else {
     return;
   }
-  // The folders chosen, read before the transfer counts its marks down.
-  std::vector<std::string> chosen;
-  if (remembered)
-    for (const char* folder : markedFolders()) chosen.push_back(folder);
-  performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
-  // A transfer cancelled before anything arrived leaves the folder it made
-  // empty: it goes again. One that existed before is never touched, nor one
-  // handed to a program, which may fill it later.
-  if (!madeFolder.empty() && RunState.execMode == kExecNone)
-    plat::removeEmptyFolder(madeFolder.c_str());
-  // Only a run that sent something remembers where to.
-  if (RunState.sentCount > 0) recordRecentFolders(chosen);
+  performAndRemember(window, action, openNow, remembered, madeFolder);
+}
+
+void sendToChosenFolder(PlatWindow window, Destination destination, const char* folder,
+                        bool openNow) {
+  swapIfAsked();
+  performAndRemember(window, chosenFolderAction(destination, folder), openNow, true, "");
 }
 
 void runPresetDestination(PlatWindow window) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "state/marks.h"
 
 struct DestinationAction {
   int target;                        // group index, or marked entries
@@ -22,6 +23,10 @@ std::string browseStartFolder();
 void runNamedGroup(PlatWindow window, int group);
 // Carries out a command id returned by the menu.
 void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow);
+// Sends to a folder chosen outside the menu (the finder) as a click on its
+// item would: marked with the others, then the transfer, then remembered.
+void sendToChosenFolder(PlatWindow window, Destination destination, const char* folder,
+                        bool openNow);
 // A run with a preset destination (levels up, or the browser): no menu.
 void runPresetDestination(PlatWindow window);
 // Opens a folder in the configured file manager; with none configured the

@@ -2,6 +2,7 @@
 
 #include "config/config_model.h"
 #include "config/recent_list.h"
+#include "menu/finder.h"
 #include "menu/live_folders.h"
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"
@@ -115,6 +116,9 @@ void runMenu(PlatWindow window, int noSource) {
   MenuBuild.root = nullptr;
   RunState.menuShowing = 0;
 
+  // A key typed in the menu: the finder takes over, with its own keys.
+  if (chosenId == 0 && RunState.finderKey) return runFinder(window, placement.x, placement.y,
+                                                            RunState.finderKey);
   bool openNow = plat::isKeyDown(kVkControl);
   if (plat::isKeyDown(kVkShift)) RunState.invertTransfer = 1;
   waitForKeyRelease(window, kVkControl);

@@ -89,6 +89,8 @@ enum UiText {
   kTextNameTooLong,
   kTextNameIsFile,
   kTextFolderNotMade,       // a new folder could not be made
+  kTextFinderTitle,         // the finder's window
+  kTextFinderNothing,       // the finder's greyed row when nothing matches
   kTextCancel,
   kUiTextCount,
 };
@@ -174,6 +176,22 @@ typedef UiText (*FolderNameCheck)(const std::string& name);
 // page cannot hold comes marked and check refuses it); empty on Cancel.
 std::string askFolderName(PlatWindow owner, const char* parent, const std::string& initial,
                           FolderNameCheck check);
+
+// The finder's window at x,y over owner, its field holding typed: each
+// change of the field asks query for the rows to list, the top one
+// selected. Up and Down move the selection; Enter on a row that is not
+// greyed answers it, with the Shift and Ctrl keys held; Escape answers -1.
+struct FinderRow {
+  std::string text;  // marked names shown as they really are
+  bool grayed;
+};
+typedef std::vector<FinderRow> (*FinderQuery)(const std::string& typed);
+struct FinderAnswer {
+  int row;  // -1: closed without a choice
+  bool shift, control;
+};
+FinderAnswer askFinder(PlatWindow owner, int x, int y, const std::string& typed,
+                       FinderQuery query);
 
 // --- shell ---
 struct FileOperation {

@@ -57,6 +57,7 @@ struct RunStateRecord {
   int sourceCount;
   int menuShowing;
   int swallowClick;
+  char finderKey;  // a key typed in the menu that opens the finder; 0 for none
   PlatMenu menuSelMenu;
   int menuSelItem;
   int menuSelByMouse;

@@ -22,7 +22,7 @@ const char* const kTextNames[] = {
     "InvalidAdvice", "RecentDestinations",
     "ThisFolder", "NewFolder...", "UnshownFolders", "MoreFolders", "NoResponse", "NotFound",
     "NewFolderTitle", "NewFolderPrompt", "NameEmpty", "NameBadCharacter", "NameBadEnd",
-    "NameDevice", "NameTooLong", "NameIsFile", "FolderNotMade", "Cancel"};
+    "NameDevice", "NameTooLong", "NameIsFile", "FolderNotMade", "Finder", "FinderNothing", "Cancel"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
 // A whole mark's UTF-16 unit; -1 where the text holds none at i.
@@ -147,7 +147,8 @@ FakeMenu* asMenu(PlatMenu m) { return static_cast<FakeMenu*>(m); }
 // Code page 932 for the few characters the tests write beyond ASCII.
 const std::map<char16_t, std::string> kHeld = {
     {u'\u5199', "\x8E\xCA"}, {u'\u771F', "\x90\x5E"},  // 写真
-    {u'\u30BD', "\x83\x5C"}, {u'\uFF71', "\xB1"}};       // ソ, half-width ｱ
+    {u'\u30BD', "\x83\x5C"}, {u'\uFF71', "\xB1"},        // ソ, half-width ｱ
+    {u'\uFF23', "\x82\x62"}, {u'\uFF4C', "\x82\x8C"}};  // full-width Ｃ, ｌ
 
 std::string hex(unsigned value, int digits) {
   char text[9];
@@ -445,6 +446,36 @@ std::string askFolderName(PlatWindow, const char* parent, const std::string& ini
     note(std::string("box Notice: ") + kTextNames[refusal]);
   }
   return std::string();  // Cancel
+}
+
+FinderAnswer askFinder(PlatWindow, int x, int y, const std::string& typed, FinderQuery query) {
+  note("finder at " + std::to_string(x) + "," + std::to_string(y));
+  std::string text = typed;
+  std::vector<FinderRow> rows;
+  int selected = 0;
+  auto show = [&] {
+    rows = query(text);
+    selected = 0;
+    std::string shown;
+    for (const FinderRow& row : rows) shown += (shown.empty() ? "" : "|") + std::string(row.grayed ? "~" : "") + row.text;
+    note("  " + text + " [" + (rows.empty() ? "~" + std::string(kTextNames[kTextFinderNothing]) : shown) + "]");
+  };
+  show();
+  for (const std::string& key : world->finderKeys) {
+    bool enter = key == "Enter" || key == "Shift+Enter" || key == "Ctrl+Enter";
+    if (key == "Escape") break;
+    if (key == "Down" || key == "Up") {
+      selected = std::max(0, std::min(selected + (key == "Down" ? 1 : -1), int(rows.size()) - 1));
+    } else if (enter && !rows.empty() && !rows[selected].grayed) {
+      note("  " + key + " on " + rows[selected].text);
+      return {selected, key == "Shift+Enter", key == "Ctrl+Enter"};
+    } else if (!enter) {
+      text += key;
+      show();
+    }
+  }
+  note("  closed");
+  return {-1, false, false};
 }
 
 int shellFileOperation(const FileOperation& op, bool* aborted) {

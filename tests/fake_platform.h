@@ -58,6 +58,9 @@ struct FakeWorld {
   // What the user types in the new-folder dialog, tried in turn until one is
   // taken; Cancel after the last.
   std::vector<std::string> typedNames;
+  // What the user does in the finder: text typed, or Up, Down, Enter,
+  // Shift+Enter, Ctrl+Enter, Escape; closed after the last.
+  std::vector<std::string> finderKeys;
   std::map<PlatWindow, std::vector<int>> windowRects;
   std::set<int> keysDown;
   std::map<int, int> asyncPollsDown;  // polls a key still reads as down

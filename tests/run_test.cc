@@ -55,6 +55,7 @@ struct Step {
     kVanish,            // the folder is deleted while the menu shows
     kBrowserAnswers,    // what the folder browser will give ("" cancelled)
     kLook,              // the menu holding the item is logged as it shows
+    kType,              // a key that is no access key of the menu
   };
   Kind kind;
   std::string text;  // a caption, a folder or an answer
@@ -75,6 +76,7 @@ Step cancelOperation(int n) { return {Step::kCancelOperation, "", n}; }
 Step vanish(const std::string& folder) { return {Step::kVanish, folder, 0}; }
 Step browserAnswers(const std::string& folder) { return {Step::kBrowserAnswers, folder, 0}; }
 Step look(const std::string& caption) { return {Step::kLook, caption, 0}; }
+Step type(char key) { return {Step::kType, "", key}; }
 
 // Highlighting an item and pressing the middle button over it.
 std::vector<Step> mark(const std::string& caption) { return {highlight(caption), middleButton()}; }
@@ -206,6 +208,9 @@ class RunTest : public FalvexTest {
           break;
         case Step::kBrowserAnswers:
           fake().browseAnswer = step.text;
+          break;
+        case Step::kType:
+          if (onMenuChar(step.number)) return 0;  // the menu closes for the finder
           break;
         case Step::kLook:
           if (FakeMenuItem* shown = item(step.text))
@@ -874,4 +879,97 @@ TEST_F(RunTest, FocusLostWhileTheMenuShows) {
   EXPECT_TRUE(onKillFocus());
   EXPECT_EQ(onLeftButtonDown(), 1);
   EXPECT_EQ(onLeftButtonDown(), 0);
+}
+
+namespace {
+
+const char kFinderConfig[] = R"([system]
+@recent=5
+%end
+[dir]
+D:\Clients | &Clients
+{&Work
+D:\Work\Client Notes
+D:\Work\old-clients
+D:\Work\Paris\Chi | Chi
+}
+D:\Live\* | Live
+D:\Gone
+%end
+)";
+
+}  // namespace
+
+class FinderTest : public RunTest {
+ protected:
+  void SetUp() override {
+    RunTest::SetUp();
+    for (const char* folder : {"D:\\Clients", "D:\\Work\\Client Notes", "D:\\Work\\old-clients",
+                               "D:\\Work\\Paris\\Chi", "D:\\Live\\Chicago", "D:\\Gone"})
+      addFolder(folder);
+    addFile("C:\\Prog\\Falvex.recent", "D:\\Work\\old-clients\r\nD:\\Away\r\n");
+  }
+  // The finder's rows for a text typed after a first key in the menu.
+  std::string rowsFor(const std::string& typed) {
+    fake().finderKeys = {typed.substr(1)};
+    addFolder("D:\\Gone");  // there at start, gone as the menu shows
+    std::string log = run("C:\\in\\a.txt", {vanish("D:\\Gone"), type(typed[0])}, {}, kFinderConfig);
+    std::string shown = "\n  " + typed + " [";
+    size_t start = log.find(shown);
+    if (start == std::string::npos) return log;
+    start += shown.size();
+    return log.substr(start, log.find("]\n", start) - start);
+  }
+};
+
+// Each row: what is typed, and the destinations the finder lists in rank
+// order: recent ones, names that begin with it, names where a word begins
+// with it, the rest; menu order within a rank; greyed when gone.
+TEST_F(FinderTest, MatchesInRankOrder) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"cl", "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients"},
+      {"otes", "Work › Client Notes"},                  // held inside a word
+      {"no", "Work › Client Notes"},                    // a word's start
+      {"par\\chi", "Work › Chi"},                       // the folder's parent told apart
+      {"c\x82\x8Ci", "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients"},
+      {"chi", "Work › Chi|Live › Chicago"},             // a live folder's subfolder too
+      {"go", "~Gone|Live › Chicago"},                  // a folder gone is greyed
+      {"away", "~D:\\Away"},
+      {"zz", "~FinderNothing"},
+  };
+  for (const auto& [typed, listed] : rows) EXPECT_EQ(rowsFor(typed), listed) << typed;
+}
+
+// Whole runs through the finder: a key in the menu opens it at the menu's
+// place, Enter sends to the top row with the run's mode, Shift+Enter swaps
+// it, Ctrl+Enter opens the folder after, Escape sends nothing; marks made
+// before typing receive too, and the choice is remembered as recent.
+TEST_F(FinderTest, ChoicesAsAClickWouldMake) {
+  struct Case {
+    const char* what;
+    std::vector<Step> steps;
+    std::vector<std::string> keys;
+    std::string sent;
+  } cases[] = {
+      {"Enter on the top row", {type('c')}, {"li", "Enter"},
+       "  cli [D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients]\n"
+       "  Enter on D:\\Work\\old-clients\ncopy undo C:\\in\\a.txt > D:\\Work\\old-clients\nbeep\n"},
+      {"Down, then Shift+Enter moves", {type('c')}, {"li", "Down", "Shift+Enter"},
+       "  cli [D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients]\n"
+       "  Shift+Enter on Clients\nmove undo C:\\in\\a.txt > D:\\Clients\nbeep\n"},
+      {"Escape sends nothing", {type('c')}, {"Escape"}, "  closed\n"},
+      {"a mark made before typing receives too", mark("&Clients") + type('p'),
+       {"ar\\chi", "Enter"},
+       "  par\\chi [Work › Chi]\n  Enter on Work › Chi\n"
+       "copy undo C:\\in\\a.txt > D:\\Clients\ncopy undo C:\\in\\a.txt > D:\\Work\\Paris\\Chi\nbeep\n"},
+  };
+  for (const Case& c : cases) {
+    fake().finderKeys = c.keys;
+    addFile("C:\\Prog\\Falvex.recent", "D:\\Work\\old-clients\r\n");
+    std::string log = run("C:\\in\\a.txt", c.steps, {}, kFinderConfig);
+    EXPECT_NE(log.find("menu closed\nfinder at 512,370\n"), std::string::npos) << c.what << log;
+    EXPECT_EQ(log.substr(log.rfind("]\n", log.find(c.sent.substr(0, 6))) + 2), c.sent +
+              (c.sent.find("beep") == std::string::npos ? "" : "write C:\\Prog\\Falvex.recent\n"))
+        << c.what << "\n" << log;
+  }
 }
