@@ -53,6 +53,13 @@ LRESULT onUninitMenuPopup(WPARAM menu) {
   return 0;
 }
 
+// A key that is no access key of the open menu: the menu closes and the
+// finder opens with it typed; any other key is the system's as before.
+LRESULT handleMenuChar(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (onMenuChar(LOWORD(wParam))) return MAKELRESULT(0, MNC_CLOSE);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
 // Focus lost while the menu shows (another window came forward): the posted
 // click is what the menu loop needs to see to close; the host window's own
 // handler swallows it afterwards.
@@ -87,6 +94,8 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam,
       return handleInitMenuPopup(wParam);
     case WM_UNINITMENUPOPUP:
       return onUninitMenuPopup(wParam);
+    case WM_MENUCHAR:
+      return handleMenuChar(window, message, wParam, lParam);
     case WM_KILLFOCUS:
       return onKillFocus(window);
     case WM_LBUTTONDOWN:

@@ -6,52 +6,19 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/win32/dialog_template_win32.h"
 #include "platform/win32/ui_texts_win32.h"
 #include "platform/win32/wide_text_win32.h"
 
 namespace {
 
 enum : WORD { kPromptId = 100, kEditId = 101 };
-const WORD kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082;
 
 struct DialogState {
   std::wstring prompt;
   std::wstring initial;
   plat::FolderNameCheck check;
   std::string name;
-};
-
-// A dialog template in words: DWORDs low word first, strings NUL-ended.
-class Template {
- public:
-  void dword(DWORD value) {
-    words_.push_back(LOWORD(value));
-    words_.push_back(HIWORD(value));
-  }
-  void word(WORD value) { words_.push_back(value); }
-  void text(const wchar_t* value) {
-    for (; *value; ++value) words_.push_back(static_cast<WORD>(*value));
-    words_.push_back(0);
-  }
-  void alignToDword() {
-    if (words_.size() % 2) words_.push_back(0);
-  }
-  void item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD windowClass,
-            const wchar_t* title) {
-    alignToDword();
-    dword(style | WS_CHILD | WS_VISIBLE);
-    dword(0);
-    for (short value : {x, y, cx, cy}) word(static_cast<WORD>(value));
-    word(id);
-    word(0xFFFF);
-    word(windowClass);
-    text(title);
-    word(0);  // no creation data
-  }
-  const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
-
- private:
-  std::vector<WORD> words_;
 };
 
 INT_PTR onInitDialog(HWND dialog, DialogState* state) {
@@ -106,16 +73,7 @@ std::string askFolderName(PlatWindow owner, const char* parent, const std::strin
                           FolderNameCheck check) {
   DialogState state{uiText(kTextNewFolderPrompt) + L"\r\n" + wideFromMarked(parent),
                     wideFromMarked(initial), check, std::string()};
-  Template dialog;
-  dialog.dword(DS_MODALFRAME | DS_SHELLFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-  dialog.dword(0);
-  dialog.word(4);  // items
-  for (short value : {0, 0, 240, 86}) dialog.word(static_cast<WORD>(value));
-  dialog.word(0);  // no menu
-  dialog.word(0);  // the standard class
-  dialog.text(L"");
-  dialog.word(9);
-  dialog.text(L"MS Shell Dlg");
+  DialogTemplate dialog(DS_CENTER, 4, 240, 86);
   dialog.item(SS_LEFT, 7, 7, 226, 26, kPromptId, kStaticClass, L"");
   dialog.item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 38, 226, 14, kEditId, kEditClass, L"");
   dialog.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 122, 62, 50, 16, IDOK, kButtonClass, L"OK");

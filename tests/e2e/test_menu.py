@@ -1,7 +1,7 @@
 """The real pop-up menu driven by keys and mouse buttons."""
 import time
 
-from harness import E2ETest
+from harness import BUILD, E2ETest, wait_for
 
 
 class MenuTest(E2ETest):
@@ -51,3 +51,20 @@ class MenuTest(E2ETest):
             self.desktop.keys(menu[0], "Up", "Return")
         self.assertEqual(proc.wait(30), 0)
         self.assertEqual(self.received(2), [["a.txt"]])
+
+    def test_a_name_typed_in_the_menu_is_found_and_access_keys_still_choose(self):
+        names = ("Archive", "Clients", "Docs")
+        folders = [self.prog.folder(name) for name in names]
+        self.write_ini(f"{folders[0]} | &Archive\n{folders[1]}\n{folders[2]} | &Docs")
+        # "c" is no access key: the menu closes and the finder opens with it.
+        proc = self.prog.menu_keys(self.a, "c")
+        finder = wait_for(lambda: self.desktop.titled("送り先を検索"), "the finder")
+        time.sleep(0.5)
+        self.desktop.keys(finder, "l", "i")
+        self.desktop.x("import", "-window", "root", str(BUILD / "e2e" / "finder.png"))
+        self.desktop.keys(finder, "Return")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual([self.prog.names(name) for name in names], [[], ["a.txt"], []])
+        proc = self.prog.menu_keys(self.b, "d")  # an access key chooses at once
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(self.prog.names("Docs"), ["b.txt"])
