@@ -191,8 +191,7 @@ program C:\Windows\System32\notepad.exe "notepad"
 }
 
 // A marker inside a comment starts the section; a last line without a line
-// feed is never read; a section without %end runs into the next one, and the
-// last one to the end of the file.
+// feed is never read; a section without %end runs to the end of the file.
 TEST_F(ConfigTest, WhereSectionsStartAndEnd) {
   ASSERT_EQ(load(text(R"(
 [system]
@@ -210,29 +209,6 @@ C:\Tools\view
 folder C:\Work "Work"
 program C:\Windows\System32\notepad.exe "notepad"
 program C:\Tools\view.exe "view"
-)"));
-  // "+" first under "{" is no separator; "}" at level 0 is a folder line.
-  ASSERT_EQ(load(text(R"(
-[dir]
-E:\
-{S
-+
-}
-}
-[group]
-{G
-D:\Backup
-}
-%end
-)")), 1);
-  EXPECT_EQ(loaded(), text(R"(
-folder E: "E:\"
-submenu "S"
-  end
-submenu "G"
-  folder D:\Backup "Backup"
-  end
-group "G" D:\Backup
 )"));
 }
 

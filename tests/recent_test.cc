@@ -89,10 +89,6 @@ TEST_F(RecentTest, NothingIsWrittenWhenItCannotBeDoneWhole) {
     void (*prepare)();
   } cases[] = {
       {"a read-only list", [] { makeReadOnly(kList); }},
-      {"a list that is a folder", [] {
-         removeEntry(kList);
-         addFolder(kList);
-       }},
       {"a folder that cannot be written", [] { fake().writesFail = true; }},
       {"the list off", [] { Config.recentCapacity = 0; }},
   };
