@@ -35,8 +35,11 @@ void onUninitMenuPopup(PlatMenu menu) {
 }
 
 bool onMenuChar(int character) {
-  // Printable ASCII only: Space marks, and the rest stay with the menu.
-  if (RunState.menuShowing != 1 || character <= ' ' || character > '~') return false;
+  // Printable ASCII only: Space marks, and the rest stay with the menu. The
+  // menu shown without sources has nothing to send, so no finder.
+  if (RunState.menuShowing != 1 || RunState.sourceCount == 0 || character <= ' ' ||
+      character > '~')
+    return false;
   RunState.finderKey = static_cast<char>(character);
   return true;
 }

@@ -352,7 +352,8 @@ browse BrowseCopy C:\in
 copy undo C:\in\a.txt > D:\Café
 beep
 )"},
-      {"the start menu's Version shows the version box", "", {choose("&Version")}, R"(
+      {"the start menu's Version shows the version box; with nothing to send, no finder", "",
+       {type('v'), choose("&Version")}, R"(
 menu [Falvex.ini ( &1 )|-|&Help|&Version]
 menu closed
 front
