@@ -69,8 +69,9 @@ void note(const std::string& line) { world->log += readable(line) + "\n"; }
 // As the file system compares names: ASCII, Latin-1 and Cyrillic capitals,
 // marked or not, are their small letters.
 std::string fold(std::string s) {
+  bool marked = s.find(kUnheldMark) != std::string::npos;
   for (size_t i = 0; i < s.size(); ++i) {
-    long unit = markAt(s, i);
+    long unit = marked ? markAt(s, i) : -1;
     if ((unit >= 0xC0 && unit <= 0xDE && unit != 0xD7) || (unit >= 0x410 && unit <= 0x42F)) {
       char lower[5];
       snprintf(lower, sizeof lower, "%04lX", unit + 0x20);
@@ -107,7 +108,7 @@ std::string parentKey(const std::string& key) {
 // A name handed to the system with a mark cut short would reach another
 // name (the real calls decode it to a character no name holds).
 void checkWholeMarks(const char* path) {
-  if (!path) return;
+  if (!path || !strchr(path, kUnheldMark)) return;
   std::string name = path;
   for (size_t at = name.find(kUnheldMark); at != std::string::npos;
        at = name.find(kUnheldMark, at + 1))

@@ -44,12 +44,14 @@ bool isWholeMark(const char* p) {
 
 // Length of the character starting at p: 2 for a complete double-byte pair,
 // 5 for a marked one, which is never cut.
-size_t charLength(const char* p) {
-  if (isWholeMark(p)) return 5;
-  if (static_cast<unsigned char>(p[0]) < 0x80) return 1;  // never a lead byte
-  if (plat::isLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0')
-    return 2;
-  return 1;
+// Out of the hot path: a mark's byte is rare.
+__attribute__((noinline)) size_t markedLength(const char* p) { return isWholeMark(p) ? 5 : 1; }
+
+// Walked for every character of every scan: kept small enough to inline.
+inline size_t charLength(const char* p) {
+  unsigned char c = static_cast<unsigned char>(p[0]);
+  if (c < 0x80) return c == kUnheldMark ? markedLength(p) : 1;  // never a lead byte
+  return plat::isLeadByte(c) && p[1] != '\0' ? 2 : 1;
 }
 
 // The largest cut <= max that does not split a double-byte character.
@@ -68,6 +70,13 @@ size_t safeCut(const char* text, size_t length, size_t max) {
 // letters; a double-byte character is one unit compared exactly, so a trail
 // byte is never folded. Steps both past the character on a match.
 bool sameCharI(const char** a, const char** b) {
+  unsigned char x = static_cast<unsigned char>(**a), y = static_cast<unsigned char>(**b);
+  if (x < 0x80 && y < 0x80 && x != kUnheldMark && y != kUnheldMark) {  // the common case
+    if (foldAscii(**a) != foldAscii(**b)) return false;
+    ++*a;
+    ++*b;
+    return true;
+  }
   size_t n = charLength(*a);
   if (n != charLength(*b)) return false;
   if (n == 1) {
@@ -126,8 +135,13 @@ void cutText(std::string* text, size_t max) {
 
 const char* findTextI(const char* text, const char* needle) {
   if (!needle[0]) return nullptr;
+  // A needle starting with an ASCII character: only places whose first
+  // byte folds the same are compared further.
+  unsigned char head = static_cast<unsigned char>(needle[0]);
+  bool ascii = head < 0x80 && needle[0] != kUnheldMark;
+  char first = foldAscii(needle[0]);
   for (const char* p = text; *p; p += charLength(p))
-    if (matchesAt(p, needle)) return p;
+    if ((!ascii || foldAscii(*p) == first) && matchesAt(p, needle)) return p;
   return nullptr;
 }
 
