@@ -11,7 +11,11 @@ for target in fuzz_config fuzz_macros fuzz_options fuzz_sources; do
   mkdir -p build/fuzz/corpus/$target
   cp -n fuzz/seeds/* build/fuzz/corpus/$target/ 2>/dev/null || true
   echo "-- $target for ${seconds}s"
+  # The fuzzer's own exit code decides: a crash fails the script.
+  status=0
   build/fuzz/fuzz/$target -max_total_time="$seconds" -max_len=8192 -rss_limit_mb=4096 \
-    -print_final_stats=0 build/fuzz/corpus/$target 2>&1 | grep -E '^(#[0-9]+ +DONE|==|SUMMARY|Done)' || true
-  test ${PIPESTATUS[0]} -eq 0
+    -print_final_stats=0 -artifact_prefix=build/fuzz/ build/fuzz/corpus/$target \
+    > build/fuzz/$target.log 2>&1 || status=$?
+  grep -E '^(#[0-9]+ +DONE|==|SUMMARY|Done)' build/fuzz/$target.log || true
+  test $status -eq 0
 done

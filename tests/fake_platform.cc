@@ -243,8 +243,8 @@ std::u16string unitsOf(const std::string& text) {
   std::u16string out;
   for (size_t i = 0; i < text.size(); ++i) {
     char16_t unit = static_cast<unsigned char>(text[i]);
-    if (text[i] == kUnheldMark && i + 4 < text.size()) {
-      unit = static_cast<char16_t>(std::stoul(text.substr(i + 1, 4), nullptr, 16));
+    if (long marked = markAt(text, i); marked >= 0) {  // a mark cut short is U+0001
+      unit = static_cast<char16_t>(marked);
       i += 4;
     }
     for (const auto& [held, bytes] : kHeld) {
