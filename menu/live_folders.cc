@@ -18,22 +18,17 @@ bool nodeMarked(int node) { return isMarked({kMarkLiveNode, node}); }
 // A node that shows, or is kept for its mark, or both.
 bool nodeTaken(int node) { return LiveNodes.state[node] != kNodeFree; }
 
-// Frees the nodes listed below a node, at every depth, but a marked one: a
-// mark lives as long as the run, and its node with it.
-void freeNodesBelow(int node) {
-  for (int k = 0; k < kMaxLiveNodes; ++k) {
-    if (!nodeTaken(k) || LiveNodes.parent[k] != node) continue;
-    freeNodesBelow(k);
-    LiveNodes.submenu[k] = nullptr;  // its submenu goes with the refill
-    if (!nodeMarked(k)) LiveNodes.state[k] = kNodeFree;
-  }
-}
-
-// Spare nodes show nowhere: each unmarked one is free again.
+// Spare nodes show nowhere: each is free again, but a marked one and those
+// it is listed under. A mark lives as long as the run, and its node with it.
 bool takeBackSpareNodes() {
+  std::vector<bool> kept(kMaxLiveNodes);
+  for (int k = 0; k < kMaxLiveNodes; ++k)
+    for (int up = nodeTaken(k) && nodeMarked(k) ? k : -1; up >= 0 && !kept[up];
+         up = LiveNodes.parent[up])
+      kept[up] = true;
   bool any = false;
   for (int k = 0; k < kMaxLiveNodes; ++k) {
-    if (LiveNodes.state[k] != kNodeSpare || nodeMarked(k)) continue;
+    if (LiveNodes.state[k] != kNodeSpare || kept[k]) continue;
     LiveNodes.state[k] = kNodeFree;
     LiveNodes.submenu[k] = nullptr;
     any = true;
@@ -160,8 +155,7 @@ bool logicalLess(const std::string& a, const std::string& b) {
 }
 
 void fillLiveMenu(PlatMenu submenu, int node) {
-  freeNodesBelow(node);  // the folders listed last time, but the marked
-  emptyMenu(submenu);
+  emptyMenu(submenu);  // the folders listed again find their nodes, marks and all
   std::vector<plat::Subfolder> found;
   plat::ListOutcome outcome = plat::listSubfolders(LiveNodes.folder[node], kLiveWaitMs, &found);
   if (outcome == plat::kListMissing) return appendNote(submenu, kTextNotFound);

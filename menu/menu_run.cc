@@ -7,7 +7,6 @@
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"
 #include "menu/menu_tree.h"
-#include "state/marks.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
@@ -100,7 +99,6 @@ void runMenu(PlatWindow window, int noSource) {
   appendClosingItems(menu, noSource);
   MenuPlacement placement = menuPlacement();
 
-  clearMarks();
   RunState.menuShowing = 1;
   plat::installMenuHooks(window);
   plat::setForegroundWindow(window);

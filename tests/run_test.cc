@@ -894,7 +894,8 @@ class FinderTest : public RunTest {
   void SetUp() override {
     RunTest::SetUp();
     for (const char* folder : {"D:\\Clients", "D:\\Work\\Client Notes", "D:\\Work\\old-clients",
-                               "D:\\Work\\Paris\\Chi", "D:\\Live\\Chicago", "D:\\Gone"})
+                               "D:\\Work\\Paris\\Chi", "D:\\Live\\Chicago", "D:\\Live\\Chi10",
+                               "D:\\Live\\Chi9", "D:\\Gone"})
       addFolder(folder);
     addFile("C:\\Prog\\Falvex.recent", "D:\\Work\\old-clients\r\nD:\\Away\r\n");
   }
@@ -921,7 +922,7 @@ TEST_F(FinderTest, MatchesInRankOrder) {
       {"no", "Work › Client Notes"},                    // a word's start
       {"par\\chi", "Work › Chi"},                       // the folder's parent told apart
       {"c\x82\x8Ci", "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients"},
-      {"chi", "Work › Chi|Live › Chicago"},             // a live folder's subfolder too
+      {"chi", "Work › Chi|Live › Chi9|Live › Chi10|Live › Chicago"},  // and a live folder's
       {"go", "~Gone|Live › Chicago"},                  // a folder gone is greyed
       {"away", "~D:\\Away"},
       {"zz", "~FinderNothing"},

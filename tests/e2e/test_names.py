@@ -101,13 +101,6 @@ class NamesTest(E2ETest):
         for look_alike in LOOK_ALIKES.values():
             self.assertNotIn("\\" + look_alike, line)
 
-    def test_folder_contents_send_every_name(self):
-        prog = self.group_program("dest")
-        self.sources(prog, "box")
-        box = prog.winpath("box")
-        self.assertEqual(prog.run("/#K=sft", "/#w", "/#g=G", box), 0)
-        self.assertEqual(prog.names("dest"), prog.names("box"))
-
     def test_relative_source_from_a_folder_the_code_page_cannot_hold(self):
         prog = self.group_program("dest")
         prog.make("café/r.txt", "accent")
