@@ -16,17 +16,16 @@ struct LeftOutNames {
   void note(const std::string& name) {
     if (known.insert(name).second) names.push_back(name);
   }
-  // The names not yet shown as a box section; false when there are none.
-  bool takeSection(UiText text, UiText advice, std::vector<BoxSection>* sections) {
+  // The names not yet shown, as a box section when there are any.
+  void takeSection(UiText text, UiText advice, std::vector<BoxSection>* sections) {
     size_t fresh = names.size() - shown;
-    if (fresh == 0) return false;
+    if (fresh == 0) return;
     size_t listed = fresh < kUnheldNamesListed ? fresh : kUnheldNamesListed;
     sections->push_back({text,
                          std::vector<std::string>(names.begin() + shown,
                                                   names.begin() + shown + listed),
                          static_cast<int>(fresh - listed), advice});
     shown = names.size();
-    return true;
   }
 };
 

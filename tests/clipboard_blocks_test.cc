@@ -71,6 +71,8 @@ TEST_F(ClipboardBlockTest, TextEndsAtItsNulOrTheBlock) {
       {"wide text without a NUL ends with the block", wide("C:\\a") + "x", true, "C:\\a"},
       {"ANSI text up to its NUL", "C:\\a" + kNul + "junk", false, "C:\\a"},
       {"ANSI text without a NUL ends with the block", "C:\\a", false, "C:\\a"},
+      {"a mark's byte in ANSI text stands for no character", "C:\\\x01" "00E9", false,
+       "C:\\\x02" "00E9"},
   };
   for (const Case& c : cases) EXPECT_EQ(textFromClipboardBlock(c.block, c.wide), c.text) << c.what;
 }

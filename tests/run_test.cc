@@ -877,6 +877,8 @@ const char kFinderConfig[] = R"([system]
 %end
 [dir]
 D:\Clients | &Clients
+D:\Snow
+D:\Proj_Notes
 {&Work
 D:\Work\Client Notes
 D:\Work\old-clients
@@ -893,7 +895,7 @@ class FinderTest : public RunTest {
  protected:
   void SetUp() override {
     RunTest::SetUp();
-    for (const char* folder : {"D:\\Clients", "D:\\Work\\Client Notes", "D:\\Work\\old-clients",
+    for (const char* folder : {"D:\\Clients", "D:\\Snow", "D:\\Proj_Notes", "D:\\Work\\Client Notes", "D:\\Work\\old-clients",
                                "D:\\Work\\Paris\\Chi", "D:\\Live\\Chicago", "D:\\Live\\Chi10",
                                "D:\\Live\\Chi9", "D:\\Gone"})
       addFolder(folder);
@@ -918,8 +920,8 @@ class FinderTest : public RunTest {
 TEST_F(FinderTest, MatchesInRankOrder) {
   const std::pair<std::string, std::string> rows[] = {
       {"cl", "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients"},
-      {"otes", "Work › Client Notes"},                  // held inside a word
-      {"no", "Work › Client Notes"},                    // a word's start
+      {"otes", "Proj_Notes|Work › Client Notes"},       // held inside a word
+      {"no", "Proj_Notes|Work › Client Notes|Snow"},    // a word's start before
       {"par\\chi", "Work › Chi"},                       // the folder's parent told apart
       {"c\x82\x8Ci", "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients"},
       {"chi", "Work › Chi|Live › Chi9|Live › Chi10|Live › Chicago"},  // and a live folder's

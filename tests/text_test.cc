@@ -71,6 +71,7 @@ TEST_F(TextTest, ShellStringHelpers) {
   // range; a name never matches another. Each row: two units, the same name?
   const std::tuple<unsigned, unsigned, bool> pairs[] = {
       {0xC0, 0xE0, true},     {0xDB, 0xFB, true},     {0x40F, 0x45F, true},
+      {0x410, 0x430, true},
       {0xC9, 0xE9, true},     {0xDE, 0xFE, true},     {0xD7, 0xF7, false},  // × is no letter
       {0x178, 0xFF, true},    {0x100, 0x101, true},   {0x147, 0x148, true},
       {0x149, 0x14A, false},  {0x17D, 0x17E, true},   {0x386, 0x3AC, true},
