@@ -109,8 +109,7 @@ void runMenu(PlatWindow window, int noSource) {
   // remark of TrackPopupMenu).
   plat::postNullMessage(window);
   plat::removeMenuHooks();
-  destroySubmenus(menu);
-  plat::destroyMenu(menu);
+  destroyMenuTree(menu);
   MenuBuild.root = nullptr;
   RunState.menuShowing = 0;
 

@@ -30,20 +30,14 @@ bool anyRecentMarked() {
 
 void emptyMenu(PlatMenu menu) {
   forgetSubmenuTree(menu);
+  // Deleting an item destroys its submenus, as DeleteMenu does.
   for (int pos = plat::menuItemCount(menu) - 1; pos >= 0; --pos)
     plat::deleteMenuItemAt(menu, pos);
-  destroySubmenus(menu);
 }
 
-void destroySubmenus(PlatMenu menu) {
+void destroyMenuTree(PlatMenu menu) {
   forgetSubmenuTree(menu);
-  int count = plat::menuItemCount(menu);
-  for (int pos = 0; pos < count; ++pos) {
-    PlatMenu submenu = plat::subMenuAt(menu, pos);
-    if (!submenu) continue;
-    destroySubmenus(submenu);
-    plat::destroyMenu(submenu);
-  }
+  plat::destroyMenu(menu);  // with its submenus, as DestroyMenu does
 }
 
 bool dirOpenerHoldsMark(int entry) {

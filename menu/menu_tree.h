@@ -8,8 +8,9 @@
 
 // Removes every item, its submenus destroyed and their owners forgotten.
 void emptyMenu(PlatMenu menu);
-// Destroys every submenu reachable from menu, depth first; menu stays.
-void destroySubmenus(PlatMenu menu);
+// Destroys the menu and every submenu reachable from it, their owners
+// forgotten.
+void destroyMenuTree(PlatMenu menu);
 // A [dir] opener (a submenu or a live folder) leads to a marked
 // destination, at any depth below it.
 bool dirOpenerHoldsMark(int entry);

@@ -125,7 +125,7 @@ TEST_F(IntakeTest, NamesTakenExactlyOrLeftOut) {
   } cases[] = {
       {"a relative name in a current folder the code page cannot hold", unheld("C:\\Caf#"),
        "r.txt", "", {unheld("C:\\Caf#\\r.txt")}},
-      {"devices, with or without an extension, in any folder, and a trailing dot", "C:\\Work",
+      {"devices in any folder, with or without an extension; a trailing dot", "C:\\Work",
        "C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. C:\\b.txt",
        "InvalidNames C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. InvalidAdvice", {"C:\\b.txt"}},
       {"a name too long for a path once marked", "C:\\Work", deep.substr(8),

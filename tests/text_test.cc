@@ -81,6 +81,9 @@ TEST_F(TextTest, ShellStringHelpers) {
   for (const auto& [capital, small, same] : pairs)
     EXPECT_EQ(equalsI(unheldUnit(capital).c_str(), unheldUnit(small).c_str()), same) << capital;
   EXPECT_FALSE(equalsI(unheld("#").c_str(), "e"));
+  EXPECT_TRUE(equalsI("\x01" "00e9", "\x01" "00E9")) << "hex digits in either case";
+  EXPECT_EQ(nextCharLength("\x01" "00Eg"), 1u) << "a mark's byte without four hex digits";
+  EXPECT_FALSE(equalsI("\xB1", "\xB2")) << "ｱ and ｲ";
   EXPECT_EQ(textToInt("-12x"), -12);
   EXPECT_EQ(textToInt("21474836461"), 2147483647) << "held at the largest int";
   EXPECT_EQ(textToInt("2147483648"), 2147483647) << "one past the largest int";

@@ -34,19 +34,16 @@ int hexDigit(char c) {
   return -1;
 }
 
-// A character the code page cannot hold: the mark and four hex digits.
-bool isWholeMark(const char* p) {
-  if (p[0] != kUnheldMark) return false;
+// At a mark's byte: 5 when four hex digits follow (a character the code
+// page cannot hold), else 1. Out of the hot path: a mark's byte is rare.
+__attribute__((noinline)) size_t markedLength(const char* p) {
   for (int k = 1; k <= 4; ++k)
-    if (hexDigit(p[k]) < 0) return false;
-  return true;
+    if (hexDigit(p[k]) < 0) return 1;
+  return 5;
 }
 
 // Length of the character starting at p: 2 for a complete double-byte pair,
 // 5 for a marked one, which is never cut.
-// Out of the hot path: a mark's byte is rare.
-__attribute__((noinline)) size_t markedLength(const char* p) { return isWholeMark(p) ? 5 : 1; }
-
 // Walked for every character of every scan: kept small enough to inline.
 inline size_t charLength(const char* p) {
   unsigned char c = static_cast<unsigned char>(p[0]);
@@ -79,8 +76,8 @@ bool sameCharI(const char** a, const char** b) {
   }
   size_t n = charLength(*a);
   if (n != charLength(*b)) return false;
-  if (n == 1) {
-    if (foldAscii(**a) != foldAscii(**b)) return false;
+  if (n == 1) {  // a byte beyond ASCII, or a mark's byte alone: no case
+    if (**a != **b) return false;
   } else if (n == 5) {
     if (foldUnit(markedUnit(*a)) != foldUnit(markedUnit(*b))) return false;
   } else if ((*a)[0] != (*b)[0] || (*a)[1] != (*b)[1]) {
