@@ -342,7 +342,7 @@ kept [*Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
 menu closed
 browse BrowseCopy C:\in
 )"},
-      {"a browser answer in any script, never its look-alike",
+      {"a browser answer in any script",
        "C:\\in\\a.txt", mark("Work") + browserAnswers(unheld("D:\\Caf#")) + choose("a.txt ( &1 )"),
        R"(
 menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
@@ -872,6 +872,9 @@ TEST_F(RunTest, FocusLostWhileTheMenuShows) {
 
 namespace {
 
+// What the finder lists for "cl", "cli" and the like.
+const std::string kClientRows = "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients";
+
 const char kFinderConfig[] = R"([system]
 @recent=5
 %end
@@ -918,11 +921,11 @@ class FinderTest : public RunTest {
 // with it, the rest; menu order within a rank; greyed when gone.
 TEST_F(FinderTest, MatchesInRankOrder) {
   const std::pair<std::string, std::string> rows[] = {
-      {"cl", "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients"},
+      {"cl", kClientRows},
       {"otes", "Proj_Notes|Work › Client Notes"},       // held inside a word
       {"no", "Proj_Notes|Work › Client Notes|Snow"},    // a word's start before
       {"par\\chi", "Work › Chi"},                       // the folder's parent told apart
-      {"c\x82\x8Ci", "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients"},
+      {"c\x82\x8Ci", kClientRows},
       {"chi", "Work › Chi|Live › Chi9|Live › Chi10|Live › Chicago"},  // and a live folder's
       {"go", "~Gone|Live › Chicago"},                  // a folder gone is greyed
       {"away", "~D:\\Away"},
@@ -943,10 +946,10 @@ TEST_F(FinderTest, ChoicesAsAClickWouldMake) {
     std::string sent;
   } cases[] = {
       {"Enter on the top row", {type('c')}, {"li", "Enter"},
-       "  cli [D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients]\n"
+       "  cli [" + kClientRows + "]\n"
        "  Enter on D:\\Work\\old-clients\ncopy undo C:\\in\\a.txt > D:\\Work\\old-clients\nbeep\n"},
       {"Down, then Shift+Enter moves", {type('c')}, {"li", "Down", "Shift+Enter"},
-       "  cli [D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients]\n"
+       "  cli [" + kClientRows + "]\n"
        "  Shift+Enter on Clients\nmove undo C:\\in\\a.txt > D:\\Clients\nbeep\n"},
       {"Escape sends nothing", {type('c')}, {"Escape"}, "  closed\n"},
       {"a live folder's subfolder", {type('c')}, {"hica", "Enter"},

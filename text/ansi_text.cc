@@ -132,13 +132,11 @@ void cutText(std::string* text, size_t max) {
 
 const char* findTextI(const char* text, const char* needle) {
   if (!needle[0]) return nullptr;
-  // A needle starting with an ASCII character: only places whose first
-  // byte folds the same are compared further.
-  unsigned char head = static_cast<unsigned char>(needle[0]);
-  bool ascii = head < 0x80 && needle[0] != kUnheldMark;
+  // Only places whose first byte folds as the needle's does can match:
+  // the rest are passed over without comparing further.
   char first = foldAscii(needle[0]);
   for (const char* p = text; *p; p += charLength(p))
-    if ((!ascii || foldAscii(*p) == first) && matchesAt(p, needle)) return p;
+    if (foldAscii(*p) == first && matchesAt(p, needle)) return p;
   return nullptr;
 }
 
