@@ -352,7 +352,7 @@ browse BrowseCopy C:\in
 copy undo C:\in\a.txt > D:\Café
 beep
 )"},
-      {"the start menu's Version shows the version box; a letter opens no finder", "",
+      {"the start menu's Version box; a letter opens no finder", "",
        {type('v'), choose("&Version")}, R"(
 menu [Falvex.ini ( &1 )|-|&Help|&Version]
 menu closed

@@ -70,20 +70,20 @@ TEST_F(TextTest, ShellStringHelpers) {
   // Marked letters fold as the file system folds them, at each end of each
   // range; a name never matches another. Each row: two units, the same name?
   const std::tuple<unsigned, unsigned, bool> pairs[] = {
-      {0xC0, 0xE0, true},     {0xDB, 0xFB, true},     {0x40F, 0x45F, true},
+      {0xC0, 0xE0, true},     {0x132, 0x133, true},   {0x40F, 0x45F, true},
       {0x410, 0x430, true},   {0x388, 0x3AD, true},   {0x138, 0x139, false},
       {0xC9, 0xE9, true},     {0xDE, 0xFE, true},     {0xD7, 0xF7, false},  // × is no letter
       {0x178, 0xFF, true},    {0x100, 0x101, true},   {0x147, 0x148, true},
-      {0x149, 0x14A, false},  {0x17D, 0x17E, true},   {0x386, 0x3AC, true},
+      {0x149, 0x14A, false},  {0x179, 0x17A, true},   {0x386, 0x3AC, true},
       {0x38C, 0x3CC, true},   {0x391, 0x3B1, true},   {0x390, 0x3B0, false},
-      {0x3AB, 0x3CB, true},   {0x401, 0x451, true},   {0x42F, 0x44F, true},
-      {0x430, 0x450, false},  {0xE9, 0xEA, false}};
+      {0x3AB, 0x3CB, true},   {0x400, 0x450, true},   {0x42F, 0x44F, true},
+      {0x430, 0x450, false},  {0xE9, 0xEA, false},    {0x139, 0x13A, true}};
   for (const auto& [capital, small, same] : pairs)
     EXPECT_EQ(equalsI(unheldUnit(capital).c_str(), unheldUnit(small).c_str()), same) << capital;
   EXPECT_FALSE(equalsI(unheld("#").c_str(), "e"));
   EXPECT_TRUE(equalsI("\x01" "00e9", "\x01" "00E9")) << "hex digits in either case";
-  EXPECT_EQ(nextCharLength("\x01" "00Eg"), 1u) << "a mark's byte without four hex digits";
-  EXPECT_FALSE(equalsI("\xB1", "\xB2")) << "ｱ and ｲ";
+  for (const char* cut : {"\x01" "g0E9", "\x01" "00Eg"})
+    EXPECT_EQ(nextCharLength(cut), 1u) << "a mark's byte without four hex digits";
   EXPECT_EQ(textToInt("-12x"), -12);
   EXPECT_EQ(textToInt("21474836461"), 2147483647) << "held at the largest int";
   EXPECT_EQ(textToInt("2147483648"), 2147483647) << "one past the largest int";
