@@ -352,6 +352,19 @@ browse BrowseCopy C:\in
 copy undo C:\in\a.txt > D:\Café
 beep
 )"},
+      {"a browser answer too long once marked is told, never cut", "C:\\in\\a.txt",
+       {browserAnswers(unheld("D:\\" + std::string(255, 'n') + "#")), choose("a.txt ( &1 )")},
+       "\nmenu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]\nmenu closed\nbrowse BrowseCopy C:\\in"
+       "\nfront\nbox Notice: TooLongNames D:\\" + std::string(255, 'n') + "é TooLongAdvice\n"},
+      {"a device among the sources is told, and the rest go", "C:\\in\\a.txt nul", {choose("Work")},
+       R"(
+front
+box Notice: InvalidNames nul InvalidAdvice
+menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+copy undo C:\in\a.txt > C:\Work
+beep
+)"},
       {"the start menu's Version box; a letter opens no finder", "",
        {type('v'), choose("&Version")}, R"(
 menu [Falvex.ini ( &1 )|-|&Help|&Version]

@@ -3,6 +3,7 @@
 #include "tests/test_support.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
+#include "state/left_out_names.h"
 
 // CP932 pairs whose trail bytes differ only by 0x20, as an upper and a lower
 // case ASCII letter would: カ 83 4A / ニ 83 6A, 雨 89 4A / 泳 89 6A; ソ 83 5C
@@ -84,6 +85,8 @@ TEST_F(TextTest, ShellStringHelpers) {
   EXPECT_TRUE(equalsI("\x01" "00e9", "\x01" "00E9")) << "hex digits in either case";
   for (const char* cut : {"\x01" "g0E9", "\x01" "00Eg"})
     EXPECT_EQ(nextCharLength(cut), 1u) << "a mark's byte without four hex digits";
+  EXPECT_FALSE(equalsI("\xB1", "\xB2")) << "ｱ and ｲ";
+  EXPECT_FALSE(pathRulesChangeName("C:\\a\\..")) << "the folder above is no name ending in a dot";
   EXPECT_EQ(textToInt("-12x"), -12);
   EXPECT_EQ(textToInt("21474836461"), 2147483647) << "held at the largest int";
   EXPECT_EQ(textToInt("2147483648"), 2147483647) << "one past the largest int";
