@@ -35,11 +35,12 @@ struct ListLine {
   std::string text;
 };
 
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
+// The lines of bytes or of UTF-16 units, without their line feeds.
+template <typename Text>
+std::vector<Text> splitLines(const Text& text) {
+  std::vector<Text> lines;
   for (size_t start = 0; start < text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
+    size_t end = std::min(text.find('\n', start), text.size());
     lines.push_back(text.substr(start, end - start));
     start = end + 1;
   }
@@ -60,13 +61,8 @@ std::vector<ListLine> listLinesOf(const std::string& bytes) {
       lines.push_back({units, utf8FromUtf16(units)});
     }
   } else {
-    std::u16string text = utf16FromBytes(bytes, encoding);
-    for (size_t start = 0; start < text.size();) {
-      size_t end = std::min(text.find(u'\n', start), text.size());
-      std::u16string units = text.substr(start, end - start);
+    for (const std::u16string& units : splitLines(utf16FromBytes(bytes, encoding)))
       lines.push_back({units, utf8FromUtf16(units)});
-      start = end + 1;
-    }
   }
   for (ListLine& line : lines) {  // CR and blanks at the end are no part of a name
     while (!line.units.empty() && (line.units.back() == u'\r' || line.units.back() == u' '))
@@ -86,6 +82,10 @@ RecentLine lineOfFolder(const std::string& folder) {
 
 bool isNetworkFolder(const std::string& path) {
   return path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
+}
+
+bool folderReachable(const char* folder) {
+  return isNetworkFolder(folder) || plat::pathIsDirectory(withDriveRoot(folder).c_str());
 }
 
 std::string recentListPath() {

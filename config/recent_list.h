@@ -16,6 +16,9 @@ extern RecentRecord Recent;
 
 // "\\server\share...": a folder on another machine.
 bool isNetworkFolder(const std::string& path);
+// A network folder, or a local one that is there. A network folder is never
+// tested: a menu must not wait on it.
+bool folderReachable(const char* folder);
 
 // The list file: the configuration's name with ".recent" for its extension.
 std::string recentListPath();

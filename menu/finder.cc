@@ -33,20 +33,12 @@ FinderEntry entryFor(Destination destination, const std::string& folder, const s
   return entry;
 }
 
-bool folderThere(const char* folder) {
-  // A network folder is never tested: the finder must not wait on it.
-  return isNetworkFolder(folder) || plat::pathIsDirectory(withDriveRoot(folder).c_str());
-}
-
 // The subfolders a live folder's submenu would list, as entries.
 void appendLiveSubfolders(int node, const std::string& path, std::vector<FinderEntry>* entries) {
   std::vector<plat::Subfolder> found;
   if (plat::listSubfolders(LiveNodes.folder[node], kLiveWaitMs, &found) != plat::kListed) return;
-  std::vector<std::string> names;
-  for (const plat::Subfolder& subfolder : found)
-    if (!subfolder.hidden && !nameChangedByPaths(subfolder.name) &&
-        folderPathFits(pathInFolder(LiveNodes.folder[node], subfolder.name).size()))
-      names.push_back(subfolder.name);
+  int unshown = 0;
+  std::vector<std::string> names = offeredSubfolders(node, found, &unshown);
   std::sort(names.begin(), names.end(), logicalLess);
   for (const std::string& name : names) {
     std::string folder = pathInFolder(LiveNodes.folder[node], name);
@@ -121,11 +113,11 @@ std::vector<FinderEntry> collectFinderEntries() {
     if (DirEntries.kind[i] == kDirSubmenuEnd && !path.empty()) path.pop_back();
     if (DirEntries.kind[i] == kDirFolder)
       entries.push_back(entryFor({kMarkDirEntry, i}, DirEntries.folder[i], shown, caption,
-                                 folderThere(DirEntries.folder[i])));
+                                 folderReachable(DirEntries.folder[i])));
     if (DirEntries.kind[i] != kDirLive) continue;
     int node = liveNodeFor(DirEntries.folder[i], -1);
     entries.push_back(entryFor({kMarkLiveNode, node}, DirEntries.folder[i], shown, caption,
-                               node >= 0 && folderThere(DirEntries.folder[i])));
+                               node >= 0 && folderReachable(DirEntries.folder[i])));
     if (node >= 0) appendLiveSubfolders(node, shown, &entries);
   }
   return entries;

@@ -18,14 +18,22 @@ bool nodeMarked(int node) { return isMarked({kMarkLiveNode, node}); }
 // A node that shows, or is kept for its mark, or both.
 bool nodeTaken(int node) { return LiveNodes.state[node] != kNodeFree; }
 
+// The nodes marked and every node they are listed under, found by walking
+// up from each marked one: what an opener's check and the taking back of
+// nodes both ask.
+std::vector<bool> nodesHoldingMarks() {
+  std::vector<bool> holding(kMaxLiveNodes);
+  for (int k = 0; k < kMaxLiveNodes; ++k)
+    for (int up = nodeTaken(k) && nodeMarked(k) ? k : -1; up >= 0 && !holding[up];
+         up = LiveNodes.parent[up])
+      holding[up] = true;
+  return holding;
+}
+
 // Spare nodes show nowhere: each is free again, but a marked one and those
 // it is listed under. A mark lives as long as the run, and its node with it.
 bool takeBackSpareNodes() {
-  std::vector<bool> kept(kMaxLiveNodes);
-  for (int k = 0; k < kMaxLiveNodes; ++k)
-    for (int up = nodeTaken(k) && nodeMarked(k) ? k : -1; up >= 0 && !kept[up];
-         up = LiveNodes.parent[up])
-      kept[up] = true;
+  std::vector<bool> kept = nodesHoldingMarks();
   bool any = false;
   for (int k = 0; k < kMaxLiveNodes; ++k) {
     if (LiveNodes.state[k] != kNodeSpare || kept[k]) continue;
@@ -72,12 +80,7 @@ int findLiveNode(const char* folder, int parent) {
   return -1;
 }
 
-bool liveNodeHoldsMark(int node) {
-  if (nodeMarked(node)) return true;
-  for (int k = 0; k < kMaxLiveNodes; ++k)
-    if (nodeTaken(k) && LiveNodes.parent[k] == node && liveNodeHoldsMark(k)) return true;
-  return false;
-}
+bool liveNodeHoldsMark(int node) { return nodesHoldingMarks()[node]; }
 
 int liveNodeFor(const char* folder, int parent) {
   int node = findLiveNode(folder, parent);
@@ -129,6 +132,23 @@ bool nameChangedByPaths(const std::string& name) {
   return name.empty() || pathRulesChangeName(name.c_str()) || isDeviceName(name.c_str());
 }
 
+std::vector<std::string> offeredSubfolders(int node, const std::vector<plat::Subfolder>& found,
+                                           int* unshown) {
+  std::vector<std::string> offered;
+  for (const plat::Subfolder& subfolder : found) {
+    if (subfolder.hidden) continue;
+    // A name no path can hold, or one the path rules would spell as
+    // another's, would name another folder: it is counted, never offered.
+    if (nameChangedByPaths(subfolder.name) ||
+        !folderPathFits(pathInFolder(LiveNodes.folder[node], subfolder.name).size())) {
+      ++*unshown;
+      continue;
+    }
+    offered.push_back(subfolder.name);
+  }
+  return offered;
+}
+
 bool logicalLess(const std::string& a, const std::string& b) {
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
@@ -164,19 +184,9 @@ void fillLiveMenu(PlatMenu submenu, int node) {
   plat::appendMenuItemText(submenu, hereFlags, kLiveHereBaseId + node, kTextThisFolder);
   plat::appendMenuItemText(submenu, kMenuString, kLiveNewBaseId + node, kTextNewFolderItem);
 
-  std::vector<std::string> shown;
   int unshown = 0;
-  for (const plat::Subfolder& subfolder : found) {
-    if (subfolder.hidden) continue;
-    // A name no path can hold, or one the path rules would spell as
-    // another's, would name another folder: it is counted, never offered.
-    if (nameChangedByPaths(subfolder.name) ||
-        !folderPathFits(pathInFolder(LiveNodes.folder[node], subfolder.name).size())) {
-      ++unshown;
-      continue;
-    }
-    shown.push_back(subfolder.name);
-  }
+  std::vector<std::string> shown = offeredSubfolders(node, found, &unshown);
+  std::vector<bool> holding = nodesHoldingMarks();
   size_t listed = std::min<size_t>(shown.size(), kLiveShownFolders);
   // Only the first 200 in order are needed: the rest is not sorted.
   std::partial_sort(shown.begin(), shown.begin() + listed, shown.end(), logicalLess);
@@ -185,7 +195,7 @@ void fillLiveMenu(PlatMenu submenu, int node) {
     int child = liveNodeFor(pathInFolder(LiveNodes.folder[node], shown[k]).c_str(), node);
     // Out of nodes: greyed, never an item that opens onto nothing.
     unsigned flags = child < 0 ? kMenuString | kMenuGrayed
-                     : liveNodeHoldsMark(child) ? kMenuString | kMenuChecked : kMenuString;
+                     : holding[child] ? kMenuString | kMenuChecked : kMenuString;
     plat::appendMenuItem(submenu, flags, kLiveSubfolderId,
                          withLiteralAmpersands(shown[k].c_str()).c_str());
     if (child < 0) continue;

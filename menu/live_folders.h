@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "config/config_model.h"
 #include "menu/menu_ids.h"
@@ -40,6 +41,11 @@ void fillLiveMenu(PlatMenu submenu, int node);
 // A subfolder's name that Windows paths would spell as another folder's
 // (a trailing dot or blank is dropped, a device name opens the device).
 bool nameChangedByPaths(const std::string& name);
+// The names of a live folder's listed subfolders that are offered, in the
+// listing's order: not hidden, held by a path as they are; those left out
+// for their names are counted in *unshown.
+std::vector<std::string> offeredSubfolders(int node, const std::vector<plat::Subfolder>& found,
+                                           int* unshown);
 
 // folder + "\" + name, with one backslash and a drive's root spelled whole.
 std::string pathInFolder(const char* folder, const std::string& name);

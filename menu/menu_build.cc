@@ -107,9 +107,7 @@ void appendRecentSubmenu(PlatMenu menu) {
   MenuBuild.recentSubmenu = submenu;
   for (int k = 0; k < Recent.count; ++k) {
     const char* folder = Recent.folder[k];
-    // A network folder is never tested here: the menu must not wait on it.
-    Recent.available[k] =
-        isNetworkFolder(folder) || plat::pathIsDirectory(withDriveRoot(folder).c_str());
+    Recent.available[k] = folderReachable(folder);
     unsigned flags = Recent.available[k] ? kMenuString : kMenuString | kMenuGrayed;
     plat::appendMenuItem(submenu, flags, kRecentItemBaseId + k, recentItemText(k).c_str());
   }

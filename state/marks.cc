@@ -37,6 +37,4 @@ std::vector<Destination> markedDestinations() {
   return marked;
 }
 
-int markedCount() { return static_cast<int>(markedDestinations().size()); }
-
 void clearMarks() { memset(&Marks, 0, sizeof Marks); }

@@ -11,29 +11,17 @@
 #include <string>
 
 #include "app/program_arguments.h"
+#include "platform/platform.h"
 #include "platform/win32/wide_text_win32.h"
 #include "state/left_out_names.h"
 #include "tools/sendto_request.h"
 
 namespace {
 
-// To the console as UTF-16; redirected output is UTF-8, so a name reads as
-// typed whatever the code page.
+// Through the seam, which writes to a console as UTF-16 and redirected
+// output as UTF-8, so a name reads as typed whatever the code page.
 void say(DWORD handle, const std::wstring& text) {
-  HANDLE out = GetStdHandle(handle);
-  DWORD written = 0;
-  DWORD consoleMode = 0;
-  if (GetConsoleMode(out, &consoleMode)) {  // a console, not a file or a pipe
-    WriteConsoleW(out, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
-    return;
-  }
-  int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                 nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0)
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0],
-                        size, nullptr, nullptr);
-  WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  plat::writeConsole(handle == STD_ERROR_HANDLE, markedFromWide(text.c_str(), text.size()));
 }
 
 int fail(const std::wstring& why) {
