@@ -8,6 +8,7 @@
 #include "config/config_reader.h"
 #include "state/left_out_names.h"
 #include "state/run_state.h"
+#include "text/text_encoding.h"
 
 std::string alteredNameUsed;
 
@@ -36,32 +37,18 @@ long markAt(const std::string& text, size_t i) {
 // The log shows names as the user reads them: each mark as its character.
 std::string readable(const std::string& text) {
   std::string out;
+  std::u16string marked;  // the units of the marks met in a row, a pair kept whole
   for (size_t i = 0; i < text.size(); ++i) {
     long unit = markAt(text, i);
-    if (unit < 0) {
-      out += text[i];
+    if (unit >= 0) {
+      marked += static_cast<char16_t>(unit);
+      i += 4;
       continue;
     }
-    i += 4;
-    long next = i + 1 < text.size() ? markAt(text, i + 1) : -1;
-    if (unit >= 0xD800 && unit < 0xDC00 && next >= 0xDC00 && next < 0xE000) {
-      unit = 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00);
-      i += 5;
-    }
-    if (unit < 0x800) {
-      out += static_cast<char>(0xC0 | (unit >> 6));
-    } else {
-      if (unit >= 0x10000) {
-        out += static_cast<char>(0xF0 | (unit >> 18));
-        out += static_cast<char>(0x80 | ((unit >> 12) & 0x3F));
-      } else {
-        out += static_cast<char>(0xE0 | (unit >> 12));
-      }
-      out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-    }
-    out += static_cast<char>(0x80 | (unit & 0x3F));
+    out += utf8FromUtf16(marked) + text[i];
+    marked.clear();
   }
-  return out;
+  return out + utf8FromUtf16(marked);
 }
 
 void note(const std::string& line) { world->log += readable(line) + "\n"; }
