@@ -1,6 +1,7 @@
 #include "app/host_messages.h"
 
 #include "config/config_model.h"
+#include "menu/finder.h"
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
 #include "state/run_state.h"
@@ -34,18 +35,22 @@ void onUninitMenuPopup(PlatMenu menu) {
   }
 }
 
-bool onMenuChar(int character) {
-  // Printable ASCII only: Space marks, and the rest stay with the menu. The
+bool onMenuChar(PlatWindow window, int unit) {
+  // Any character of any script opens the finder; Space marks, and control
+  // keys stay with the menu. A surrogate half alone is no character. The
   // menu shown without sources has nothing to send, so no finder.
-  if (RunState.menuShowing != 1 || RunState.sourceCount == 0 || character <= ' ' ||
-      character > '~')
-    return false;
-  RunState.finderKey = static_cast<char>(character);
+  bool character = unit > ' ' && unit != 0x7F && !(unit >= 0x80 && unit < 0xA0) &&
+                   !(unit >= 0xD800 && unit < 0xE000) && unit <= 0xFFFF;
+  if (RunState.menuShowing != 1 || RunState.sourceCount == 0 || !character) return false;
+  if (RunState.finderKey != 0) return true;  // opened already; the menu is closing
+  RunState.finderKey = static_cast<char16_t>(unit);
+  openFinder(window, RunState.menuX, RunState.menuY, RunState.finderKey);
   return true;
 }
 
 bool onKillFocus() {
-  if (RunState.menuShowing != 1) return false;
+  // The finder taking the focus closes the menu already.
+  if (RunState.menuShowing != 1 || RunState.finderKey != 0) return false;
   RunState.swallowClick = 1;
   return true;
 }

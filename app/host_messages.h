@@ -11,9 +11,10 @@ void onMenuSelect(int item, unsigned flags, PlatMenu menu);
 bool onInitMenuPopup(PlatMenu submenu);
 // A popup closed: a highlight inside it is forgotten.
 void onUninitMenuPopup(PlatMenu menu);
-// WM_MENUCHAR: a key that is no access key of the open menu. True when the
-// menu is to close so the finder opens with that character typed.
-bool onMenuChar(int character);
+// WM_MENUCHAR: a key that is no access key of the open menu, a UTF-16
+// unit. True when the finder has opened with it typed and the menu is to
+// close.
+bool onMenuChar(PlatWindow window, int unit);
 // WM_KILLFOCUS while the menu shows: true when a left-button press is to be
 // posted and swallowed.
 bool onKillFocus();

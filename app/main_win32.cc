@@ -54,10 +54,11 @@ LRESULT onUninitMenuPopup(WPARAM menu) {
 }
 
 // A key that is no access key of the open menu: the menu closes and the
-// finder opens with it typed; any other key is the system's as before.
+// finder opens with it typed; any other key is the system's as before. The
+// window is a Unicode one, so the key comes as typed in any script.
 LRESULT handleMenuChar(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (onMenuChar(LOWORD(wParam))) return MAKELRESULT(0, MNC_CLOSE);
-  return DefWindowProcA(window, message, wParam, lParam);
+  if (onMenuChar(window, LOWORD(wParam))) return MAKELRESULT(0, MNC_CLOSE);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // Focus lost while the menu shows (another window came forward): the posted
@@ -101,27 +102,27 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam,
     case WM_LBUTTONDOWN:
       return onLeftButtonDown();
     default:
-      return DefWindowProcA(window, message, wParam, lParam);
+      return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
-ATOM registerHostClass(HINSTANCE instance, const char* className) {
-  WNDCLASSA wc;
+ATOM registerHostClass(HINSTANCE instance, const std::wstring& className) {
+  WNDCLASSW wc;
   ZeroMemory(&wc, sizeof wc);
   wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   wc.lpfnWndProc = hostWindowProc;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, "MYICON");
+  wc.hIcon = LoadIconW(instance, L"MYICON");
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-  wc.lpszClassName = className;
-  return RegisterClassA(&wc);
+  wc.lpszClassName = className.c_str();
+  return RegisterClassW(&wc);
 }
 
-int createHostWindow(HINSTANCE instance, const char* className) {
-  HWND window = CreateWindowExA(
-      WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES | WS_EX_TOPMOST, className,
-      className, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 32, 32, nullptr,
+int createHostWindow(HINSTANCE instance, const std::wstring& className) {
+  HWND window = CreateWindowExW(
+      WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES | WS_EX_TOPMOST, className.c_str(),
+      className.c_str(), WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, 32, 32, nullptr,
       nullptr, instance, nullptr);
   if (!window) return 0;
   RunState.hostWindow = window;
@@ -138,17 +139,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   wchar_t module[kLongPathSize] = L"";
   DWORD length = GetModuleFileNameW(nullptr, module, kLongPathSize);
   std::string modulePath = markedFromWide(module, length < kLongPathSize ? length : 0);
-  std::string className = deriveProgramNames(modulePath.c_str());
+  std::wstring className = wideFromMarked(deriveProgramNames(modulePath.c_str()));
   // Built from the wide command line: the ANSI one would carry best-fit
   // look-alikes of names the code page cannot hold.
   static std::string commandLine = markedFromWide(GetCommandLineW());
   RunState.commandLine = argumentsAfterProgramName(commandLine.c_str());
-  if (!previous && !registerHostClass(instance, className.c_str())) return 0;
-  if (!createHostWindow(instance, className.c_str())) return 0;
+  if (!previous && !registerHostClass(instance, className)) return 0;
+  if (!createHostWindow(instance, className)) return 0;
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

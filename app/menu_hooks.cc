@@ -56,10 +56,18 @@ bool onMenuMouseDown(bool middleButton, bool rightButton) {
   return false;
 }
 
-bool onMenuKey(int vk, bool goingDown) {
-  if (vk == kVkSpace && goingDown && highlightedItemIsMarkable()) {
-    toggleMark();
-    return true;
+bool onMenuKey(KeyHookCall call, int vk, bool goingDown) {
+  // A loop that acts on a peeked key (Wine) has acted before the key is
+  // taken, so the first call of a keystroke marks. Its taking, when it comes
+  // (a loop that keeps a swallowed peeked key), is only swallowed; a loop
+  // that drops it goes on to the next keystroke's peek.
+  bool spaceDown = vk == kVkSpace && goingDown;
+  if (call == kKeyTaken && RunState.spacePeekedAndMarked) {
+    RunState.spacePeekedAndMarked = 0;
+    if (spaceDown) return true;
   }
-  return false;
+  if (!spaceDown || !highlightedItemIsMarkable()) return false;
+  toggleMark();
+  RunState.spacePeekedAndMarked = call == kKeyPeeked ? 1 : 0;
+  return true;
 }

@@ -19,13 +19,9 @@ LRESULT CALLBACK menuMouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK menuKeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   HHOOK hook = static_cast<HHOOK>(RunState.keyboardHook);
-  // A key the menu loop only peeks at (HC_NOREMOVE) comes again as
-  // HC_ACTION when it is taken: acting on both would toggle a mark twice.
-  // The mouse hook acts on HC_NOREMOVE too, since a swallowed peeked press
-  // never comes back as HC_ACTION.
-  if (code >= 0 && code != HC_NOREMOVE &&
-      onMenuKey(static_cast<int>(wParam), (lParam & kKeyGoingUp) == 0))
-    return 1;
+  if (code >= 0 && onMenuKey(code == HC_NOREMOVE ? kKeyPeeked : kKeyTaken,
+                             static_cast<int>(wParam), (lParam & kKeyGoingUp) == 0))
+    return 1;  // the key never reaches the menu
   return CallNextHookEx(hook, code, wParam, lParam);
 }
 

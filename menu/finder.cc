@@ -135,9 +135,13 @@ std::vector<size_t> findMatches(const std::vector<FinderEntry>& entries, const s
   return order;
 }
 
-void runFinder(PlatWindow window, int x, int y, char typed) {
+void openFinder(PlatWindow window, int x, int y, char16_t typed) {
   finderEntries = collectFinderEntries();
-  plat::FinderAnswer answer = plat::askFinder(window, x, y, std::string(1, typed), finderRows);
+  plat::showFinder(window, x, y, plat::ansiFromUtf16(std::u16string(1, typed)), finderRows);
+}
+
+void runFinder(PlatWindow window) {
+  plat::FinderAnswer answer = plat::finishFinder();
   // Only the row shown selected as Enter was pressed is sent to.
   if (answer.row < 0 || static_cast<size_t>(answer.row) >= rowEntries.size()) return;
   const FinderEntry& entry = finderEntries[rowEntries[answer.row]];
@@ -145,6 +149,6 @@ void runFinder(PlatWindow window, int x, int y, char typed) {
   Destination destination = entry.destination;
   if (entry.liveParent >= 0) destination.index = liveNodeFor(entry.folder.c_str(), entry.liveParent);
   if (destination.index < 0) return;
-  if (answer.shift) RunState.invertTransfer = 1;
+  if (answer.shift) RunState.invertTransfer = !RunState.invertTransfer;
   sendToChosenFolder(window, destination, entry.folder.c_str(), answer.control);
 }

@@ -34,6 +34,9 @@ std::u16string foldedForFinding(const std::string& text);
 // order. "par\chi" finds folders whose name begins with "chi" in a folder
 // whose name begins with "par".
 std::vector<size_t> findMatches(const std::vector<FinderEntry>& entries, const std::string& typed);
-// A menu closed by a key the finder takes: shows the finder at x,y with the
-// key typed, then sends to the destination chosen.
-void runFinder(PlatWindow window, int x, int y, char typed);
+// A key typed in the menu that the finder takes (a UTF-16 unit): shows the
+// finder at the menu's place with it typed, while the menu still closes.
+void openFinder(PlatWindow window, int x, int y, char16_t typed);
+// Once the menu has closed: runs the finder opened, then sends to the
+// destination chosen in the run's own mode (Shift+Enter flips it).
+void runFinder(PlatWindow window);

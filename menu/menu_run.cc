@@ -98,8 +98,12 @@ void runMenu(PlatWindow window, int noSource) {
   }
   appendClosingItems(menu, noSource);
   MenuPlacement placement = menuPlacement();
+  RunState.menuX = placement.x;
+  RunState.menuY = placement.y;
+  int modeBeforeMenu = RunState.invertTransfer;
 
   RunState.menuShowing = 1;
+  RunState.spacePeekedAndMarked = 0;
   plat::installMenuHooks(window);
   plat::setForegroundWindow(window);
   int chosenId = plat::trackPopupMenu(menu, placement.flags, placement.x,
@@ -113,9 +117,13 @@ void runMenu(PlatWindow window, int noSource) {
   MenuBuild.root = nullptr;
   RunState.menuShowing = 0;
 
-  // A key typed in the menu: the finder takes over, with its own keys.
-  if (chosenId == 0 && RunState.finderKey) return runFinder(window, placement.x, placement.y,
-                                                            RunState.finderKey);
+  // A key typed in the menu: the finder takes over, with its own keys. Of
+  // the menu's state it keeps the marks, on purpose, and nothing else: a
+  // right-button press that chose nothing does not swap its mode.
+  if (RunState.finderKey) {
+    RunState.invertTransfer = modeBeforeMenu;
+    return runFinder(window);
+  }
   bool openNow = plat::isKeyDown(kVkControl);
   if (plat::isKeyDown(kVkShift)) RunState.invertTransfer = 1;
   waitForKeyRelease(window, kVkControl);

@@ -181,6 +181,9 @@ std::string askFolderName(PlatWindow owner, const char* parent, const std::strin
 // change of the field asks query for the rows to list, the top one
 // selected. Up and Down move the selection; Enter on a row that is not
 // greyed answers it, with the Shift and Ctrl keys held; Escape answers -1.
+// It is shown while the menu that opened it still closes, and the field
+// takes the focus at once: every key typed from then on, those already
+// queued for the thread's other windows included, lands in it in order.
 struct FinderRow {
   std::string text;  // marked names shown as they really are
   bool grayed;
@@ -190,8 +193,9 @@ struct FinderAnswer {
   int row;  // -1: closed without a choice
   bool shift, control;
 };
-FinderAnswer askFinder(PlatWindow owner, int x, int y, const std::string& typed,
-                       FinderQuery query);
+void showFinder(PlatWindow owner, int x, int y, const std::string& typed, FinderQuery query);
+// Runs the finder shown until it is answered, then takes it down.
+FinderAnswer finishFinder();
 
 // --- shell ---
 struct FileOperation {

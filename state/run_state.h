@@ -57,10 +57,12 @@ struct RunStateRecord {
   int sourceCount;
   int menuShowing;
   int swallowClick;
-  char finderKey;  // a key typed in the menu that opens the finder; 0 for none
+  char16_t finderKey;  // a key typed in the menu that opened the finder; 0 for none
+  int menuX, menuY;     // where the menu shows, and the finder after it
   PlatMenu menuSelMenu;
   int menuSelItem;
   int menuSelByMouse;
+  int spacePeekedAndMarked;  // a peeked Space marked; its taking is only swallowed
   void* mouseHook;
   void* keyboardHook;
   int invertTransfer;

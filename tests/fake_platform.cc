@@ -436,33 +436,49 @@ std::string askFolderName(PlatWindow, const char* parent, const std::string& ini
   return std::string();  // Cancel
 }
 
-FinderAnswer askFinder(PlatWindow, int x, int y, const std::string& typed, FinderQuery query) {
-  note("finder at " + std::to_string(x) + "," + std::to_string(y));
-  std::string text = typed;
+namespace {
+struct ShownFinder {
+  std::string text;
+  FinderQuery query = nullptr;
   std::vector<FinderRow> rows;
-  int selected = 0;
-  auto show = [&] {
+  void show() {
     rows = query(text);
-    selected = 0;
     std::string shown;
-    for (const FinderRow& row : rows) shown += (shown.empty() ? "" : "|") + std::string(row.grayed ? "~" : "") + row.text;
-    note("  " + text + " [" + (rows.empty() ? "~" + std::string(kTextNames[kTextFinderNothing]) : shown) + "]");
-  };
-  show();
+    for (const FinderRow& row : rows)
+      shown += (shown.empty() ? "" : "|") + std::string(row.grayed ? "~" : "") + row.text;
+    note("  " + text + " [" +
+         (rows.empty() ? "~" + std::string(kTextNames[kTextFinderNothing]) : shown) + "]");
+  }
+} finder;
+}  // namespace
+
+void showFinder(PlatWindow, int x, int y, const std::string& typed, FinderQuery query) {
+  note("finder at " + std::to_string(x) + "," + std::to_string(y));
+  finder = ShownFinder{typed, query, {}};
+  finder.show();
+}
+
+FinderAnswer finishFinder() {
+  if (!finder.query) note("finder run, never shown");
+  int selected = 0;
   for (const std::string& key : world->finderKeys) {
     bool enter = key == "Enter" || key == "Shift+Enter" || key == "Ctrl+Enter";
     if (key == "Escape") break;
     if (key == "Down" || key == "Up") {
-      selected = std::max(0, std::min(selected + (key == "Down" ? 1 : -1), int(rows.size()) - 1));
-    } else if (enter && !rows.empty() && !rows[selected].grayed) {
-      note("  " + key + " on " + rows[selected].text);
+      selected = std::max(0, std::min(selected + (key == "Down" ? 1 : -1),
+                                      int(finder.rows.size()) - 1));
+    } else if (enter && !finder.rows.empty() && !finder.rows[selected].grayed) {
+      note("  " + key + " on " + finder.rows[selected].text);
+      finder.query = nullptr;
       return {selected, key == "Shift+Enter", key == "Ctrl+Enter"};
     } else if (!enter) {
-      text += key;
-      show();
+      finder.text += key;
+      finder.show();
+      selected = 0;
     }
   }
   note("  closed");
+  finder.query = nullptr;
   return {-1, false, false};
 }
 

@@ -43,8 +43,9 @@ struct Step {
   enum Kind {
     kHighlight,       // the item is highlighted ("" for none: the menu closed)
     kMiddleButton,    // pressed over the highlighted item
-    kSpaceDown,
-    kSpaceUp,
+    kSpacePeeked,     // the menu loop peeks at Space going down
+    kSpaceTaken,      // the menu loop takes Space going down from the queue
+    kSpaceUp,         // ... or going up
     kRightButton,
     kOpenByKeyboard,  // the submenu of the item opens
     kOpenByMouse,
@@ -64,7 +65,8 @@ struct Step {
 
 Step highlight(const std::string& caption) { return {Step::kHighlight, caption, 0}; }
 Step middleButton() { return {Step::kMiddleButton, "", 0}; }
-Step spaceDown() { return {Step::kSpaceDown, "", 0}; }
+Step spacePeeked() { return {Step::kSpacePeeked, "", 0}; }
+Step spaceTaken() { return {Step::kSpaceTaken, "", 0}; }
 Step spaceUp() { return {Step::kSpaceUp, "", 0}; }
 Step rightButton() { return {Step::kRightButton, "", 0}; }
 Step openByKeyboard(const std::string& caption) { return {Step::kOpenByKeyboard, caption, 0}; }
@@ -76,7 +78,7 @@ Step cancelOperation(int n) { return {Step::kCancelOperation, "", n}; }
 Step vanish(const std::string& folder) { return {Step::kVanish, folder, 0}; }
 Step browserAnswers(const std::string& folder) { return {Step::kBrowserAnswers, folder, 0}; }
 Step look(const std::string& caption) { return {Step::kLook, caption, 0}; }
-Step type(char key) { return {Step::kType, "", key}; }
+Step type(int unit) { return {Step::kType, "", unit}; }
 
 // Highlighting an item and pressing the middle button over it.
 std::vector<Step> mark(const std::string& caption) { return {highlight(caption), middleButton()}; }
@@ -180,9 +182,11 @@ class RunTest : public FalvexTest {
         case Step::kMiddleButton:
           logKept(onMenuMouseDown(true, false));
           break;
-        case Step::kSpaceDown:
+        case Step::kSpacePeeked:
+        case Step::kSpaceTaken:
         case Step::kSpaceUp:
-          logKept(onMenuKey(kVkSpace, step.kind == Step::kSpaceDown));
+          logKept(onMenuKey(step.kind == Step::kSpacePeeked ? kKeyPeeked : kKeyTaken, kVkSpace,
+                            step.kind != Step::kSpaceUp));
           break;
         case Step::kRightButton:
           onMenuMouseDown(false, true);
@@ -210,7 +214,7 @@ class RunTest : public FalvexTest {
           fake().browseAnswer = step.text;
           break;
         case Step::kType:
-          if (onMenuChar(step.number)) return 0;  // the menu closes for the finder
+          if (onMenuChar(nullptr, step.number)) return 0;  // the menu closes for the finder
           break;
         case Step::kLook:
           if (FakeMenuItem* shown = item(step.text))
@@ -490,7 +494,7 @@ beep
 // marks is kept from the menu; others reach it.
 TEST_F(RunTest, OnlyAVisibleFolderItemIsMarked) {
   std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), closeSubmenu("Sub"),
-                             middleButton(), highlight("a.txt ( &1 )"), spaceDown(), middleButton(),
+                             middleButton(), highlight("a.txt ( &1 )"), spacePeeked(), middleButton(),
                              highlight(""), middleButton(), highlight("Work"), spaceUp(),
                              choose("Alpha")};
   EXPECT_EQ(run("C:\\in\\a.txt", steps),
@@ -525,7 +529,7 @@ menu closed
 // where it was made; a second middle button on a marked item unmarks it,
 // and the chosen item is sent to as well.
 TEST_F(RunTest, MarksAddUpAcrossMenus) {
-  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), spaceDown(),
+  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), spaceTaken(),
                              closeSubmenu("Sub"), openByKeyboard("Sub"), highlight("Work"),
                              closeSubmenu("Deep"), middleButton()};
   steps = steps + mark("Alpha") + mark("Alpha") + choose("Alpha");
@@ -544,6 +548,30 @@ copy undo C:\in\a.txt > D:\Alpha
 copy undo C:\in\a.txt > D:\Beta
 beep
 )"));
+}
+
+// Space as each menu loop hands it to the hook: one toggle per keystroke,
+// a repeat toggling again. A marked Work gets a copy before the move.
+TEST_F(RunTest, SpaceTogglesOncePerKeystroke) {
+  const std::vector<Step> peekedThenTaken = {spacePeeked(), spaceTaken()};
+  const struct {
+    const char* what;
+    std::vector<Step> keys;
+    bool marked;
+  } rows[] = {
+      {"peeked, then taken", peekedThenTaken, true},
+      {"taken only", {spaceTaken()}, true},
+      {"peeked, swallowed and dropped (Wine)", {spacePeeked()}, true},
+      {"a repeat, peeked and taken", peekedThenTaken + peekedThenTaken, false},
+      {"a repeat, peeked twice", {spacePeeked(), spacePeeked()}, false},
+      {"a repeat after the key went up", {spacePeeked(), spaceUp(), spaceTaken()}, false},
+  };
+  for (const auto& row : rows) {
+    std::string log = run("/#d=move C:\\in\\a.txt",
+                          std::vector<Step>{highlight("Work")} + row.keys + choose("Alpha"));
+    EXPECT_EQ(log.find("copy undo C:\\in\\a.txt > C:\\Work\n") != std::string::npos, row.marked)
+        << row.what << "\n" << log;
+  }
 }
 
 // Recent destinations (@recent=3): each row, the list file before, what the
@@ -965,6 +993,10 @@ TEST_F(FinderTest, ChoicesAsAClickWouldMake) {
        "  cli [" + kClientRows + "]\n"
        "  Shift+Enter on Clients\nmove undo C:\\in\\a.txt > D:\\Clients\nbeep\n"},
       {"Escape sends nothing", {type('c')}, {"Escape"}, "  closed\n"},
+      {"a right-button press that chose nothing keeps Enter a copy", {rightButton(), type('c')},
+       {"li", "Enter"},
+       "  cli [" + kClientRows + "]\n"
+       "  Enter on D:\\Work\\old-clients\ncopy undo C:\\in\\a.txt > D:\\Work\\old-clients\nbeep\n"},
       {"a live folder's subfolder", {type('c')}, {"hica", "Enter"},
        "  chica [Live › Chicago]\n  Enter on Live › Chicago\n"
        "copy undo C:\\in\\a.txt > D:\\Live\\Chicago\nbeep\n"},
@@ -977,8 +1009,8 @@ TEST_F(FinderTest, ChoicesAsAClickWouldMake) {
     fake().finderKeys = c.keys;
     addFile("C:\\Prog\\Falvex.recent", "D:\\Work\\old-clients\r\n");
     std::string log = run("C:\\in\\a.txt", c.steps, {}, kFinderConfig);
-    EXPECT_NE(log.find("menu closed\nfinder at 512,370\n"), std::string::npos) << c.what << log;
-    EXPECT_EQ(log.substr(log.rfind("]\n", log.find(c.sent.substr(0, 6))) + 2), c.sent +
+    EXPECT_NE(log.find("finder at 512,370\n"), std::string::npos) << c.what << log;
+    EXPECT_EQ(log.substr(log.rfind("]\n", log.find(c.sent.substr(0, 6))) + 2), "menu closed\n" + c.sent +
               (c.sent.find("beep") == std::string::npos ? "" : "write C:\\Prog\\Falvex.recent\n"))
         << c.what << "\n" << log;
   }

@@ -12,12 +12,12 @@ const WORD kButtonClass = 0x0080, kEditClass = 0x0081, kStaticClass = 0x0082,
 // A dialog template in words: DWORDs low word first, strings NUL-ended.
 class DialogTemplate {
  public:
-  // A modal dialog of that many items and that size in dialog units, in
-  // the shell's font; its title is set as it opens.
-  DialogTemplate(DWORD style, WORD items, short cx, short cy) {
+  // A dialog of that size in dialog units, in the shell's font, with a
+  // title bar that holds only its close box; its title is set as it opens.
+  DialogTemplate(DWORD style, short cx, short cy) {
     dword(style | DS_MODALFRAME | DS_SHELLFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    dword(0);
-    word(items);
+    dword(WS_EX_DLGMODALFRAME);
+    word(0);  // the number of items, counted as they are added
     for (short value : {short(0), short(0), cx, cy}) word(static_cast<WORD>(value));
     word(0);  // no menu
     word(0);  // the standard class
@@ -39,6 +39,7 @@ class DialogTemplate {
   }
   void item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD windowClass,
             const wchar_t* title) {
+    ++words_[kItemCountWord];
     alignToDword();
     dword(style | WS_CHILD | WS_VISIBLE);
     dword(0);
@@ -52,5 +53,6 @@ class DialogTemplate {
   const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
  private:
+  static const size_t kItemCountWord = 4;  // after the style and the extended style
   std::vector<WORD> words_;
 };

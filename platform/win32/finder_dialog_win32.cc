@@ -1,6 +1,9 @@
 // The finder's window: an edit field over a list of the destinations that
 // match what is typed, built in memory like the new-folder dialog. The
 // field keeps the focus; Up and Down move the list's selection from it.
+// It is made while the menu is still open, so the keyboard never passes to
+// another program's window between the two, and it runs its own loop once
+// the menu has closed.
 #include <windows.h>
 
 #include <string>
@@ -22,6 +25,7 @@ struct FinderState {
   std::vector<plat::FinderRow> rows;
   WNDPROC editProc;
   plat::FinderAnswer answer;
+  bool done;
 };
 
 FinderState* stateOf(HWND dialog) {
@@ -90,7 +94,7 @@ void onOk(HWND dialog, FinderState* state) {
   if (row < 0 || row >= static_cast<LRESULT>(state->rows.size()) || state->rows[row].grayed)
     return;
   state->answer = {static_cast<int>(row), GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0};
-  EndDialog(dialog, IDOK);
+  state->done = true;
 }
 
 void onDrawItem(const DRAWITEMSTRUCT* item) {
@@ -113,7 +117,7 @@ void onDrawItem(const DRAWITEMSTRUCT* item) {
 INT_PTR onCommand(HWND dialog, FinderState* state, WORD id, WORD code) {
   if (id == kEditId && code == EN_CHANGE) refill(dialog, state);
   if (id == IDOK || (id == kListId && code == LBN_DBLCLK)) onOk(dialog, state);
-  if (id == IDCANCEL) EndDialog(dialog, IDCANCEL);
+  if (id == IDCANCEL) state->done = true;
   if (id == kListId && code == LBN_SELCHANGE) SetFocus(GetDlgItem(dialog, kEditId));
   return TRUE;
 }
@@ -132,23 +136,63 @@ INT_PTR CALLBACK finderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   }
 }
 
+// Waits, handling sent messages and the window system's events only, until
+// the finder is the foreground window or half a second has passed: the
+// menu still holds the keyboard meanwhile, so no key goes astray.
+void waitUntilForeground(HWND dialog) {
+  for (int waited = 0; GetForegroundWindow() != dialog && waited < 500; waited += 10) {
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+  }
+}
+
+// A key queued for another window of the thread (the host window, which
+// had the focus while the menu showed) was typed for the finder.
+void takeKeyForField(HWND dialog, MSG* message) {
+  bool key = message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST;
+  if (key && message->hwnd != dialog && !IsChild(dialog, message->hwnd))
+    message->hwnd = GetDlgItem(dialog, kEditId);
+}
+
+FinderState finder;
+HWND finderWindow;
+
 }  // namespace
 
 namespace plat {
 
-FinderAnswer askFinder(PlatWindow owner, int x, int y, const std::string& typed,
-                       FinderQuery query) {
-  FinderState state{x, y, wideFromMarked(typed), query, {}, nullptr, {-1, false, false}};
-  DialogTemplate dialog(0, 3, 240, 140);
+void showFinder(PlatWindow owner, int x, int y, const std::string& typed, FinderQuery query) {
+  finder = FinderState{x, y, wideFromMarked(typed), query, {}, nullptr, {-1, false, false}, false};
+  DialogTemplate dialog(0, 240, 140);
   dialog.item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 6, 6, 228, 14, kEditId, kEditClass, L"");
   dialog.item(LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT |
                   WS_VSCROLL | WS_BORDER,
               6, 24, 228, 110, kListId, kListBoxClass, L"");
   // Enter in the field presses it; it is never seen.
   dialog.item(BS_DEFPUSHBUTTON, 0, 0, 0, 0, IDOK, kButtonClass, L"");
-  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), static_cast<HWND>(owner),
-                          finderDialogProc, reinterpret_cast<LPARAM>(&state));
-  return state.answer;
+  finderWindow = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialog.get(),
+                                            static_cast<HWND>(owner), finderDialogProc,
+                                            reinterpret_cast<LPARAM>(&finder));
+  if (!finderWindow) return;
+  ShowWindow(finderWindow, SW_SHOW);
+  SetForegroundWindow(finderWindow);
+  SetFocus(GetDlgItem(finderWindow, kEditId));
+  waitUntilForeground(finderWindow);
+}
+
+FinderAnswer finishFinder() {
+  MSG message;
+  while (finderWindow && !finder.done && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    takeKeyForField(finderWindow, &message);
+    if (!IsDialogMessageW(finderWindow, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  if (finderWindow) DestroyWindow(finderWindow);
+  finderWindow = nullptr;
+  return finder.answer;
 }
 
 }  // namespace plat

@@ -73,7 +73,7 @@ std::string askFolderName(PlatWindow owner, const char* parent, const std::strin
                           FolderNameCheck check) {
   DialogState state{uiText(kTextNewFolderPrompt) + L"\r\n" + wideFromMarked(parent),
                     wideFromMarked(initial), check, std::string()};
-  DialogTemplate dialog(DS_CENTER, 4, 240, 86);
+  DialogTemplate dialog(DS_CENTER, 240, 86);
   dialog.item(SS_LEFT, 7, 7, 226, 26, kPromptId, kStaticClass, L"");
   dialog.item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 38, 226, 14, kEditId, kEditClass, L"");
   dialog.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 122, 62, 50, 16, IDOK, kButtonClass, L"OK");

@@ -367,9 +367,23 @@ namespace {
 
 // Only the check changes: the highlight of an opener whose submenu is open
 // stays, so the menu loop keeps its place.
+BOOL CALLBACK redrawIfShowing(HWND window, LPARAM menu) {
+  char className[8] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (strcmp(className, "#32768") == 0 &&
+      SendMessageW(window, MN_GETHMENU, 0, 0) == static_cast<LRESULT>(menu))
+    InvalidateRect(window, nullptr, FALSE);
+  return TRUE;
+}
+
 void setChecked(PlatMenu menu, int item, BOOL byPosition, bool checked) {
   CheckMenuItem(static_cast<HMENU>(menu), static_cast<UINT>(item),
                 (byPosition ? MF_BYPOSITION : MF_BYCOMMAND) | (checked ? MF_CHECKED : MF_UNCHECKED));
+  // An open menu draws an item anew only when its highlight changes: the
+  // window showing it is told, so the check shows on the item still
+  // highlighted.
+  EnumThreadWindows(GetCurrentThreadId(), redrawIfShowing,
+                    reinterpret_cast<LPARAM>(menu));
 }
 
 }  // namespace
