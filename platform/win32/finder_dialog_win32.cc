@@ -75,16 +75,14 @@ INT_PTR onInitDialog(HWND dialog, FinderState* state) {
   RECT frame;
   GetWindowRect(dialog, &frame);
   SetWindowPos(dialog, HWND_TOPMOST, state->x - (frame.right - frame.left) / 2,
-               state->y - (frame.bottom - frame.top) / 2, 0, 0, SWP_NOSIZE);
+               state->y - (frame.bottom - frame.top) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(dialog, DM_REPOSITION, 0, 0);
   HWND edit = GetDlgItem(dialog, kEditId);
   state->editProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc)));
   SetWindowTextW(edit, state->typed.c_str());  // lists through EN_CHANGE
   SendMessageW(edit, EM_SETSEL, state->typed.size(), state->typed.size());
-  SetForegroundWindow(dialog);
-  SetFocus(edit);
-  return FALSE;  // the focus is set
+  return FALSE;  // no focus yet: focusing the field would activate the window now
 }
 
 // Enter: the row selected, unless it is greyed (a folder gone, or nothing
@@ -122,6 +120,17 @@ INT_PTR onCommand(HWND dialog, FinderState* state, WORD id, WORD code) {
   return TRUE;
 }
 
+// The field takes the focus with the caret after what is typed: the
+// dialog's own handling would select it all, and the next key typed would
+// replace it.
+bool onActivate(HWND dialog) {
+  HWND edit = GetDlgItem(dialog, kEditId);
+  SetFocus(edit);
+  int length = GetWindowTextLengthW(edit);
+  SendMessageW(edit, EM_SETSEL, length, length);
+  return true;
+}
+
 INT_PTR CALLBACK finderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
@@ -131,20 +140,33 @@ INT_PTR CALLBACK finderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_DRAWITEM:
       onDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_ACTIVATE:
+      return LOWORD(wParam) != WA_INACTIVE && onActivate(dialog);
     default:
       return FALSE;
   }
 }
 
-// Waits, handling sent messages and the window system's events only, until
-// the finder is the foreground window or half a second has passed: the
-// menu still holds the keyboard meanwhile, so no key goes astray.
-void waitUntilForeground(HWND dialog) {
-  for (int waited = 0; GetForegroundWindow() != dialog && waited < 500; waited += 10) {
+// Brings the finder forward before the menu lets go of the keyboard, so no
+// key typed in between reaches another program. Under X (Wine) the window
+// manager hands the focus over by a message of its own once it has mapped
+// the window; the foreground the program sets alone is not the X focus,
+// and the menu closing first would give the keyboard back to the window
+// that had it before Falvex. So there the finder waits, handling the
+// window system's events but no input, until that message has made it the
+// foreground, half a second at most.
+void bringForward(HWND dialog) {
+  ShowWindow(dialog, SW_SHOWNA);
+  bool underX = GetPropW(dialog, L"__wine_x11_whole_window") != nullptr;
+  const UINT kNoInput = QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT | QS_TIMER;
+  for (DWORD start = GetTickCount();
+       underX && GetForegroundWindow() != dialog && GetTickCount() - start < 500;) {
     MSG message;
-    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | (kNoInput << 16));
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, kNoInput);
   }
+  SetForegroundWindow(dialog);
+  onActivate(dialog);
 }
 
 // A key queued for another window of the thread (the host window, which
@@ -162,7 +184,7 @@ HWND finderWindow;
 
 namespace plat {
 
-void showFinder(PlatWindow owner, int x, int y, const std::string& typed, FinderQuery query) {
+void showFinder(PlatWindow, int x, int y, const std::string& typed, FinderQuery query) {
   finder = FinderState{x, y, wideFromMarked(typed), query, {}, nullptr, {-1, false, false}, false};
   DialogTemplate dialog(0, 240, 140);
   dialog.item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 6, 6, 228, 14, kEditId, kEditClass, L"");
@@ -172,13 +194,10 @@ void showFinder(PlatWindow owner, int x, int y, const std::string& typed, Finder
   // Enter in the field presses it; it is never seen.
   dialog.item(BS_DEFPUSHBUTTON, 0, 0, 0, 0, IDOK, kButtonClass, L"");
   finderWindow = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialog.get(),
-                                            static_cast<HWND>(owner), finderDialogProc,
+                                            nullptr, finderDialogProc,
                                             reinterpret_cast<LPARAM>(&finder));
   if (!finderWindow) return;
-  ShowWindow(finderWindow, SW_SHOW);
-  SetForegroundWindow(finderWindow);
-  SetFocus(GetDlgItem(finderWindow, kEditId));
-  waitUntilForeground(finderWindow);
+  bringForward(finderWindow);
 }
 
 FinderAnswer finishFinder() {

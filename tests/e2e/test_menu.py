@@ -1,4 +1,5 @@
 """The real pop-up menu driven by keys and mouse buttons."""
+import subprocess
 import time
 
 from harness import BUILD, E2ETest, wait_for
@@ -68,3 +69,50 @@ class MenuTest(E2ETest):
         proc = self.prog.menu_keys(self.b, "d")  # an access key chooses at once
         self.assertEqual(proc.wait(30), 0)
         self.assertEqual(self.prog.names("Docs"), ["b.txt"])
+
+    def test_space_marks_in_move_mode(self):
+        # Wine's menu loop acts on a key it only peeks at: Space must mark
+        # there, not choose.
+        self.desktop.x("xdotool", "mousemove", "5", "5")
+        proc, menu = self.prog.menu("/#d=move", self.a)
+        self.desktop.keys(menu[0], "space", "Down", "Down", "space", "Up", "Return")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(self.received(1, 2, 3), [["a.txt"]] * 3)
+        self.assertEqual(self.prog.names("src"), ["b.txt"])  # the last one, d3, moved
+
+    def test_text_typed_at_speed_reaches_the_finder_and_nothing_else(self):
+        names = ("Alpha", "Gamma", "Gamut")
+        folders = [self.prog.folder(name) for name in names]
+        self.write_ini("\n".join(folders))
+        # Another program's window holds the focus before Falvex starts.
+        other = subprocess.Popen(["xev", "-name", "other", "-event", "keyboard"],
+                                 env=self.desktop.env, stdout=subprocess.PIPE, text=True)
+        self.addCleanup(other.kill)
+        window = wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--name", "^other$"], env=self.desktop.env,
+            capture_output=True, text=True).stdout.split(), "the other window")[0]
+        self.desktop.x("xdotool", "windowfocus", "--sync", window)
+        self.desktop.x("xdotool", "mousemove", "5", "5")
+        proc, menu = self.prog.menu(self.a)
+        self.desktop.x("xdotool", "windowfocus", "--sync", menu[0])
+        self.desktop.x("xdotool", "type", "--delay", "20", "gamma")
+        self.desktop.x("xdotool", "key", "Return")  # "\n" would be Linefeed
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual([self.prog.names(name) for name in names], [[], ["a.txt"], []])
+        other.kill()
+        self.assertNotIn("KeyPress", other.communicate()[0])
+        other.stdout.close()
+
+    def test_a_right_press_that_chose_nothing_leaves_the_finder_copying(self):
+        proc, menu = self.prog.menu(self.a)
+        separator = 10 + 18 * 3 - 5  # between d3 and the source item
+        self.desktop.x("xdotool", "mousemove", "--window", menu[0], str(menu[2] // 2),
+                       str(separator))
+        time.sleep(0.3)
+        self.desktop.x("xdotool", "click", "3")
+        time.sleep(0.3)
+        self.assertTrue(self.desktop.menu_windows())  # it chose nothing
+        self.desktop.keys(menu[0], "d", "2", "Return")
+        self.assertEqual(proc.wait(30), 0)
+        self.assertEqual(self.received(1, 2, 3), [[], ["a.txt"], []])
+        self.assertEqual(self.prog.names("src"), ["a.txt", "b.txt"])
