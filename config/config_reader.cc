@@ -135,7 +135,7 @@ void readSystemSection(const std::string& text) {
   while (reader.next()) {
     const char* line = reader.line();
     if (reader.atComment()) continue;
-    if (takeParameterLine(line, &filerLink, Config.filerParams, reader,
+    if (takeParameterLine(line, &filerLink, Config.filerPath, Config.filerParams, reader,
                           "file manager parameters"))
       continue;
     if (reader.atEnd()) break;

@@ -36,7 +36,7 @@ size_t readUserMacros(const std::string& text, size_t offset);
 
 // What became of each line, for the configuration checker; the program
 // itself never listens and stays silent about dropped lines.
-enum LineOutcome { kLineTaken, kLineSkipped, kLineDropped };
+enum LineOutcome { kLineTaken, kLineSkipped, kLineDropped, kLineWarned };
 struct LineReport {
   const char* section;  // "system", "dir", "group", "exec"
   int lineNumber;       // 1-based

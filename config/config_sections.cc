@@ -7,6 +7,7 @@
 
 #include "config/config_model.h"
 #include "config/path_macros.h"
+#include "config/program_locator.h"
 #include "state/left_out_names.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
@@ -95,14 +96,32 @@ const char* droppedEntryReason(const char* line, const char* reason) {
   return unspaced ? "a caption is set off by \" | \", a blank on each side" : reason;
 }
 
-bool takeParameterLine(const std::string& line, bool* afterProgram,
-                       char* field, const SectionReader& reader,
-                       const char* what) {
+namespace {
+
+// A placeholder outside quotes puts a name with blanks into a batch
+// program's command line as several arguments (cmd.exe quotes nothing
+// itself); the warning, or null.
+const char* bareFormWarning(const char* program, const std::string& params) {
+  if (programKindOf(program) != kProgramThroughCmd) return nullptr;
+  for (const char* form : {"%M", "%-M", "%P", "%-P"})
+    for (size_t at = findTextI(params, form, 0); at != std::string::npos;
+         at = findTextI(params, form, at + 1))
+      if (!insideQuotes(params, at))
+        return strchr(form, 'M') ? "names with blanks arrive split; use \"%M\""
+                                 : "names with blanks arrive split; use \"%P\"";
+  return nullptr;
+}
+
+}  // namespace
+
+bool takeParameterLine(const std::string& line, bool* afterProgram, const char* program,
+                       char* field, const SectionReader& reader, const char* what) {
   bool parameters = *afterProgram && line[0] == '>';
   *afterProgram = false;
   if (!parameters) return false;
   copyText(field, kPathSize, line.c_str() + 1);
-  reader.report(kLineTaken, what);
+  const char* warning = bareFormWarning(program, field);
+  reader.report(warning ? kLineWarned : kLineTaken, warning ? warning : what);
   return true;
 }
 

@@ -49,11 +49,11 @@ bool splitEntry(const std::string& line, std::string* left, std::string* right);
 // holds a "|" without the blanks of a caption's separator.
 const char* droppedEntryReason(const char* line, const char* reason);
 // The ">" line right after an accepted program line holds its parameters:
-// true when line is one (stored in field[kPathSize] and reported). Any line
-// ends the program's claim.
-bool takeParameterLine(const std::string& line, bool* afterProgram,
-                       char* field, const SectionReader& reader,
-                       const char* what);
+// true when line is one (stored in field[kPathSize] and reported, with a
+// warning when the program is started through cmd.exe and a placeholder
+// stands outside quotes). Any line ends the program's claim.
+bool takeParameterLine(const std::string& line, bool* afterProgram, const char* program,
+                       char* field, const SectionReader& reader, const char* what);
 // Expands a value when macros are on, cut at the expansion limit.
 std::string expandedValue(const char* value);
 

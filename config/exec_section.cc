@@ -14,9 +14,10 @@ void readExecSection(const std::string& text) {
     if (reader.atEnd()) break;
     // This section knows no comments; every line is expanded first.
     std::string line = reader.expanded();
-    char* lastParams =
-        ExecEntries.count > 0 ? ExecEntries.params[ExecEntries.count - 1] : nullptr;
-    if (takeParameterLine(line, &link, lastParams, reader, "program parameters"))
+    int last = ExecEntries.count - 1;
+    if (takeParameterLine(line, &link, last >= 0 ? ExecEntries.program[last] : "",
+                          last >= 0 ? ExecEntries.params[last] : nullptr, reader,
+                          "program parameters"))
       continue;
     if (dropped && line[0] == '>') {
       reader.report(kLineDropped, "parameters of the program line dropped above");

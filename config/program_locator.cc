@@ -81,3 +81,10 @@ void readSearchPathFile(const char* fileName) {
   Config.searchPath[stored] = '\0';
   if (stored > 0) Config.searchPathSet = 1;
 }
+
+ProgramKind programKindOf(const char* program) {
+  PathParts parts = splitPath(program);
+  bool batch = equalsI(parts.ext.c_str(), ".bat") || equalsI(parts.ext.c_str(), ".cmd");
+  bool cmd = equalsI((parts.name + parts.ext).c_str(), "cmd.exe");
+  return batch || cmd ? kProgramThroughCmd : kProgramDirect;
+}

@@ -12,3 +12,9 @@ bool locateProgram(const char* name, int tryExe, std::string* path);
 // the line end, or else the whole file without line breaks. A line holding
 // input the file's encoding or the code page cannot give is left out.
 void readSearchPathFile(const char* fileName);
+
+enum ProgramKind { kProgramDirect, kProgramThroughCmd };
+// How the shell starts that program: through cmd.exe, which reads its
+// command line with rules of its own, for a .bat or .cmd file or cmd.exe
+// itself; directly for anything else.
+ProgramKind programKindOf(const char* program);

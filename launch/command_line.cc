@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "fileops/folder_listing.h"
+#include "launch/command_items.h"
 #include "launch/launcher.h"
 #include "platform/platform.h"
 #include "state/left_out_names.h"
@@ -35,13 +36,13 @@ bool isQuoted(SourceForm form) {
   return form == kFormQuotedFolderSlash || form == kFormQuoted;
 }
 
-std::string formatItem(SourceForm form, const std::string& path) {
+std::string formatItem(SourceForm form, const std::string& path, ProgramKind kind) {
   std::string item = path;
   if (plat::pathIsDirectory(path.c_str())) {
     addBackslash(&item);
     if (form == kFormQuoted || form == kFormPlain) item.pop_back();
   }
-  return isQuoted(form) ? "\"" + item + "\"" : item;
+  return commandLineItem(item, isQuoted(form) ? kQuoteAlways : kQuoteWhenSpecial, kind);
 }
 
 // Splits a template around its source placeholder; kFormNone when absent.
@@ -58,16 +59,34 @@ SourceForm splitSourcePlaceholder(const std::string& paramTemplate,
 }
 
 // prefix + items joined by single spaces + tail, each item formatted for the
-// form. Growable, so no length of path or list can overrun it.
+// form and the program. Growable, so no length of path or list can overrun
+// it. A name the program cannot be handed safely is left out and noted.
 std::string buildCommandLine(SourceForm form, const std::string& prefix,
-                             const std::vector<std::string>& items,
-                             const std::string& tail) {
+                             const std::vector<std::string>& names,
+                             const std::string& tail, bool* anyItem) {
+  ProgramKind kind = programKindOf(RunState.execProgram);
   std::string line = prefix;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) line += ' ';
-    line += formatItem(form, items[i]);
+  *anyItem = false;
+  for (const std::string& name : names) {
+    if (unsafeForProgram(name, kind)) {
+      noteBatchUnsafeName(name);
+      continue;
+    }
+    if (*anyItem) line += ' ';
+    line += formatItem(form, name, kind);
+    *anyItem = true;
   }
   return line + tail;
+}
+
+// Starts the program with a command line holding at least one name, then
+// says which names were left out.
+void launchWithItems(SourceForm form, const std::string& prefix,
+                     const std::vector<std::string>& names, const std::string& tail) {
+  bool anyItem;
+  std::string line = buildCommandLine(form, prefix, names, tail, &anyItem);
+  if (anyItem) launchProgram(RunState.execProgram, line.c_str());
+  tellLeftOutNames(RunState.hostWindow);
 }
 
 }  // namespace
@@ -76,20 +95,17 @@ void launchWithSources(const char* filledTemplate) {
   std::string prefix, tail;
   SourceForm form = splitSourcePlaceholder(filledTemplate, &prefix, &tail);
   if (form == kFormNone || RunState.sourceCount == 0) return;
-  std::vector<std::string> items(RunState.sourceList,
+  std::vector<std::string> names(RunState.sourceList,
                                  RunState.sourceList + RunState.sourceCount);
-  launchProgram(RunState.execProgram,
-                buildCommandLine(form, prefix, items, tail).c_str());
+  launchWithItems(form, prefix, names, tail);
 }
 
 void launchWithFolderContents(const char* filledTemplate) {
   std::string prefix, tail;
   SourceForm form = splitSourcePlaceholder(filledTemplate, &prefix, &tail);
   if (form == kFormNone) return;
-  std::vector<std::string> items;
-  bool listed = listFolderEntries(RunState.sourceList[0], &items);
-  tellLeftOutNames(RunState.hostWindow);
-  if (!listed || items.empty()) return;
-  launchProgram(RunState.execProgram,
-                buildCommandLine(form, prefix, items, tail).c_str());
+  std::vector<std::string> names;
+  bool listed = listFolderEntries(RunState.sourceList[0], &names);
+  if (!listed) names.clear();
+  launchWithItems(form, prefix, names, tail);
 }

@@ -1,6 +1,9 @@
 #include "launch/launcher.h"
 
+#include "launch/command_items.h"
 #include "platform/platform.h"
+#include "state/left_out_names.h"
+#include "state/run_state.h"
 #include "text/ansi_text.h"
 
 void launchProgram(const char* program, const char* parameters) {
@@ -14,4 +17,15 @@ void launchProgram(const char* program, const char* parameters) {
     // the system's file manager.
     plat::shellExecute(parameters, nullptr, nullptr);
   }
+}
+
+void launchWithName(const char* program, const std::string& name) {
+  if (!plat::pathFileExists(program)) return launchProgram(program, quoteSpaces(name.c_str()).c_str());
+  ProgramKind kind = programKindOf(program);
+  if (unsafeForProgram(name, kind)) {
+    noteBatchUnsafeName(name);
+    tellLeftOutNames(RunState.hostWindow);
+    return;
+  }
+  launchProgram(program, commandLineItem(name, kQuoteWhenSpecialOrBlank, kind).c_str());
 }

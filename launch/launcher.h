@@ -1,5 +1,13 @@
 #pragma once
 
+#include <string>
+
 // Starts program with parameters in the program's own folder; when no such
 // program exists, the shell opens the parameter text itself.
 void launchProgram(const char* program, const char* parameters);
+// Starts program with one name as its whole command line (the editor with
+// the configuration, the file manager with a folder), quoted as the
+// command-line rule says; without such a program the shell opens the name,
+// quoted only when it holds a blank, as it always was. A name the program
+// cannot be handed safely starts nothing and is said in the notice box.
+void launchWithName(const char* program, const std::string& name);

@@ -1,12 +1,30 @@
 #include "launch/placeholders.h"
 
+#include <cstring>
+
 #include "config/config_model.h"
 #include "config/path_macros.h"
 #include "platform/platform.h"
 #include "text/ansi_text.h"
 
-std::string fillDestinationPlaceholders(const char* paramTemplate,
-                                        const char* destination) {
+namespace {
+
+void fillEach(std::string* text, const char* pattern, const std::string& value,
+              ProgramKind kind) {
+  std::string item = commandLineItem(value, kQuoteWhenSpecial, kind);
+  size_t patternLength = strlen(pattern);
+  for (size_t pos = findTextI(*text, pattern, 0); pos != std::string::npos;) {
+    const std::string& filled = insideQuotes(*text, pos) ? value : item;
+    text->replace(pos, patternLength, filled);
+    cutText(text, kParameterTextLimit);
+    pos = findTextI(*text, pattern, pos + filled.size());
+  }
+}
+
+}  // namespace
+
+std::string fillDestinationPlaceholders(const char* paramTemplate, const char* destination,
+                                        ProgramKind kind) {
   // Macros first, so a user macro whose value holds %P gets it filled too.
   std::string text = Config.expandMacros ? expandPathMacros(paramTemplate)
                                          : std::string(paramTemplate);
@@ -17,7 +35,7 @@ std::string fillDestinationPlaceholders(const char* paramTemplate,
   std::string plain = withDriveRoot(destination);
   std::string asFolder = plain;
   if (plat::pathIsDirectory(destination)) addBackslash(&asFolder);
-  replaceAllI(&text, "%P", asFolder, kParameterTextLimit);
-  replaceAllI(&text, "%-P", plain, kParameterTextLimit);
+  fillEach(&text, "%P", asFolder, kind);
+  fillEach(&text, "%-P", plain, kind);
   return text;
 }

@@ -7,6 +7,7 @@
 #include "fileops/browse.h"
 #include "fileops/folder_listing.h"
 #include "fileops/transfer.h"
+#include "launch/command_items.h"
 #include "launch/command_line.h"
 #include "launch/launcher.h"
 #include "launch/placeholders.h"
@@ -121,8 +122,15 @@ void performAndRemember(PlatWindow window, const DestinationAction& action, bool
   if (RunState.sentCount > 0) recordRecentFolders(chosen);
 }
 
-void openWithEditor(const char* path) {
-  launchProgram(Config.editorPath, quoteSpaces(path).c_str());
+void openWithEditor(const char* path) { launchWithName(Config.editorPath, path); }
+
+// A destination a program started through cmd.exe cannot be handed safely
+// is refused and said; true when the program may be started with it.
+bool destinationSafeFor(const char* program, const std::string& folder) {
+  if (!unsafeForProgram(folder, programKindOf(program))) return true;
+  noteBatchUnsafeName(folder);
+  tellLeftOutNames(RunState.hostWindow);
+  return false;
 }
 
 }  // namespace
@@ -131,8 +139,9 @@ bool performDestination(PlatWindow window, const DestinationAction& action) {
   bool contents = folderContentsInstead();
   if (RunState.execMode != kExecNone) {
     for (const std::string& folder : action.folders) {
-      std::string filled =
-          fillDestinationPlaceholders(RunState.execParams, folder.c_str());
+      if (!destinationSafeFor(RunState.execProgram, folder)) continue;
+      std::string filled = fillDestinationPlaceholders(RunState.execParams, folder.c_str(),
+                                                       programKindOf(RunState.execProgram));
       if (contents) launchWithFolderContents(filled.c_str());
       else launchWithSources(filled.c_str());
       RunState.sentCount++;
@@ -155,12 +164,12 @@ std::string browseStartFolder() {
 }
 
 void openDestination(const char* destinationFolder) {
-  std::string argument;
-  if (plat::pathFileExists(Config.filerPath) && Config.filerParams[0])
-    argument = fillDestinationPlaceholders(Config.filerParams, destinationFolder);
-  else
-    argument = quoteSpaces(withDriveRoot(destinationFolder).c_str());
-  launchProgram(Config.filerPath, argument.c_str());
+  if (!plat::pathFileExists(Config.filerPath) || !Config.filerParams[0])
+    return launchWithName(Config.filerPath, withDriveRoot(destinationFolder));
+  if (!destinationSafeFor(Config.filerPath, destinationFolder)) return;
+  launchProgram(Config.filerPath,
+                fillDestinationPlaceholders(Config.filerParams, destinationFolder,
+                                            programKindOf(Config.filerPath)).c_str());
 }
 
 void runNamedGroup(PlatWindow window, int group) {

@@ -92,6 +92,8 @@ enum UiText {
   kTextFinderTitle,         // the finder's window
   kTextFinderNothing,       // the finder's greyed row when nothing matches
   kTextCancel,
+  kTextBatchUnsafeNames,   // names a batch program cannot be handed safely
+  kTextBatchUnsafeAdvice,
   kUiTextCount,
 };
 

@@ -30,7 +30,7 @@ struct LeftOutNames {
 };
 
 struct LeftOutRecord {
-  LeftOutNames tooLong, invalid;
+  LeftOutNames tooLong, invalid, batchUnsafe;
 };
 
 LeftOutRecord& leftOut() {
@@ -68,10 +68,13 @@ bool isDeviceName(const char* path) {
 
 void noteInvalidName(const std::string& name) { leftOut().invalid.note(name); }
 
+void noteBatchUnsafeName(const std::string& name) { leftOut().batchUnsafe.note(name); }
+
 bool tellLeftOutNames(PlatWindow window) {
   std::vector<BoxSection> sections;
   leftOut().tooLong.takeSection(kTextTooLongNames, kTextTooLongAdvice, &sections);
   leftOut().invalid.takeSection(kTextInvalidNames, kTextInvalidAdvice, &sections);
+  leftOut().batchUnsafe.takeSection(kTextBatchUnsafeNames, kTextBatchUnsafeAdvice, &sections);
   if (sections.empty()) return false;
   plat::setForegroundWindow(window);
   plat::messageBoxWithSections(window, sections, kTextNoticeTitle);

@@ -28,6 +28,8 @@ bool pathRulesChangeName(const char* path);
 void noteTooLongName(const std::string& name);
 // A name no file can have: a wildcard, a device, one the path rules change.
 void noteInvalidName(const std::string& name);
+// A name a program started through cmd.exe cannot be handed safely.
+void noteBatchUnsafeName(const std::string& name);
 // Shows the names noted since the last box in one box titled as a notice,
 // a section per kind: the first 20 names and the number of the rest. True
 // when it showed one.

@@ -32,17 +32,68 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   launchWithSources("no placeholder");
   EXPECT_EQ(takeLog(), "");
 
-  // Destination placeholders, bounded, each occurrence once.
-  addFolder("D:\\100%p");
-  EXPECT_EQ(fillDestinationPlaceholders("%P %-p|%P", "D:\\100%p"),
-            "D:\\100%p\\ D:\\100%p|D:\\100%p\\");
-  EXPECT_EQ(fillDestinationPlaceholders(std::string(1100, 'x').c_str(), "D:\\dir").size(),
+  // Destination placeholders, bounded.
+  EXPECT_EQ(fillDestinationPlaceholders(std::string(1100, 'x').c_str(), "D:\\dir", kProgramDirect)
+                .size(),
             kParameterTextLimit);
   // A drive root is stored bare, but "Q:" alone names the drive's current
   // folder: programs get the root in both forms.
   addFolder("Q:\\");
-  EXPECT_EQ(fillDestinationPlaceholders("[%P][%-P]", "Q:"), "[Q:\\][Q:\\]");
+  EXPECT_EQ(fillDestinationPlaceholders("[%P][%-P]", "Q:", kProgramDirect), "[Q:\\][Q:\\]");
   copyText(Config.filerParams, kPathSize, "/o %P");  // of no file manager: not used
   openDestination("Q:");
   EXPECT_EQ(takeLog(), "run Q:\\|(none)|(none)\n") << "the shell opens the root itself";
+}
+
+// A name never runs a command. Each row: a name given as the source
+// C:\s\<name> and the destination folder D:\<name>, and what an .exe and a
+// .bat program are handed for "%P|%M", "%P|\"%M\"" and (the batch) "%P|%M".
+// A name cmd.exe would act on is quoted in every form, a quote added to a
+// folder keeping an .exe's parse ("\\" before the closing quote); one
+// holding % starts no batch at all.
+TEST_F(CommandLineTest, NamesReachProgramsQuotedWhereCmdWouldActOnThem) {
+  for (const char* f : {"C:\\Tools\\rec.exe", "C:\\Tools\\rec.bat"}) addFile(f);
+  RunState.execMode = kExecFirst;
+  const struct {
+    std::string name, exeBare, exeQuoted, batBare;
+  } rows[] = {
+      {"a&b", R"("D:\a&b\\"|"C:\s\a&b")", R"("D:\a&b\\"|"C:\s\a&b")",
+       R"("D:\a&b\"|"C:\s\a&b")"},
+      {"x y&pwn", R"("D:\x y&pwn\\"|"C:\s\x y&pwn")", R"("D:\x y&pwn\\"|"C:\s\x y&pwn")",
+       R"("D:\x y&pwn\"|"C:\s\x y&pwn")"},
+      {"50%off%", R"("D:\50%off%\\"|"C:\s\50%off%")", R"("D:\50%off%\\"|"C:\s\50%off%")",
+       "front\nbox Notice: BatchUnsafeNames D:\\50%off% BatchUnsafeAdvice"},
+      {"a^b", R"("D:\a^b\\"|"C:\s\a^b")", R"("D:\a^b\\"|"C:\s\a^b")",
+       R"("D:\a^b\"|"C:\s\a^b")"},
+      {"(1)", R"x("D:\(1)\\"|"C:\s\(1)")x", R"x("D:\(1)\\"|"C:\s\(1)")x",
+       R"x("D:\(1)\"|"C:\s\(1)")x"},
+      {"plain", R"(D:\plain\|C:\s\plain)", R"(D:\plain\|"C:\s\plain")",
+       R"(D:\plain\|C:\s\plain)"},
+      {"a b", R"(D:\a b\|C:\s\a b)", R"(D:\a b\|"C:\s\a b")", R"(D:\a b\|C:\s\a b)"},
+  };
+  auto handed = [&](const char* program, const char* params, const std::string& name) {
+    copyText(RunState.execProgram, kPathSize, program);
+    copyText(RunState.execParams, kPathSize, params);
+    performDestination(nullptr, {0, {"D:\\" + name}, ""});
+    std::string log = takeLog(), run = std::string("run ") + program + "|";
+    log.pop_back();
+    if (log.rfind(run, 0) == 0) log.erase(0, run.size()).erase(log.find("|C:\\Tools\\"), 10);
+    return log;
+  };
+  for (const auto& row : rows) {
+    addFile("C:\\s\\" + row.name);
+    addFolder("D:\\" + row.name);
+    setSources({"C:\\s\\" + row.name});
+    EXPECT_EQ(handed("C:\\Tools\\rec.exe", "%P|%M", row.name), row.exeBare) << row.name;
+    EXPECT_EQ(handed("C:\\Tools\\rec.exe", "%P|\"%M\"", row.name), row.exeQuoted) << row.name;
+    EXPECT_EQ(handed("C:\\Tools\\rec.bat", "%P|%M", row.name), row.batBare) << row.name;
+  }
+  // A source a batch cannot be handed is said; the others go.
+  setSources({"C:\\s\\50%off%", "C:\\s\\plain"});
+  EXPECT_EQ(handed("C:\\Tools\\rec.bat", "\"%-P\" %M", "plain"),
+            "\"D:\\plain\" C:\\s\\plain\nfront\nbox Notice: BatchUnsafeNames C:\\s\\50%off% BatchUnsafeAdvice");
+  // cmd.exe reads the command line of a batch file, a .cmd one and itself.
+  for (const char* program : {"C:\\T\\x.CMD", "C:\\Windows\\System32\\Cmd.exe", "x.bat"})
+    EXPECT_EQ(programKindOf(program), kProgramThroughCmd) << program;
+  EXPECT_EQ(programKindOf("C:\\T\\bat.exe"), kProgramDirect);
 }

@@ -9,7 +9,7 @@ namespace {
 // What the checker hears of each line: "section outcome what: line".
 std::string reports;
 void recordReport(const LineReport& r) {
-  const char* outcome[] = {"ok", "skip", "DROP"};
+  const char* outcome[] = {"ok", "skip", "DROP", "WARN"};
   reports += std::string(r.section) + " " + outcome[r.outcome] + " " + r.what + ": " + r.line;
   reports += "\n";
 }
@@ -61,6 +61,7 @@ class ConfigTest : public FalvexTest {
                                "D:\\Photos", "D:\\Backup", "C:\\Users\\me\\Desktop"})
       addFolder(folder);
     addFile("C:\\Tools\\view.exe");
+    addFile("C:\\Tools\\pack.bat");
     addFile("C:\\Windows\\System32\\notepad.exe");
     fake().specialFolders[0x00] = "C:\\Users\\me\\Desktop";
     fake().specialFolders[0x24] = "C:\\Windows";
@@ -137,6 +138,10 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {"D:\\Backup", "DROP program not found"},
       {"missing", "DROP program not found"},
       {">/x %M", "DROP parameters of the program line dropped above"},
+      {"pack.bat | Pack", "ok program"},  // started through cmd.exe
+      {">%-P %M", "WARN names with blanks arrive split; use \"%M\""},
+      {"pack.bat | Quoted", "ok program"},
+      {">\"%-P\" \"%M\"", "ok program parameters"},
       {longProgram, "DROP program not found"},
       {"notepad", "ok program"},
       {";note", "DROP program not found"},  // this section knows no comments
@@ -165,6 +170,8 @@ live D:\Proj "&Live"
 group ""
 group "A" D:\Photos
 program C:\Tools\view.exe "Viewer" /files %M
+program C:\Tools\pack.bat "Pack" %-P %M
+program C:\Tools\pack.bat "Quoted" "%-P" "%M"
 program C:\Windows\System32\notepad.exe "notepad"
 )"));
   EXPECT_EQ(RunState.transferMode, kTransferMove);

@@ -23,7 +23,8 @@ const char* const kTextNames[] = {
     "InvalidAdvice", "RecentDestinations",
     "ThisFolder", "NewFolder...", "UnshownFolders", "MoreFolders", "NoResponse", "NotFound",
     "NewFolderTitle", "NewFolderPrompt", "NameEmpty", "NameBadCharacter", "NameBadEnd",
-    "NameDevice", "NameTooLong", "NameIsFile", "FolderNotMade", "Finder", "FinderNothing", "Cancel"};
+    "NameDevice", "NameTooLong", "NameIsFile", "FolderNotMade", "Finder", "FinderNothing", "Cancel",
+    "BatchUnsafeNames", "BatchUnsafeAdvice"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
 // A whole mark's UTF-16 unit; -1 where the text holds none at i.

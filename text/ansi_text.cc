@@ -170,6 +170,12 @@ bool beginsWithKey(const char* text, const char* key) {
   return keyMatches(text, key, static_cast<int>(strlen(key)));
 }
 
+bool insideQuotes(const std::string& text, size_t pos) {
+  size_t quotes = 0;
+  for (size_t i = 0; i < pos && i < text.size(); ++i) quotes += text[i] == '"';
+  return quotes % 2 == 1;
+}
+
 bool equalsI(const char* a, const char* b) {
   return keyMatches(a, b, static_cast<int>(strlen(a)) + 1);
 }

@@ -28,6 +28,10 @@ const char* findTextI(const char* text, const char* needle);
 // The same over a std::string from a byte offset; npos when absent.
 size_t findTextI(const std::string& text, const char* needle, size_t from);
 
+// Whether the byte at pos lies inside a span the text quotes itself: an odd
+// number of double quotes before it (no character's trail byte is one).
+bool insideQuotes(const std::string& text, size_t pos);
+
 bool equalsI(const char* a, const char* b);
 // A-Z as a-z; every other byte as it is.
 char foldAscii(char c);

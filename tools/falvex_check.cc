@@ -68,8 +68,9 @@ std::vector<PrintedLine> printedLines;
 void keepLine(const LineReport& r) {
   const char* outcome = r.outcome == kLineTaken     ? "ok     "
                         : r.outcome == kLineSkipped ? "skipped"
+                        : r.outcome == kLineWarned  ? "WARNING"
                                                     : "DROPPED";
-  if (r.outcome == kLineDropped) ++problems;
+  if (r.outcome == kLineDropped || r.outcome == kLineWarned) ++problems;
   printedLines.push_back({r.section, outcome, r.what, printable(r.line), r.lineNumber});
 }
 

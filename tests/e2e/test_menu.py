@@ -62,6 +62,10 @@ class MenuTest(E2ETest):
         finder = wait_for(lambda: self.desktop.titled("送り先を検索"), "the finder")
         time.sleep(0.5)
         self.desktop.keys(finder, "l", "i")
+        # A dialog: no minimise or maximise, in its functions or its decorations.
+        hints = self.desktop.x("xprop", "-id", finder, "_MOTIF_WM_HINTS").split("=")[1]
+        functions, decorations = (int(v, 16) for v in hints.split(",")[1:3])
+        self.assertEqual((functions & 0x18, decorations & 0x60), (0, 0))
         self.desktop.x("import", "-window", "root", str(BUILD / "e2e" / "finder.png"))
         self.desktop.keys(finder, "Return")
         self.assertEqual(proc.wait(30), 0)

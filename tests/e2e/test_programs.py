@@ -1,0 +1,37 @@
+"""Programs handed names: a name that cmd.exe would act on reaches a batch
+program whole, in double quotes, and nothing it names ever runs; an .exe
+parses the same name back exactly."""
+import shutil
+
+from harness import E2ETest, wait_for
+
+
+class ProgramsTest(E2ETest):
+    def program_run(self, program, params, source, record, batch=None):
+        """Sends the source to the group's folder R&D through the [exec]
+        program; the record it leaves, once there."""
+        prog = self.program()
+        (prog.dir / "Falvex.ini").write_text(
+            f"[group]\n{{G\n{prog.folder('R&D')}\n}}\n%end\n"
+            f"[exec]\n{prog.winpath(program)} | P\n>{params}\n%end\n")
+        prog.tool("record_args.exe")
+        if batch:
+            prog.path(program).write_text(batch)
+            shutil.move(prog.path("record_args.exe"), prog.path("pwn.exe"))
+        src = prog.make(f"src/{source}")
+        prog.run("/#a", "/#g=G", src, done=prog.path(record).exists)
+        return prog, wait_for(lambda: prog.path(record).exists() and prog.path(record).read_text(
+            encoding="utf-8", errors="replace"), "the program's record")
+
+    def test_a_batch_gets_the_name_whole_and_no_command_in_it_runs(self):
+        # pwn.exe, beside the batch, records that it ran if cmd.exe starts it.
+        prog, got = self.program_run("pack.bat", "%M", "x&pwn", "got.txt",
+                                     batch='@echo %1>"%~dp0got.txt"\r\n')
+        self.assertEqual(got.strip(), f'"{prog.winpath("src/x&pwn")}"')
+        self.assertFalse(prog.path("args.txt").exists(), "pwn.exe ran")
+
+    def test_an_exe_gets_a_name_cmd_would_act_on_as_one_argument(self):
+        prog, line = self.program_run("record_args.exe", "%P %M", "R&D report.txt", "args.txt")
+        # Quoted, with a folder's backslash doubled before the quote: the
+        # program's parser gives back the names exactly.
+        self.assertIn(f'"{prog.winpath("R&D")}\\\\" "{prog.winpath("src/R&D report.txt")}"', line)
