@@ -82,7 +82,7 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam,
       DestroyWindow(window);
       return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      PostQuitMessage(RunState.exitCode);
       return 0;
     case WM_MENUSELECT:
       onMenuSelect(LOWORD(wParam), HIWORD(wParam),

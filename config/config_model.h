@@ -67,6 +67,10 @@ struct GroupsRecord {
   char plainName[kMaxGroups][kPathSize];
   int memberCount[kMaxGroups];
   char member[kMaxGroups][kMaxMembers][kPathSize];
+  // Members left out at load because their folder did not exist, as
+  // written: named to the user when the group then sends nothing.
+  int missingCount[kMaxGroups];
+  char missing[kMaxGroups][kMaxMembers][kPathSize];
   int direct;
   int columnBreak;
 };

@@ -1,5 +1,6 @@
 #include "config/config_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "config/config_model.h"
@@ -89,7 +90,10 @@ void takeProgram(const std::string& value, char* field, const char* what,
     if (filerLink) *filerLink = true;
     reader.report(kLineTaken, what);
   } else {
-    reader.report(kLineDropped, "program not found");
+    reader.report(kLineDropped, filerLink ? "program not found; folders open in the system's "
+                                            "file manager"
+                                          : "program not found; files open in the program the "
+                                            "system gives them");
   }
 }
 
@@ -104,8 +108,18 @@ void takeSearchPath(const char* value, SectionReader& reader) {
   // A configuration line (kConfigLineLimit) always fits; only a search
   // path file can be longer.
   copyText(Config.searchPath, kSearchPathSize, value);
-  reader.report(kLineTaken, "search path");
   Config.searchPathSet = 1;
+  // Each folder of the list, as the locator will look in it.
+  std::string missing, list = value;
+  for (size_t start = 0, end; start <= list.size(); start = end + 1) {
+    end = std::min(list.find(';', start), list.size());  // ';' is no trail byte
+    std::string folder = list.substr(start, end - start);
+    if (!folder.empty() && !plat::pathIsDirectory(folder.c_str()))
+      missing += (missing.empty() ? "" : ", ") + folder;
+  }
+  if (missing.empty()) reader.report(kLineTaken, "search path");
+  else reader.report(kLineWarned, (missing + ": no such folder; programs are not looked for "
+                                            "there").c_str());
 }
 
 void readBaseFolderLine(const std::string& value, SectionReader& reader) {
@@ -114,19 +128,60 @@ void readBaseFolderLine(const std::string& value, SectionReader& reader) {
   else if (takeBaseFolder(value))
     reader.report(kLineTaken, "browser start folder");
   else
-    reader.report(kLineDropped, "folder does not exist");
+    reader.report(kLineDropped, "folder does not exist; the browser starts at the first "
+                                "source's folder");
 }
 
 // A number of folders from 1 up, at most kMaxRecent; anything but digits
-// (or 0) keeps no list.
-int recentCapacityOf(const char* value) {
+// (or 0) keeps no list. What the value meant goes to the checker.
+int recentCapacityOf(const char* value, SectionReader& reader) {
   int capacity = 0;
+  bool bounded = false;
   for (const char* p = value; *p; ++p) {
-    if (*p < '0' || *p > '9') return 0;
+    if (*p < '0' || *p > '9') {
+      reader.report(kLineDropped, (std::string(value) +
+                                   ": not a number of folders; no recent list is kept").c_str());
+      return 0;
+    }
     capacity = capacity * 10 + (*p - '0');
-    if (capacity > kMaxRecent) capacity = kMaxRecent;
+    if (capacity > kMaxRecent) {
+      capacity = kMaxRecent;
+      bounded = true;
+    }
   }
+  if (!value[0])
+    reader.report(kLineDropped, "empty value; no recent list is kept");
+  else if (bounded)
+    reader.report(kLineWarned, (std::string(value) + ": more than 20; 20 are kept").c_str());
+  else
+    reader.report(kLineTaken, capacity ? "recent destinations" : "recent destinations off");
   return capacity;
+}
+
+// A line naming a known key whose value the reader cannot use: what the
+// checker hears instead of "unknown key".
+const char* const kKnownKeys[] = {"@mode", "@check", "@param", "@path", "@menu", "@filer",
+                                  "@editor", "@base", "@recent"};
+
+bool namesKnownKey(const char* line) {
+  for (const char* key : kKnownKeys)
+    if (beginsWithKey(line, key)) return true;
+  return false;
+}
+
+void readMenuLine(const char* line, SectionReader& reader) {
+  const char* value = line + 6;
+  if (Config.menuPosition != kNotSet) {
+    reader.report(kLineSkipped, "menu position already set");
+  } else if (strlen(value) < 3) {
+    reader.report(kLineDropped, (std::string(value) +
+                                 ": fewer than 3 characters; the menu opens at the active window")
+                                    .c_str());
+  } else {
+    std::string why = parseMenuPosition((std::string(line) + "\r\n").c_str(), 6);
+    reader.report(why.empty() ? kLineTaken : kLineDropped,
+                  why.empty() ? "menu position" : why.c_str());
+  }
 }
 
 void readSystemSection(const std::string& text) {
@@ -142,9 +197,17 @@ void readSystemSection(const std::string& text) {
     if (beginsWithKey(line, "@mode=move")) {
       if (RunState.transferMode == kNotSet) RunState.transferMode = kTransferMove;
       reader.report(kLineTaken, "move mode");
+    } else if (beginsWithKey(line, "@mode=")) {
+      reader.report(kLineDropped,
+                    (std::string(line + 6) + ": only \"move\" means something; "
+                                              "the mode stays copy unless asked").c_str());
     } else if (equalsI(line, "@check=0")) {
       if (RunState.confirm == kNotSet) RunState.confirm = kConfirmOff;
       reader.report(kLineTaken, "confirmations off");
+    } else if (beginsWithKey(line, "@check=")) {
+      reader.report(kLineDropped,
+                    (std::string(line + 7) + ": only \"0\" alone means something; "
+                                              "the confirmations stay on").c_str());
     } else if (beginsWithKey(line, "@param")) {
       Config.expandMacros = 1;
       size_t taken = readUserMacros(text, reader.lineOffset());
@@ -152,15 +215,9 @@ void readSystemSection(const std::string& text) {
       if (taken > 0) reader.skipTo(reader.lineOffset() + taken);
     } else if (beginsWithKey(line, "@path=")) {
       if (line[6]) takeSearchPath(line + 6, reader);
-      else reader.report(kLineDropped, "empty value");
+      else reader.report(kLineDropped, "empty value; programs are looked for as before");
     } else if (beginsWithKey(line, "@menu=")) {
-      if (Config.menuPosition == kNotSet && strlen(line) > 8) {
-        std::string value = std::string(line) + "\r\n";
-        parseMenuPosition(value.c_str(), 6);
-        reader.report(kLineTaken, "menu position");
-      } else {
-        reader.report(kLineSkipped, "menu position already set or too short");
-      }
+      readMenuLine(line, reader);
     } else if (beginsWithKey(line, "@filer=")) {
       takeProgram(reader.expandedAfter(7), Config.filerPath, "file manager", reader,
                   &filerLink);
@@ -169,9 +226,9 @@ void readSystemSection(const std::string& text) {
     } else if (beginsWithKey(line, "@base=")) {
       readBaseFolderLine(reader.expandedAfter(6), reader);
     } else if (beginsWithKey(line, "@recent=")) {
-      Config.recentCapacity = recentCapacityOf(line + 8);
-      reader.report(kLineTaken,
-                    Config.recentCapacity ? "recent destinations" : "recent destinations off");
+      Config.recentCapacity = recentCapacityOf(line + 8, reader);
+    } else if (namesKnownKey(line)) {
+      reader.report(kLineDropped, "a known key without its \"=\" and value: not read");
     } else {
       reader.report(kLineDropped, "unknown key");
     }
@@ -199,6 +256,7 @@ int loadConfiguration(PlatWindow hostWindow) {
   readDirSection(text);
   readGroupSection(text);
   readExecSection(text);
+  reportUnreadLastLine(text);
   chooseRunProgram();
   return 1;
 }

@@ -18,7 +18,15 @@ SectionReader::SectionReader(const std::string& text, const char* marker,
   buffer_[0] = '\0';
   const char* hit = findTextI(text.c_str(), marker);
   if (!hit) return;
-  size_t lineFeed = text.find('\n', static_cast<size_t>(hit - text.c_str()));
+  size_t at = static_cast<size_t>(hit - text.c_str());
+  size_t lineStart = at == 0 ? 0 : text.rfind('\n', at - 1);
+  lineStart = lineStart == std::string::npos || at == 0 ? 0 : lineStart + 1;
+  if (text.find_first_not_of(" \t", lineStart) != at) {
+    lineOffset_ = lineStart;
+    readConfigLine(text, lineStart, buffer_);
+    report(kLineWarned, "the section's marker inside another line: the section starts there");
+  }
+  size_t lineFeed = text.find('\n', at);
   if (lineFeed == std::string::npos) return;
   offset_ = lineFeed + 1;
   empty_ = false;
@@ -27,7 +35,13 @@ SectionReader::SectionReader(const std::string& text, const char* marker,
 bool SectionReader::next() {
   while (!empty_) {
     size_t bytes = readConfigLine(text_, offset_, buffer_);
-    if (bytes == 0) return false;
+    if (bytes == 0) {
+      // Every section reader stops at its %end: reaching the end is a
+      // section that never ended.
+      report(kLineWarned, "no %end: the section runs on to the end of the file");
+      empty_ = true;
+      return false;
+    }
     lineOffset_ = offset_;
     offset_ += bytes;
     trimmed_ = buffer_;
@@ -74,6 +88,20 @@ bool SectionReader::atComment() const {
   if (trimmed_[0] != ';') return false;
   report(kLineSkipped, "comment");
   return true;
+}
+
+void reportUnreadLastLine(const std::string& text) {
+  size_t start = text.rfind('\n');
+  start = start == std::string::npos ? 0 : start + 1;
+  size_t first = text.find_first_not_of(" \t\r", start);
+  if (!configLineObserver || first == std::string::npos) return;
+  // A last line is never read without its line feed: worth a word only
+  // when it would have meant something.
+  std::string line = text.substr(first);
+  if (line[0] == ';' || isSectionEnd(line.c_str())) return;
+  int number = 1 + static_cast<int>(std::count(text.begin(), text.begin() + first, '\n'));
+  configLineObserver({"", number, line.c_str(), kLineWarned,
+                      "the last line has no line feed and is not read"});
 }
 
 bool splitEntry(const std::string& line, std::string* left,
@@ -251,13 +279,13 @@ void readGroupSection(const std::string& text) {
       for (const char* p = Groups.caption[g]; *p; ++p)
         if (*p != '&') plain[n++] = *p;
       plain[n] = '\0';
-      Groups.memberCount[g] = 0;
+      Groups.memberCount[g] = Groups.missingCount[g] = 0;
       open = true;
       reader.report(kLineTaken, "group");
     } else if (line[0] == '}') {
       if (!open) {  // a closer without opener counts an empty group
         Groups.caption[g][0] = Groups.plainName[g][0] = '\0';
-        Groups.memberCount[g] = 0;
+        Groups.memberCount[g] = Groups.missingCount[g] = 0;
       }
       Groups.count++;
       open = false;
@@ -268,6 +296,9 @@ void readGroupSection(const std::string& text) {
       char folder[kPathSize];
       if (!existingFolder(reader.expanded(), folder)) {
         reader.report(kLineDropped, "folder does not exist");
+        if (Groups.missingCount[g] < kMaxMembers)
+          copyText(Groups.missing[g][Groups.missingCount[g]++], kPathSize,
+                   reader.expanded().c_str());
       } else if (Groups.memberCount[g] >= kMaxMembers) {
         reader.report(kLineDropped, "group full (10 members)");
       } else {

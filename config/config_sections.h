@@ -43,6 +43,9 @@ class SectionReader {
   std::string expanded_;
 };
 
+// Tells the checker of a last line that means something but has no line
+// feed, which no section reads.
+void reportUnreadLastLine(const std::string& text);
 // Splits an entry line at its first " | "; false when it has none.
 bool splitEntry(const std::string& line, std::string* left, std::string* right);
 // Why a folder or program line was dropped: the reason given, unless it

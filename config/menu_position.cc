@@ -11,6 +11,22 @@ bool has(const char* field, const char* word) {
   return findTextI(field, word) != nullptr;
 }
 
+bool isPositionWord(const char* field) {
+  return has(field, "mouse") || has(field, "mous2") || has(field, "center") ||
+         has(field, "active");
+}
+
+// A coordinate: MAX, or digits after an optional minus.
+bool isCoordinate(const char* field, bool atComma) {
+  if (atComma ? has(field, "MAX") : strcmp(field, "MAX") == 0) return true;
+  const char* digits = field[0] == '-' ? field + 1 : field;
+  return *digits >= '0' && *digits <= '9';
+}
+
+std::string notANumber(const char* field) {
+  return std::string(field) + ": not a number; taken as 0";
+}
+
 // A lone word; mouse positions need a mouse.
 int wordPosition(const char* field) {
   if (has(field, "mouse"))
@@ -23,11 +39,12 @@ int wordPosition(const char* field) {
 
 }  // namespace
 
-void parseMenuPosition(const char* text, int offset) {
+std::string parseMenuPosition(const char* text, int offset) {
   Config.menuPosition = kMenuAtActiveWindow;
   char field[7];
   int length = 0;
   bool second = false;
+  std::string why;
   for (const char* p = text + offset; *p; ++p) {
     char c = *p;
     if (c != ',' && c != '\r' && c != '\n') {
@@ -40,22 +57,25 @@ void parseMenuPosition(const char* text, int offset) {
       bool max = atComma ? has(field, "MAX") : strcmp(field, "MAX") == 0;
       Config.menuY = max ? RunState.maximizedHeight : textToInt(field);
       Config.menuPosition = kMenuAtCoordinates;
-      return;
+      return isCoordinate(field, atComma) ? why : why + (why.empty() ? "" : "; ") + notANumber(field);
     }
     if (!atComma) {
       Config.menuPosition = wordPosition(field);
-      return;
+      return isPositionWord(field) ? ""
+                                   : std::string(field) +
+                                         ": no position word; the menu opens at the active window";
     }
     if (has(field, "MAX")) {
       Config.menuX = RunState.screenWidth;
-    } else if (has(field, "mouse") || has(field, "mous2") ||
-               has(field, "center") || has(field, "active")) {
+    } else if (isPositionWord(field)) {
       Config.menuPosition = wordPosition(field);
-      return;
+      return "";
     } else {
       Config.menuX = textToInt(field);
+      if (!isCoordinate(field, true)) why = notANumber(field);
     }
     second = true;
     length = 0;
   }
+  return why;
 }

@@ -26,6 +26,21 @@ void swapIfAsked() {
     RunState.transferMode = RunState.transferMode == kTransferMove ? kTransferCopy : kTransferMove;
 }
 
+// A group whose every folder was missing at load sends nothing: the user
+// asked for a copy, so a box names the group and its folders, and the run
+// ends with its own exit code. A group written without folders stays silent.
+bool groupCanSend(PlatWindow window, int g) {
+  if (Groups.memberCount[g] > 0 || Groups.missingCount[g] == 0) return true;
+  std::vector<std::string> lines = {Groups.plainName[g]};
+  for (int j = 0; j < Groups.missingCount[g]; ++j) lines.push_back(Groups.missing[g][j]);
+  plat::setForegroundWindow(window);
+  plat::messageBoxWithSections(window, {{kTextGroupSentNothing, lines, 0,
+                                         kTextGroupSentNothingAdvice}},
+                               kTextNoticeTitle);
+  RunState.exitCode = kExitNothingSent;
+  return false;
+}
+
 DestinationAction groupAction(int g) {
   DestinationAction action;
   action.target = g;
@@ -173,6 +188,7 @@ void openDestination(const char* destinationFolder) {
 }
 
 void runNamedGroup(PlatWindow window, int group) {
+  if (!groupCanSend(window, group)) return;
   // Ctrl is not asked here, and the opening waits 50 ms: a group run from
   // the command line keeps the timing it always had.
   performThenOpen(window, groupAction(group), RunState.openAfter == 1, 50);
@@ -193,7 +209,7 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   } else if (chosenId >= kGroupItemBaseId &&
              chosenId < kGroupItemBaseId + kMaxGroups) {
     int g = chosenId - kGroupItemBaseId;
-    if (g >= Groups.count) return;
+    if (g >= Groups.count || !groupCanSend(window, g)) return;
     swapIfAsked();
     action = groupAction(g);
     remembered = false;

@@ -94,6 +94,8 @@ enum UiText {
   kTextCancel,
   kTextBatchUnsafeNames,   // names a batch program cannot be handed safely
   kTextBatchUnsafeAdvice,
+  kTextGroupSentNothing,    // a group whose folders are all missing
+  kTextGroupSentNothingAdvice,
   kUiTextCount,
 };
 
@@ -140,6 +142,8 @@ bool specialFolderPath(PlatWindow owner, int csidl, char* out /* 260 */);
 void localDate(int* year, int* month, int* day);
 // True for a lead byte of a double-byte character in the ANSI code page.
 bool isLeadByte(unsigned char c);
+// True when those bytes are one character the ANSI code page can read.
+bool ansiCharReadable(const char* bytes, size_t length);
 // UTF-16 text in the ANSI code page without best fit: a character the code
 // page cannot hold comes marked (kUnheldMark), as names from the system do.
 std::string ansiFromUtf16(const std::u16string& text);

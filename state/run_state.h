@@ -26,6 +26,10 @@ enum : int { kConfirmOff = 0, kConfirmOn = 1 /* kNotSet: not given */ };
 enum : int { kPresetNone = 0, kPresetMaxLevels = 9, kPresetBrowse = 10 };
 // RunState.execMode
 enum : int { kExecNone = 0, kExecFirst = 1, kExecNamed = 2 };
+// The process's exit code: 0 when the run did what it could or the user
+// cancelled; kExitNothingSent when a run asked to send found none of its
+// destinations (never 1, which stands for Wine dying in the tests' eyes).
+enum : int { kExitDone = 0, kExitNothingSent = 2 };
 // The transfer target that means "every marked [dir] entry", not one entry.
 enum : int { kMarkedEntriesTarget = 10 };
 
@@ -68,6 +72,7 @@ struct RunStateRecord {
   int invertTransfer;
   char resolvedDestination[kPathSize];
   int sentCount;  // file operations done and programs started with the sources
+  int exitCode;   // kExitDone or kExitNothingSent
 };
 
 extern RunStateRecord RunState;

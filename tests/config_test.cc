@@ -85,21 +85,20 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {"@param", "ok macros on"},
       {"%pj% | D:\\Proj", ""},  // a macro of @param's block
       {"; after the macros", "skip comment"},
-      {"@path=C:\\Tools;C:\\Bin", "ok search path"},
-      {"@path=", "DROP empty value"},
-      {"@menu=ab", "skip menu position already set or too short"},
+      {"@path=C:\\Tools;C:\\Bin", "WARN C:\\Bin: no such folder; programs are not looked for there"},
+      {"@path=", "DROP empty value; programs are looked for as before"},
       {"@menu=1920,1080", "ok menu position"},
-      {"@menu=center", "skip menu position already set or too short"},
+      {"@menu=center", "skip menu position already set"},
       {">stray", "DROP unknown key"},
       {"@filer=view", "ok file manager"},
       {"; between", "skip comment"},
       {">/open=%P", "ok file manager parameters"},
       {"@editor=notepad", "ok editor"},
-      {"@base=D:\\Nowhere", "DROP folder does not exist"},
-      {longBase, "DROP folder does not exist"},  // cut at the line limit
+      {"@base=D:\\Nowhere", "DROP folder does not exist; the browser starts at the first source's folder"},
+      {longBase, "DROP folder does not exist; the browser starts at the first source's folder"},
       {"@base=%Desktop%", "ok browser start folder"},
       {"@base=C:\\Work", "skip start folder already set"},
-      {"@editor=C:\\Work", "DROP program not found"},
+      {"@editor=C:\\Work", "DROP program not found; files open in the program the system gives them"},
       {"@unknown=1", "DROP unknown key"},
       {"%end", "skip end of section"},
       {"[dir]", ""},
@@ -156,7 +155,7 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
     if (report[0]) expected += section + " " + report + ": " + shown.substr(0, 517) + "\n";
   }
   ASSERT_EQ(load(file), 1);
-  EXPECT_EQ(reports, expected);
+  EXPECT_EQ(reports, expected + "exec WARN no %end: the section runs on to the end of the file: \n");
   EXPECT_EQ(loaded(), text(R"(
 folder C:\Work "&Work"
 separator
@@ -195,6 +194,38 @@ program C:\Windows\System32\notepad.exe "notepad"
   ASSERT_EQ(load("[dir]\nC:\\Work\n{Open\n{Inner\nE:\\\n}\n%end\n"), 1);
   EXPECT_NE(reports.find("dir DROP the submenu begun at line 3 is never closed: %end"),
             std::string::npos) << reports;
+  reports.clear();
+  ASSERT_EQ(load("; x [dir]\nC:\\Work\n%end\n  C:\\Work"), 1);
+  EXPECT_EQ(reports, "dir WARN the section's marker inside another line: the section starts "
+                     "there: ; x [dir]\ndir ok folder: C:\\Work\ndir skip end of section: %end\n"
+                     " WARN the last line has no line feed and is not read: C:\\Work\n");
+}
+
+// A value the reader cannot use is named with what happens instead, never
+// called an unknown key. Each row: a [system] line alone and its report.
+TEST_F(ConfigTest, ValuesThatMeanNothingAreNamed) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"@menu=mause", "DROP mause: no position word; the menu opens at the active window"},
+      {"@menu=ab", "DROP ab: fewer than 3 characters; the menu opens at the active window"},
+      {"@menu=x1,20", "DROP x1: not a number; taken as 0"},
+      {"@menu=10,y", "DROP y: not a number; taken as 0"},
+      {"@menu=-5,MAX", "ok menu position"},
+      {"@menu=active", "ok menu position"},
+      {"@recent=abc", "DROP abc: not a number of folders; no recent list is kept"},
+      {"@recent=50", "WARN 50: more than 20; 20 are kept"},
+      {"@recent=0", "ok recent destinations off"},
+      {"@recent=", "DROP empty value; no recent list is kept"},
+      {"@mode=mvoe", "DROP mvoe: only \"move\" means something; the mode stays copy unless asked"},
+      {"@check=0 ; off", "DROP 0 ; off: only \"0\" alone means something; the confirmations stay on"},
+      {"@check", "DROP a known key without its \"=\" and value: not read"},
+      {"@filer=nowhere", "DROP program not found; folders open in the system's file manager"},
+  };
+  for (const auto& [line, report] : rows) {
+    reports.clear();
+    Config.menuPosition = kNotSet;  // as no option set it
+    ASSERT_EQ(load(std::string("[system]\n") + line + "\n%end\n"), 1);
+    EXPECT_EQ(reports, std::string("system ") + report + ": " + line + "\nsystem skip end of section: %end\n");
+  }
 }
 
 // The tables stop when full, and the checker says so.
@@ -420,4 +451,12 @@ TEST_F(ConfigTest, TheCheckersOwnWords) {
   EXPECT_NE(said.find("dir       2  ok       folder                 C:\\Work\n"), std::string::npos) << said;
   EXPECT_NE(said.find("dir       3  DROPPED  folder does not exist  D:\\\xF0\x9F\x93\x81\n"), std::string::npos)
       << said;
+  // An ANSI line shows the bytes the file holds: a mark's byte as itself, a
+  // lone lead byte as itself, each report line ended.
+  addFile("C:\\Prog\\a.ini", "[dir]\nC:\\W\x01" "0041\nD:\\\x81\n%end\n");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(runFalvexCheck("C:\\Prog\\a.ini"), 1);
+  said = testing::internal::GetCapturedStdout();
+  EXPECT_NE(said.find("encoding  C:\\W<01>0041\n"), std::string::npos) << said;
+  EXPECT_NE(said.find("exist                D:\\<81>\n"), std::string::npos) << said;
 }

@@ -24,7 +24,7 @@ const char* const kTextNames[] = {
     "ThisFolder", "NewFolder...", "UnshownFolders", "MoreFolders", "NoResponse", "NotFound",
     "NewFolderTitle", "NewFolderPrompt", "NameEmpty", "NameBadCharacter", "NameBadEnd",
     "NameDevice", "NameTooLong", "NameIsFile", "FolderNotMade", "Finder", "FinderNothing", "Cancel",
-    "BatchUnsafeNames", "BatchUnsafeAdvice"};
+    "BatchUnsafeNames", "BatchUnsafeAdvice", "GroupSentNothing", "GroupSentNothingAdvice"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
 // A whole mark's UTF-16 unit; -1 where the text holds none at i.
@@ -343,6 +343,13 @@ void localDate(int* year, int* month, int* day) {
 
 bool isLeadByte(unsigned char c) {  // code page 932
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+bool ansiCharReadable(const char* bytes, size_t length) {  // code page 932
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  if (length == 1) return byte(0) < 0x80 || (byte(0) >= 0xA1 && byte(0) <= 0xDF);
+  return length == 2 && isLeadByte(byte(0)) && byte(1) >= 0x40 && byte(1) <= 0xFC &&
+         byte(1) != 0x7F;
 }
 
 // Code page 932 for ASCII and the few characters the tests write.

@@ -489,6 +489,34 @@ beep
 )"));
 }
 
+// A group asked for whose folders are all missing names them and ends the
+// run with its own exit code; a group written without folders, or a choice
+// cancelled, stays silent. Each row: the command line, what the user does,
+// how the log ends and the exit code.
+TEST_F(RunTest, AGroupThatSendsNothingSaysWhy) {
+  std::string config = kConfig;
+  config.replace(config.find("[group]\n"), 8, "[group]\n{&Backup\nZ:\\Gone\n}\n{Empty\n}\n");
+  const char* box = "front\nbox Notice: GroupSentNothing Backup Z:\\Gone GroupSentNothingAdvice\n";
+  const struct {
+    const char* commandLine;
+    std::vector<Step> steps;
+    std::string logEnd;
+    int exitCode;
+  } rows[] = {
+      {"/#g=backup C:\\in\\a.txt", {}, box, kExitNothingSent},
+      {"C:\\in\\a.txt", {choose("&Backup")}, std::string("menu closed\n") + box,
+       kExitNothingSent},
+      {"/#g=Empty C:\\in\\a.txt", {}, "", kExitDone},
+      {"C:\\in\\a.txt", {}, "menu closed\n", kExitDone},
+  };
+  for (const auto& row : rows) {
+    std::string log = run(row.commandLine, row.steps, {}, config);
+    EXPECT_EQ(log.substr(log.size() - std::min(log.size(), row.logEnd.size())), row.logEnd)
+        << row.commandLine << "\n" << log;
+    EXPECT_EQ(RunState.exitCode, row.exitCode) << row.commandLine;
+  }
+}
+
 // Only a folder item that shows can be marked: not one in a submenu that
 // closed, not the source item, nothing once the menu closed. A press that
 // marks is kept from the menu; others reach it.

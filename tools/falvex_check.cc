@@ -52,10 +52,29 @@ __attribute__((format(printf, 2, 3))) void say(bool error, const char* format, .
   plat::writeConsole(error, text);
 }
 
-// A line as written, without the reader's own marker of unreadable input.
+TextEncoding fileEncoding = kEncodingAnsi;
+
+// A line as the file holds it, without the reader's own marker of
+// unreadable input. A byte the code page cannot read shows as <XX>, so it
+// never swallows the report's line break; in an ANSI file a mark's byte is
+// the file's own byte, never a character, and shows as <01>.
 std::string printable(const char* line) {
-  std::string out = line;
-  out.erase(std::remove(out.begin(), out.end(), kUnreadableLine), out.end());
+  std::string out;
+  for (const char* p = line; *p;) {
+    size_t length = nextCharLength(p);
+    bool mark = *p == kUnheldMark;
+    if (*p == kUnreadableLine) {
+      length = 1;
+    } else if (mark ? fileEncoding != kEncodingAnsi : plat::ansiCharReadable(p, length)) {
+      out.append(p, length);
+    } else {
+      char shown[8];
+      snprintf(shown, sizeof shown, "<%02X>", static_cast<unsigned char>(*p));
+      out += shown;
+      length = 1;
+    }
+    p += length;
+  }
   return out;
 }
 
@@ -82,47 +101,6 @@ void printLines() {
     say(false, "%-6s %4d  %s  %-*s  %s\n", p.section.c_str(), p.lineNumber, p.outcome.c_str(),
            static_cast<int>(width), p.what.c_str(), p.line.c_str());
   printedLines.clear();
-}
-
-// A last line without a line feed is never read; worth a word only when it
-// would have meant something.
-bool meaningfulUnreadLast(const std::string& text) {
-  size_t start = text.rfind('\n');
-  start = start == std::string::npos ? 0 : start + 1;
-  size_t first = text.find_first_not_of(" \t\r", start);
-  if (first == std::string::npos) return false;
-  const char* last = text.c_str() + first;
-  return last[0] != ';' && !isSectionEnd(last);
-}
-
-// Markers the reader finds inside another line, and sections without %end.
-void checkMarkers(const std::string& text) {
-  const char* markers[] = {kSystemMarker, kDirMarker, kGroupMarker, kExecMarker};
-  for (const char* marker : markers) {
-    const char* hit = findTextI(text.c_str(), marker);
-    if (!hit) continue;
-    size_t at = static_cast<size_t>(hit - text.c_str());
-    size_t lineStart = text.rfind('\n', at == 0 ? 0 : at - 1);
-    lineStart = (at == 0 || lineStart == std::string::npos) ? 0 : lineStart + 1;
-    if (at > 0 && lineStart != at && text.find_first_not_of(" \t", lineStart) != at) {
-      say(false, "%-6s        PROBLEM  marker found inside another line, the section starts there\n", marker);
-      ++problems;
-    }
-    size_t lineEnd = text.find('\n', at);
-    bool ended = false;
-    for (size_t pos = lineEnd; pos != std::string::npos && !ended; pos = text.find('\n', pos + 1)) {
-      size_t begin = text.find_first_not_of(" \t\r", pos + 1);
-      if (begin != std::string::npos && isSectionEnd(text.c_str() + begin)) ended = true;
-    }
-    if (!ended) {
-      say(false, "%-6s        PROBLEM  no %%end: the section runs on to the end of the file\n", marker);
-      ++problems;
-    }
-  }
-  if (meaningfulUnreadLast(text)) {
-    say(false, "               PROBLEM  the last line has no line feed and is not read\n");
-    ++problems;
-  }
 }
 
 // Where the recent destinations are kept, whether that file can be written,
@@ -166,16 +144,14 @@ int runFalvexCheck(const char* arguments) {
   copyText(RunState.programFolder, kPathSize, (parts.drive + parts.folder).c_str());
   copyText(RunState.defaultConfigName, kPathSize, (parts.name + parts.ext).c_str());
   RunState.mouseButtons = 1;
-  TextEncoding encoding;
-  std::string text = ansiFromFileBytes(bytes, &encoding);
-  say(false, "%s\nencoding: %s\n", full, encodingName(encoding));
+  ansiFromFileBytes(bytes, &fileEncoding);
+  say(false, "%s\nencoding: %s\n", full, encodingName(fileEncoding));
   configLineObserver = keepLine;
   if (!loadConfiguration(nullptr)) {
     say(true, "falvex-check: cannot open %s\n", full);
     return 2;
   }
   printLines();
-  checkMarkers(text);
   if (Config.recentCapacity > 0) printRecentList();
   say(false, "%d folder entries, %d groups, %d programs, %d macros; %d problem(s)\n",
          DirEntries.count, Groups.count, ExecEntries.count, UserMacros.count, problems);

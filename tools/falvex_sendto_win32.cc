@@ -120,7 +120,8 @@ int run(const SendToRequest& request) {
       if (!writeShortcut(link, program, folder, options))
         return fail(L"could not write " + link);
       say(STD_OUTPUT_HANDLE, std::wstring(exists ? L"updated " : L"created ") + link +
-                                 L" -> " + program + L" " + options + L"\n");
+                                 L" -> " + program + (options.empty() ? L"" : L" " + options) +
+                                 L"\n");
       return 0;
   }
   return 1;
@@ -132,6 +133,15 @@ int main() {
   std::string commandLine = markedFromWide(GetCommandLineW());
   std::string arguments = argumentsAfterProgramName(commandLine.c_str());
   SendToRequest request = parseSendToRequest(arguments.c_str());
+  if (request.action == SendToRequest::kShowUsage) {
+    plat::writeConsole(false, kSendToUsage);
+    return 0;
+  }
+  if (request.misused) {
+    fail(wideFromMarked(request.error));
+    plat::writeConsole(true, kSendToUsage);
+    return 2;
+  }
   if (!request.error.empty()) return fail(wideFromMarked(request.error));
   if (FAILED(CoInitialize(nullptr))) return fail(L"COM is not available");
   int result = run(request);

@@ -13,8 +13,16 @@ const size_t kMaxNameLength = 200;  // room for the Send To folder and ".lnk"
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-
 }  // namespace
+
+const char kSendToUsage[] =
+    "Usage: falvex-sendto [--force] [--remove] [--] [NAME [OPTIONS...]]\n"
+    "Puts a shortcut NAME (default Falvex) to the Falvex.exe beside this program\n"
+    "into the Send To folder, with Falvex's OPTIONS, or removes one it made.\n"
+    "  --force   replace a shortcut of that name that starts another program\n"
+    "  --remove  remove the shortcut NAME\n"
+    "  --        the next word is NAME, even when it begins with - or /\n"
+    "Example: falvex-sendto \"Falvex (move)\" /#d=move\n";
 
 SendToRequest parseSendToRequest(const char* arguments) {
   SendToRequest request;
@@ -22,15 +30,27 @@ SendToRequest parseSendToRequest(const char* arguments) {
   bool named = false;
   // The tool's own words: the flags, before or after NAME, and NAME; the
   // first word after them starts Falvex's options.
+  bool nameFollows = false;  // after "--"
   for (std::string token;;) {
     const char* before = p;
     if (!nextArgument(&p, &token)) break;
-    if (token == "--force") {
+    bool dashed = !nameFollows && (token[0] == '-' || token[0] == '/');
+    if (dashed && !named && (token == "--help" || token == "-h" || token == "/?")) {
+      request.action = SendToRequest::kShowUsage;
+      return request;
+    } else if (dashed && !named && token == "--") {
+      nameFollows = true;
+    } else if (dashed && token == "--force") {
       request.force = true;
-    } else if (token == "--remove") {
+    } else if (dashed && token == "--remove") {
       request.action = SendToRequest::kRemove;
+    } else if (dashed && !named) {
+      request.error = "no such option: " + token;
+      request.misused = true;
+      return request;
     } else if (!named) {
       named = true;
+      nameFollows = false;
       request.name = token;
     } else {
       p = before;

@@ -119,6 +119,11 @@ void localDate(int* year, int* month, int* day) {
 
 bool isLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != 0; }
 
+bool ansiCharReadable(const char* bytes, size_t length) {
+  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, static_cast<int>(length),
+                             nullptr, 0) > 0;
+}
+
 std::string ansiFromUtf16(const std::u16string& text) {
   static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");
   return markedFromWide(reinterpret_cast<const wchar_t*>(text.data()),

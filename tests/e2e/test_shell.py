@@ -52,3 +52,10 @@ class ShellTest(E2ETest):
             self.assertEqual(prog.path("rec.txt").read_text().split()[0], "[R:\\][R:\\]")
         finally:
             link.unlink()
+
+    def test_a_group_whose_drive_is_not_plugged_in_says_so(self):
+        prog = self.program(ini="[group]\n{Backup\nQ:\\Backup\n}\n%end\n")
+        src = prog.make("src/a.txt")
+        proc = prog.until_box("注意", lambda: prog.start("/#w", "/#g=Backup", src))
+        self.assertEqual(proc.wait(30), 2)  # a code of its own: nothing was sent
+        self.assertEqual(prog.names("src"), ["a.txt"])

@@ -93,6 +93,9 @@ class ShippingTest(E2ETest):
             (["--remove"], None, 1),
             (["--remove", "Tn e", "/#w"], None, 1),
             (["表"], None, 0),  # 95 5C: no backslash
+            (["--help"], None, 0),  # the usage, and no shortcut named --help
+            (["-h"], None, 0),
+            (["-x"], None, 2),  # no such option
             (["--remove", "表"], None, 0),
             (["Spaced", "/#0=D:\\My Dest"], None, 0),
         ]
@@ -127,6 +130,15 @@ class ShippingTest(E2ETest):
         self.assertEqual(run.returncode, 0, run.stdout)
         self.assertIn("encoding: ANSI (system code page)", run.stdout)
         self.assertIn("10 folder entries, 1 groups, 1 programs, 1 macros; 0 problem(s)", run.stdout)
+        # Each value that means nothing is named, its key never called unknown.
+        (self.prog.dir / "Falvex.ini").write_text(
+            "[system]\n@menu=mause\n@recent=abc\n@recent=50\n@mode=mvoe\n%end\n")
+        run = self.wine(self.prog.dir, "falvex-check.exe", "Falvex.ini")
+        self.assertEqual(run.returncode, 1, run.stdout)
+        for named in ("mause: no position word", "abc: not a number", "50: more than 20",
+                      "mvoe: only \"move\""):
+            self.assertIn(named, run.stdout)
+        self.assertNotIn("unknown key", run.stdout)
         # The last line has no line feed: only a line that means something is a problem.
         for last, code in (("%end", 0), ("; a note", 0), ("C:\\Windows", 1)):
             (self.prog.dir / "Falvex.ini").write_text("[dir]\nC:\\Windows\n%end\n" + last)
