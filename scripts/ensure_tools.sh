@@ -29,6 +29,7 @@ ensure_wine_tools() {
   want openbox openbox
   want xdotool xdotool
   want xwininfo x11-utils
+  want xmodmap x11-xserver-utils
   want import imagemagick
   want locale-gen locales
   want /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf fonts-ipafont-gothic
