@@ -76,8 +76,12 @@ class Desktop:
     def start(self, display):
         self.spawn("Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp")
         wait_for(lambda: Path(f"/tmp/.X11-unix/X{display}").exists(), "Xvfb")
-        self.map_typed_keys()
         self.spawn("openbox")
+        # A client that stays: Xvfb resets its keyboard map when its last
+        # client leaves, as xmodmap does.
+        wait_for(lambda: "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
+                 "openbox")
+        self.map_typed_keys()
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.prefix.parent.mkdir(parents=True, exist_ok=True)
         # Never a pipe: a wine server started by the command would hold it open.
@@ -96,12 +100,19 @@ class Desktop:
         anew only when told it changed, and under load reads it after the
         change back, so the key arrives without a symbol and is lost (Wine's
         +key trace: "KeyPress : keysym=0 (No Name)" for the É of the
-        new-folder test, while the é typed 200 ms apart arrived)."""
+        new-folder test, while the é typed 200 ms apart arrived). A map
+        change needs a client that stays: Xvfb resets the map when its last
+        client leaves."""
         spare = [code for code, keysyms in re.findall(r"^keycode\s+(\d+) =(.*)$",
                                                       self.x("xmodmap", "-pke"), re.M)
                  if not keysyms.strip()]
-        for keysyms, code in zip(TYPED_KEYSYMS, reversed(spare)):
+        # The lowest codes: Wine gives the few spare scan codes it has to the
+        # key codes without a scan code of their own in rising order, and a
+        # key with none reads as no character.
+        for keysyms, code in zip(TYPED_KEYSYMS, spare):
             self.x("xmodmap", "-e", f"keycode {code} = {keysyms}")
+            if keysyms not in " ".join(self.x("xmodmap", "-pke").split()):
+                raise RuntimeError(f"the keyboard map did not take {keysyms}")
 
     def spawn(self, *args):
         self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL,
