@@ -33,8 +33,8 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   EXPECT_EQ(takeLog(), "");
 
   // Destination placeholders, bounded.
-  EXPECT_EQ(fillDestinationPlaceholders(std::string(1100, 'x').c_str(), "D:\\dir", kProgramDirect)
-                .size(),
+  EXPECT_EQ(fillDestinationPlaceholders((std::string(1035, 'x') + "%P").c_str(), "D:\\dir",
+                                        kProgramDirect).size(),
             kParameterTextLimit);
   // A drive root is stored bare, but "Q:" alone names the drive's current
   // folder: programs get the root in both forms.
@@ -92,6 +92,15 @@ TEST_F(CommandLineTest, NamesReachProgramsQuotedWhereCmdWouldActOnThem) {
   setSources({"C:\\s\\50%off%", "C:\\s\\plain"});
   EXPECT_EQ(handed("C:\\Tools\\rec.bat", "\"%-P\" %M", "plain"),
             "\"D:\\plain\" C:\\s\\plain\nfront\nbox Notice: BatchUnsafeNames C:\\s\\50%off% BatchUnsafeAdvice");
+  // A batch file manager opens a folder it can be handed, quoted where cmd.exe
+  // would act; one holding % opens nothing.
+  addFile("C:\\Tools\\f.bat");
+  copyText(Config.filerPath, kPathSize, "C:\\Tools\\f.bat");
+  resetLeftOutNames();  // said once already above
+  openDestination("D:\\R&D");
+  openDestination("D:\\50%off%");
+  EXPECT_EQ(takeLog(), "run C:\\Tools\\f.bat|\"D:\\R&D\"|C:\\Tools\\\n"
+                       "front\nbox Notice: BatchUnsafeNames D:\\50%off% BatchUnsafeAdvice\n");
   // cmd.exe reads the command line of a batch file, a .cmd one and itself.
   for (const char* program : {"C:\\T\\x.CMD", "C:\\Windows\\System32\\Cmd.exe", "x.bat"})
     EXPECT_EQ(programKindOf(program), kProgramThroughCmd) << program;

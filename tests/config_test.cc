@@ -207,7 +207,7 @@ TEST_F(ConfigTest, ValuesThatMeanNothingAreNamed) {
   const std::pair<const char*, const char*> rows[] = {
       {"@menu=mause", "DROP mause: no position word; the menu opens at the active window"},
       {"@menu=ab", "DROP ab: fewer than 3 characters; the menu opens at the active window"},
-      {"@menu=x1,20", "DROP x1: not a number; taken as 0"},
+      {"@menu=x,1", "DROP x: not a number; taken as 0"},
       {"@menu=10,y", "DROP y: not a number; taken as 0"},
       {"@menu=-5,MAX", "ok menu position"},
       {"@menu=active", "ok menu position"},

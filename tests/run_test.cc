@@ -503,8 +503,8 @@ TEST_F(RunTest, AGroupThatSendsNothingSaysWhy) {
     std::string logEnd;
     int exitCode;
   } rows[] = {
-      {"/#g=backup C:\\in\\a.txt", {}, box, kExitNothingSent},
-      {"C:\\in\\a.txt", {choose("&Backup")}, std::string("menu closed\n") + box,
+      {"/#e /#g=backup C:\\in\\a.txt", {}, box, kExitNothingSent},  // nothing opened after
+      {"/#e C:\\in\\a.txt", {choose("&Backup")}, std::string("menu closed\n") + box,
        kExitNothingSent},
       {"/#g=Empty C:\\in\\a.txt", {}, "", kExitDone},
       {"C:\\in\\a.txt", {}, "menu closed\n", kExitDone},
@@ -1001,6 +1001,19 @@ TEST_F(FinderTest, MatchesInRankOrder) {
       {"zz", "~FinderNothing"},
   };
   for (const auto& [typed, listed] : rows) EXPECT_EQ(rowsFor(typed), listed) << typed;
+}
+
+// Any character of any script opens the finder: Latin, Cyrillic, kana; a
+// blank, a control character or half a surrogate pair stays with the menu.
+TEST_F(FinderTest, AnyCharacterOpensIt) {
+  const std::pair<int, bool> units[] = {{0xA0, true},   {0xE9, true},  {0x416, true},
+                                        {0x30AB, true}, {0xE000, true}, {' ', false},
+                                        {0x7F, false},  {0x80, false}, {0x9F, false},
+                                        {0xD800, false}, {0xDFFF, false}};
+  for (const auto& [unit, opens] : units) {
+    std::string log = run("C:\\in\\a.txt", {type(unit)}, {}, kFinderConfig);
+    EXPECT_EQ(log.find("finder at") != std::string::npos, opens) << unit;
+  }
 }
 
 // Whole runs through the finder: a key in the menu opens it at the menu's
