@@ -57,7 +57,8 @@ std::string parseMenuPosition(const char* text, int offset) {
       bool max = atComma ? has(field, "MAX") : strcmp(field, "MAX") == 0;
       Config.menuY = max ? RunState.maximizedHeight : textToInt(field);
       Config.menuPosition = kMenuAtCoordinates;
-      return isCoordinate(field, atComma) ? why : why + (why.empty() ? "" : "; ") + notANumber(field);
+      if (isCoordinate(field, atComma)) return why;
+      return why + (why.empty() ? "" : "; ") + notANumber(field);
     }
     if (!atComma) {
       Config.menuPosition = wordPosition(field);

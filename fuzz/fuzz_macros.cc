@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string out = expandPathMacros(input.c_str());
   if (out.size() > kMacroTextLimit) __builtin_trap();
   Config.expandMacros = 1;
-  std::string filled = fillDestinationPlaceholders(input.c_str(), out.substr(0, 259).c_str(), kProgramDirect);
+  std::string filled =
+      fillDestinationPlaceholders(input.c_str(), out.substr(0, 259).c_str(), kProgramDirect);
   if (filled.size() > kParameterTextLimit) __builtin_trap();
   return 0;
 }

@@ -20,7 +20,8 @@ void launchProgram(const char* program, const char* parameters) {
 }
 
 void launchWithName(const char* program, const std::string& name) {
-  if (!plat::pathFileExists(program)) return launchProgram(program, quoteSpaces(name.c_str()).c_str());
+  if (!plat::pathFileExists(program))
+    return launchProgram(program, quoteSpaces(name.c_str()).c_str());
   ProgramKind kind = programKindOf(program);
   if (unsafeForProgram(name, kind)) {
     noteBatchUnsafeName(name);

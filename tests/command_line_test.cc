@@ -91,7 +91,8 @@ TEST_F(CommandLineTest, NamesReachProgramsQuotedWhereCmdWouldActOnThem) {
   // A source a batch cannot be handed is said; the others go.
   setSources({"C:\\s\\50%off%", "C:\\s\\plain"});
   EXPECT_EQ(handed("C:\\Tools\\rec.bat", "\"%-P\" %M", "plain"),
-            "\"D:\\plain\" C:\\s\\plain\nfront\nbox Notice: BatchUnsafeNames C:\\s\\50%off% BatchUnsafeAdvice");
+            "\"D:\\plain\" C:\\s\\plain\nfront\n"
+            "box Notice: BatchUnsafeNames C:\\s\\50%off% BatchUnsafeAdvice");
   // A batch file manager opens a folder it can be handed, quoted where cmd.exe
   // would act; one holding % opens nothing.
   addFile("C:\\Tools\\f.bat");

@@ -77,6 +77,8 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
   addFile("C:\\Work\\" + std::string(300, 'x'));  // exists, but no path holds it
   const std::string longBase = "@base=" + std::string(600, 'b');
   const std::string longProgram = std::string(300, 'x');
+  const char* kBaseMissing =
+      "DROP folder does not exist; the browser starts at the first source's folder";
   const std::pair<std::string, const char*> lines[] = {
       {"; settings", ""},
       {"[system]", ""},
@@ -85,7 +87,8 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {"@param", "ok macros on"},
       {"%pj% | D:\\Proj", ""},  // a macro of @param's block
       {"; after the macros", "skip comment"},
-      {"@path=C:\\Tools;C:\\Bin", "WARN C:\\Bin: no such folder; programs are not looked for there"},
+      {"@path=C:\\Tools;C:\\Bin",
+       "WARN C:\\Bin: no such folder; programs are not looked for there"},
       {"@path=", "DROP empty value; programs are looked for as before"},
       {"@menu=1920,1080", "ok menu position"},
       {"@menu=center", "skip menu position already set"},
@@ -94,11 +97,12 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {"; between", "skip comment"},
       {">/open=%P", "ok file manager parameters"},
       {"@editor=notepad", "ok editor"},
-      {"@base=D:\\Nowhere", "DROP folder does not exist; the browser starts at the first source's folder"},
-      {longBase, "DROP folder does not exist; the browser starts at the first source's folder"},
+      {"@base=D:\\Nowhere", kBaseMissing},
+      {longBase, kBaseMissing},  // cut at the line limit
       {"@base=%Desktop%", "ok browser start folder"},
       {"@base=C:\\Work", "skip start folder already set"},
-      {"@editor=C:\\Work", "DROP program not found; files open in the program the system gives them"},
+      {"@editor=C:\\Work",
+       "DROP program not found; files open in the program the system gives them"},
       {"@unknown=1", "DROP unknown key"},
       {"%end", "skip end of section"},
       {"[dir]", ""},
@@ -155,7 +159,8 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
     if (report[0]) expected += section + " " + report + ": " + shown.substr(0, 517) + "\n";
   }
   ASSERT_EQ(load(file), 1);
-  EXPECT_EQ(reports, expected + "exec WARN no %end: the section runs on to the end of the file: \n");
+  EXPECT_EQ(reports,
+            expected + "exec WARN no %end: the section runs on to the end of the file: \n");
   EXPECT_EQ(loaded(), text(R"(
 folder C:\Work "&Work"
 separator
@@ -216,7 +221,8 @@ TEST_F(ConfigTest, ValuesThatMeanNothingAreNamed) {
       {"@recent=0", "ok recent destinations off"},
       {"@recent=", "DROP empty value; no recent list is kept"},
       {"@mode=mvoe", "DROP mvoe: only \"move\" means something; the mode stays copy unless asked"},
-      {"@check=0 ; off", "DROP 0 ; off: only \"0\" alone means something; the confirmations stay on"},
+      {"@check=0 ; off",
+       "DROP 0 ; off: only \"0\" alone means something; the confirmations stay on"},
       {"@check", "DROP a known key without its \"=\" and value: not read"},
       {"@filer=nowhere", "DROP program not found; folders open in the system's file manager"},
   };
@@ -224,7 +230,8 @@ TEST_F(ConfigTest, ValuesThatMeanNothingAreNamed) {
     reports.clear();
     Config.menuPosition = kNotSet;  // as no option set it
     ASSERT_EQ(load(std::string("[system]\n") + line + "\n%end\n"), 1);
-    EXPECT_EQ(reports, std::string("system ") + report + ": " + line + "\nsystem skip end of section: %end\n");
+    EXPECT_EQ(reports, std::string("system ") + report + ": " + line +
+                           "\nsystem skip end of section: %end\n");
   }
 }
 

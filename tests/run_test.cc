@@ -1051,7 +1051,8 @@ TEST_F(FinderTest, ChoicesAsAClickWouldMake) {
     addFile("C:\\Prog\\Falvex.recent", "D:\\Work\\old-clients\r\n");
     std::string log = run("C:\\in\\a.txt", c.steps, {}, kFinderConfig);
     EXPECT_NE(log.find("finder at 512,370\n"), std::string::npos) << c.what << log;
-    EXPECT_EQ(log.substr(log.rfind("]\n", log.find(c.sent.substr(0, 6))) + 2), "menu closed\n" + c.sent +
+    EXPECT_EQ(log.substr(log.rfind("]\n", log.find(c.sent.substr(0, 6))) + 2),
+              "menu closed\n" + c.sent +
               (c.sent.find("beep") == std::string::npos ? "" : "write C:\\Prog\\Falvex.recent\n"))
         << c.what << "\n" << log;
   }
