@@ -29,6 +29,9 @@ class ProgramsTest(E2ETest):
                                      batch='@echo %1>"%~dp0got.txt"\r\n')
         self.assertEqual(got.strip(), f'"{prog.winpath("src/x&pwn")}"')
         self.assertFalse(prog.path("args.txt").exists(), "pwn.exe ran")
+        # The batch's console window, gone before the next test's menu shows:
+        # coming forward, it would close that menu.
+        wait_for(lambda: '"conhost.exe"' not in self.desktop.tree(), "the console to close")
 
     def test_an_exe_gets_a_name_cmd_would_act_on_as_one_argument(self):
         prog, line = self.program_run("record_args.exe", "%P %M", "R&D report.txt", "args.txt")
