@@ -445,49 +445,51 @@ std::string askFolderName(PlatWindow, const char* parent, const std::string& ini
 }
 
 namespace {
-struct ShownFinder {
-  std::string text;
-  FinderQuery query = nullptr;
-  std::vector<FinderRow> rows;
-  void show() {
-    rows = query(text);
-    std::string shown;
-    for (const FinderRow& row : rows)
-      shown += (shown.empty() ? "" : "|") + std::string(row.grayed ? "~" : "") + row.text;
-    note("  " + text + " [" +
-         (rows.empty() ? "~" + std::string(kTextNames[kTextFinderNothing]) : shown) + "]");
-  }
-} finder;
+// The finder shown: its text, the query it asks, the rows it lists now.
+std::string finderText;
+FinderQuery finderQuery = nullptr;
+std::vector<FinderRow> finderRows;
+
+void showFinderRows() {
+  finderRows = finderQuery(finderText);
+  std::string shown;
+  for (const FinderRow& row : finderRows)
+    shown += (shown.empty() ? "" : "|") + std::string(row.grayed ? "~" : "") + row.text;
+  if (finderRows.empty()) shown = "~" + std::string(kTextNames[kTextFinderNothing]);
+  note("  " + finderText + " [" + shown + "]");
+}
 }  // namespace
 
 void showFinder(PlatWindow, int x, int y, const std::string& typed, FinderQuery query) {
   note("finder at " + std::to_string(x) + "," + std::to_string(y));
-  finder = ShownFinder{typed, query, {}};
-  finder.show();
+  finderText = typed;
+  finderQuery = query;
+  showFinderRows();
 }
 
 FinderAnswer finishFinder() {
-  if (!finder.query) note("finder run, never shown");
-  int selected = 0;
+  if (!finderQuery) note("finder run, never shown");
+  FinderAnswer answer{-1, false, false};
+  int selected = 0, last = static_cast<int>(finderRows.size()) - 1;
   for (const std::string& key : world->finderKeys) {
     bool enter = key == "Enter" || key == "Shift+Enter" || key == "Ctrl+Enter";
     if (key == "Escape") break;
     if (key == "Down" || key == "Up") {
-      selected = std::max(0, std::min(selected + (key == "Down" ? 1 : -1),
-                                      int(finder.rows.size()) - 1));
-    } else if (enter && !finder.rows.empty() && !finder.rows[selected].grayed) {
-      note("  " + key + " on " + finder.rows[selected].text);
-      finder.query = nullptr;
-      return {selected, key == "Shift+Enter", key == "Ctrl+Enter"};
+      selected = std::max(0, std::min(selected + (key == "Down" ? 1 : -1), last));
+    } else if (enter && last >= 0 && !finderRows[selected].grayed) {
+      note("  " + key + " on " + finderRows[selected].text);
+      answer = {selected, key == "Shift+Enter", key == "Ctrl+Enter"};
+      break;
     } else if (!enter) {
-      finder.text += key;
-      finder.show();
+      finderText += key;
+      showFinderRows();
       selected = 0;
+      last = static_cast<int>(finderRows.size()) - 1;
     }
   }
-  note("  closed");
-  finder.query = nullptr;
-  return {-1, false, false};
+  if (answer.row < 0) note("  closed");
+  finderQuery = nullptr;
+  return answer;
 }
 
 int shellFileOperation(const FileOperation& op, bool* aborted) {

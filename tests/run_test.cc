@@ -31,21 +31,6 @@ copy undo,no-prompts C:\in\a.txt > C:\Work
 beep
 run C:\Tools\filer.exe|/o C:\Work\|C:\Tools\
 )", kShiftCtrl},
-      {"the right button swaps a group's copy into a move of the last member",
-       "C:\\in\\a.txt", {rightButton(), choose("A")}, R"(
-menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
-menu closed
-copy undo C:\in\a.txt > D:\G1
-move undo C:\in\a.txt > D:\G2
-beep
-)"},
-      {"a chosen program is started once per group member, with the folder and the sources",
-       "/#a /#e C:\\in\\a.txt", {choose("A")}, R"(
-menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
-menu closed
-run C:\Tools\rec.exe|D:\G1 C:\in\a.txt|C:\Tools\
-run C:\Tools\rec.exe|D:\G2 C:\in\a.txt|C:\Tools\
-)"},
       {"with Shift inverted a folder's contents go, names in any script too",
        "/#a=rec /#K=sft C:\\box", {choose("Work")}, R"(
 menu [Work|Alpha|-|Sub>|-|&@ Group>|-|! box ( &1 )]
@@ -70,15 +55,6 @@ beep
 sleep 50
 run C:\Tools\filer.exe|/o D:\G1\|C:\Tools\
 )", kCtrl},
-      {"the right button on the source item makes the browser's move a copy",
-       "/#d=move /#e C:\\in\\a.txt", {rightButton(), choose("a.txt ( &1 )")}, R"(
-menu [Work|Alpha|-|Sub>|-|&@ Group>|-|*a.txt ( &1 )]
-menu closed
-browse BrowseCopy C:\in
-copy undo C:\in\a.txt > D:\Beta
-beep
-run C:\Tools\filer.exe|/o D:\Beta\|C:\Tools\
-)"},
       {"levels up never pass a root, which keeps its backslash", "/#2 C:\\in\\sub\\d.txt", {}, R"(
 copy undo C:\in\sub\d.txt > C:\
 beep

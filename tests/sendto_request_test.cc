@@ -12,15 +12,12 @@ TEST(SendToRequestTest, WordsAndOptions) {
   } rows[] = {
       {"--help", "usage"},
       {"-h x", "usage"},
-      {"/?", "usage"},
       {"--helpme", "create Falvex  !no such option: --helpme"},
       {"-x Name", "create Falvex  !no such option: -x"},
       {"--force -- -dash /#w", "create -dash /#w "},
       {"\"My Sendto\" /#d=move  ", "create My Sendto /#d=move "},
       {"Name -h", "create Name -h "},  // after NAME, Falvex's options
       {"Name --force /#w", "create Name /#w "},
-      {"--remove", "remove Falvex  --remove needs the name of the shortcut"},
-      {"--remove A /#w", "remove A /#w --remove takes only the name of the shortcut"},
   };
   for (const auto& row : rows) {
     SendToRequest r = parseSendToRequest(row.arguments);

@@ -23,18 +23,16 @@ class ProgramsTest(E2ETest):
         return prog, wait_for(lambda: prog.path(record).exists() and prog.path(record).read_text(
             encoding="utf-8", errors="replace"), "the program's record")
 
-    def test_a_batch_gets_the_name_whole_and_no_command_in_it_runs(self):
+    def test_a_name_cmd_would_act_on_runs_nothing_and_reaches_each_program_whole(self):
         # pwn.exe, beside the batch, records that it ran if cmd.exe starts it.
         prog, got = self.program_run("pack.bat", "%M", "x&pwn", "got.txt",
                                      batch='@echo %1>"%~dp0got.txt"\r\n')
         self.assertEqual(got.strip(), f'"{prog.winpath("src/x&pwn")}"')
         self.assertFalse(prog.path("args.txt").exists(), "pwn.exe ran")
-        # The batch's console window, gone before the next test's menu shows:
+        # The batch's console window, gone before the next menu shows:
         # coming forward, it would close that menu.
         wait_for(lambda: '"conhost.exe"' not in self.desktop.tree(), "the console to close")
-
-    def test_an_exe_gets_a_name_cmd_would_act_on_as_one_argument(self):
+        # Quoted, with a folder's backslash doubled before the quote: an .exe's
+        # parser gives back the names exactly.
         prog, line = self.program_run("record_args.exe", "%P %M", "R&D report.txt", "args.txt")
-        # Quoted, with a folder's backslash doubled before the quote: the
-        # program's parser gives back the names exactly.
         self.assertIn(f'"{prog.winpath("R&D")}\\\\" "{prog.winpath("src/R&D report.txt")}"', line)
