@@ -2,6 +2,7 @@
 program whole, in double quotes, and nothing it names ever runs; an .exe
 parses the same name back exactly."""
 import shutil
+import subprocess
 
 from harness import E2ETest, wait_for
 
@@ -20,8 +21,13 @@ class ProgramsTest(E2ETest):
             shutil.move(prog.path("record_args.exe"), prog.path("pwn.exe"))
         src = prog.make(f"src/{source}")
         prog.run("/#a", "/#g=G", src, done=prog.path(record).exists)
-        return prog, wait_for(lambda: prog.path(record).exists() and prog.path(record).read_text(
+        record = wait_for(lambda: prog.path(record).exists() and prog.path(record).read_text(
             encoding="utf-8", errors="replace"), "the program's record")
+        # The program and its console gone before the next menu shows: the
+        # console's window, coming forward as the program ends, closes a menu.
+        wait_for(lambda: subprocess.run(["pgrep", "-f", r"conhost\.exe|cmd\.exe|record_args\.exe"],
+                                        capture_output=True).returncode == 1, "the program to end")
+        return prog, record
 
     def test_a_name_cmd_would_act_on_runs_nothing_and_reaches_each_program_whole(self):
         # pwn.exe, beside the batch, records that it ran if cmd.exe starts it.
@@ -29,9 +35,6 @@ class ProgramsTest(E2ETest):
                                      batch='@echo %1>"%~dp0got.txt"\r\n')
         self.assertEqual(got.strip(), f'"{prog.winpath("src/x&pwn")}"')
         self.assertFalse(prog.path("args.txt").exists(), "pwn.exe ran")
-        # The batch's console window, gone before the next menu shows:
-        # coming forward, it would close that menu.
-        wait_for(lambda: '"conhost.exe"' not in self.desktop.tree(), "the console to close")
         # Quoted, with a folder's backslash doubled before the quote: an .exe's
         # parser gives back the names exactly.
         prog, line = self.program_run("record_args.exe", "%P %M", "R&D report.txt", "args.txt")
