@@ -30,6 +30,7 @@ ensure_wine_tools() {
   want xdotool xdotool
   want xwininfo x11-utils
   want xmodmap x11-xserver-utils
+  want pgrep procps
   want import imagemagick
   want locale-gen locales
   want /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf fonts-ipafont-gothic

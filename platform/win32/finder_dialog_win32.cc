@@ -184,7 +184,7 @@ HWND finderWindow;
 
 namespace plat {
 
-void showFinder(PlatWindow, int x, int y, const std::string& typed, FinderQuery query) {
+void showFinder(PlatWindow owner, int x, int y, const std::string& typed, FinderQuery query) {
   finder = FinderState{x, y, wideFromMarked(typed), query, {}, nullptr, {-1, false, false}, false};
   DialogTemplate dialog(0, 240, 140);
   dialog.item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 6, 6, 228, 14, kEditId, kEditClass, L"");
@@ -194,7 +194,7 @@ void showFinder(PlatWindow, int x, int y, const std::string& typed, FinderQuery 
   // Enter in the field presses it; it is never seen.
   dialog.item(BS_DEFPUSHBUTTON, 0, 0, 0, 0, IDOK, kButtonClass, L"");
   finderWindow = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialog.get(),
-                                            nullptr, finderDialogProc,
+                                            static_cast<HWND>(owner), finderDialogProc,
                                             reinterpret_cast<LPARAM>(&finder));
   if (!finderWindow) return;
   bringForward(finderWindow);
