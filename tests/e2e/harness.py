@@ -76,11 +76,7 @@ class Desktop:
     def start(self, display):
         self.spawn("Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp")
         wait_for(lambda: Path(f"/tmp/.X11-unix/X{display}").exists(), "Xvfb")
-        self.spawn("openbox")
-        # A client that stays: Xvfb resets its keyboard map when its last
-        # client leaves, as xmodmap does.
-        wait_for(lambda: "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
-                 "openbox")
+        self.start_window_manager()
         self.map_typed_keys()
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.prefix.parent.mkdir(parents=True, exist_ok=True)
@@ -92,6 +88,19 @@ class Desktop:
         self.spawn("wineserver", "-p", "-f")
         for _ in range(3):  # warm: the first starts after a server start die most
             subprocess.run(["wine", "cmd", "/c", "exit", "0"], **quiet)
+
+    def start_window_manager(self):
+        """openbox, managing the display: it is also the client that stays,
+        since Xvfb resets its keyboard map when its last client leaves. One
+        that exits before it manages (it cannot open a display that is not
+        ready yet) is started again."""
+        def managing():
+            return "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+        for _ in range(3):
+            wm = self.spawn("openbox")
+            if wait_for(lambda: managing() or wm.poll() is not None, "openbox") and managing():
+                return
+        raise RuntimeError("openbox does not start")
 
     def map_typed_keys(self):
         """Puts the characters the tests type onto spare key codes, before
@@ -117,6 +126,7 @@ class Desktop:
     def spawn(self, *args):
         self.procs.append(subprocess.Popen(args, env=self.env, stdout=subprocess.DEVNULL,
                                            stderr=subprocess.DEVNULL))
+        return self.procs[-1]
 
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
