@@ -76,6 +76,11 @@ class Desktop:
     def start(self, display):
         self.spawn("Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp")
         wait_for(lambda: Path(f"/tmp/.X11-unix/X{display}").exists(), "Xvfb")
+        # Its socket comes before it answers; a client started in between
+        # cannot open the display and exits (openbox did, and no menu got keys).
+        wait_for(lambda: subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                        env=self.env, capture_output=True).returncode == 0,
+                 "Xvfb to answer")
         self.start_window_manager()
         self.map_typed_keys()
         shutil.rmtree(self.prefix, ignore_errors=True)
@@ -92,8 +97,7 @@ class Desktop:
     def start_window_manager(self):
         """openbox, managing the display: it is also the client that stays,
         since Xvfb resets its keyboard map when its last client leaves. One
-        that exits before it manages (it cannot open a display that is not
-        ready yet) is started again."""
+        that exits before it manages is started again."""
         def managing():
             return "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
         for _ in range(3):
