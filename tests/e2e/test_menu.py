@@ -77,10 +77,8 @@ class MenuTest(E2ETest):
         other = subprocess.Popen(["xev", "-name", "other", "-event", "keyboard"],
                                  env=self.desktop.env, stdout=subprocess.PIPE, text=True)
         self.addCleanup(other.kill)
-        window = wait_for(lambda: subprocess.run(
-            ["xdotool", "search", "--name", "^other$"], env=self.desktop.env,
-            capture_output=True, text=True).stdout.split(), "the other window")[0]
-        self.desktop.x("xdotool", "windowfocus", "--sync", window)
+        window = wait_for(lambda: self.desktop.windows("xev"), "the other window")[0]
+        self.desktop.x("xdotool", "windowfocus", "--sync", window[0])
         self.desktop.x("xdotool", "mousemove", "5", "5")
         proc, menu = self.prog.menu(self.a)
         self.desktop.x("xdotool", "windowfocus", "--sync", menu[0])
