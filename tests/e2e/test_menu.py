@@ -77,8 +77,8 @@ class MenuTest(E2ETest):
         other = subprocess.Popen(["xev", "-name", "other", "-event", "keyboard"],
                                  env=self.desktop.env, stdout=subprocess.PIPE, text=True)
         self.addCleanup(other.kill)
-        window = wait_for(lambda: self.desktop.windows("xev"), "the other window")[0]
-        self.desktop.x("xdotool", "windowfocus", "--sync", window[0])
+        window = self.desktop.x("xdotool", "search", "--sync", "--name", "^other$").split()[0]
+        self.desktop.x("xdotool", "windowfocus", "--sync", window)
         self.desktop.x("xdotool", "mousemove", "5", "5")
         proc, menu = self.prog.menu(self.a)
         self.desktop.x("xdotool", "windowfocus", "--sync", menu[0])
