@@ -16,9 +16,15 @@ bool isPositionWord(const char* field) {
          has(field, "active");
 }
 
+// MAX, the screen's extent: anywhere in a field before a comma, the whole
+// last field.
+bool isMax(const char* field, bool atComma) {
+  return atComma ? has(field, "MAX") : strcmp(field, "MAX") == 0;
+}
+
 // A coordinate: MAX, or digits after an optional minus.
 bool isCoordinate(const char* field, bool atComma) {
-  if (atComma ? has(field, "MAX") : strcmp(field, "MAX") == 0) return true;
+  if (isMax(field, atComma)) return true;
   const char* digits = field[0] == '-' ? field + 1 : field;
   return *digits >= '0' && *digits <= '9';
 }
@@ -54,8 +60,7 @@ std::string parseMenuPosition(const char* text, int offset) {
     field[length] = '\0';
     bool atComma = c == ',';
     if (second) {
-      bool max = atComma ? has(field, "MAX") : strcmp(field, "MAX") == 0;
-      Config.menuY = max ? RunState.maximizedHeight : textToInt(field);
+      Config.menuY = isMax(field, atComma) ? RunState.maximizedHeight : textToInt(field);
       Config.menuPosition = kMenuAtCoordinates;
       if (isCoordinate(field, atComma)) return why;
       return why + (why.empty() ? "" : "; ") + notANumber(field);
@@ -66,7 +71,7 @@ std::string parseMenuPosition(const char* text, int offset) {
                                    : std::string(field) +
                                          ": no position word; the menu opens at the active window";
     }
-    if (has(field, "MAX")) {
+    if (isMax(field, true)) {
       Config.menuX = RunState.screenWidth;
     } else if (isPositionWord(field)) {
       Config.menuPosition = wordPosition(field);

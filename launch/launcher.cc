@@ -19,14 +19,17 @@ void launchProgram(const char* program, const char* parameters) {
   }
 }
 
+bool programMayReceive(const char* program, const std::string& name) {
+  if (!unsafeForProgram(name, programKindOf(program))) return true;
+  noteBatchUnsafeName(name);
+  tellLeftOutNames(RunState.hostWindow);
+  return false;
+}
+
 void launchWithName(const char* program, const std::string& name) {
   if (!plat::pathFileExists(program))
     return launchProgram(program, quoteSpaces(name.c_str()).c_str());
-  ProgramKind kind = programKindOf(program);
-  if (unsafeForProgram(name, kind)) {
-    noteBatchUnsafeName(name);
-    tellLeftOutNames(RunState.hostWindow);
-    return;
-  }
-  launchProgram(program, commandLineItem(name, kQuoteWhenSpecialOrBlank, kind).c_str());
+  if (!programMayReceive(program, name)) return;
+  launchProgram(program,
+                commandLineItem(name, kQuoteWhenSpecialOrBlank, programKindOf(program)).c_str());
 }

@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "config/config_model.h"
+#include "config/program_locator.h"
 #include "config/recent_list.h"
 #include "fileops/browse.h"
 #include "fileops/folder_listing.h"
 #include "fileops/transfer.h"
-#include "launch/command_items.h"
 #include "launch/command_line.h"
 #include "launch/launcher.h"
 #include "launch/placeholders.h"
@@ -139,22 +139,13 @@ void performAndRemember(PlatWindow window, const DestinationAction& action, bool
 
 void openWithEditor(const char* path) { launchWithName(Config.editorPath, path); }
 
-// A destination a program started through cmd.exe cannot be handed safely
-// is refused and said; true when the program may be started with it.
-bool destinationSafeFor(const char* program, const std::string& folder) {
-  if (!unsafeForProgram(folder, programKindOf(program))) return true;
-  noteBatchUnsafeName(folder);
-  tellLeftOutNames(RunState.hostWindow);
-  return false;
-}
-
 }  // namespace
 
 bool performDestination(PlatWindow window, const DestinationAction& action) {
   bool contents = folderContentsInstead();
   if (RunState.execMode != kExecNone) {
     for (const std::string& folder : action.folders) {
-      if (!destinationSafeFor(RunState.execProgram, folder)) continue;
+      if (!programMayReceive(RunState.execProgram, folder)) continue;
       std::string filled = fillDestinationPlaceholders(RunState.execParams, folder.c_str(),
                                                        programKindOf(RunState.execProgram));
       if (contents) launchWithFolderContents(filled.c_str());
@@ -181,7 +172,7 @@ std::string browseStartFolder() {
 void openDestination(const char* destinationFolder) {
   if (!plat::pathFileExists(Config.filerPath) || !Config.filerParams[0])
     return launchWithName(Config.filerPath, withDriveRoot(destinationFolder));
-  if (!destinationSafeFor(Config.filerPath, destinationFolder)) return;
+  if (!programMayReceive(Config.filerPath, destinationFolder)) return;
   launchProgram(Config.filerPath,
                 fillDestinationPlaceholders(Config.filerParams, destinationFolder,
                                             programKindOf(Config.filerPath)).c_str());
