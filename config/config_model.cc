@@ -2,13 +2,12 @@
 
 #include <cstring>
 
-#include "config/recent_list.h"
-
 ConfigRecord Config;
 UserMacrosRecord UserMacros;
 DirEntriesRecord DirEntries;
 GroupsRecord Groups;
 ExecEntriesRecord ExecEntries;
+RecentRecord Recent;
 
 void resetConfigModel() {
   memset(&Config, 0, sizeof Config);

@@ -82,11 +82,20 @@ struct ExecEntriesRecord {
   char params[kMaxPrograms][kPathSize];
 };
 
+// The recent destinations the menu offers, read from the list file
+// (config/recent_list.h) as the menu is built.
+struct RecentRecord {
+  int count;
+  char folder[kMaxRecent][kPathSize];
+  int available[kMaxRecent];  // tested as the menu is built
+};
+
 extern ConfigRecord Config;
 extern UserMacrosRecord UserMacros;
 extern DirEntriesRecord DirEntries;
 extern GroupsRecord Groups;
 extern ExecEntriesRecord ExecEntries;
+extern RecentRecord Recent;
 
 // Back to the values of process start (menuPosition 9, all else empty).
 void resetConfigModel();

@@ -7,8 +7,6 @@
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
 
-RecentRecord Recent;
-
 namespace {
 
 const int kHoldTries = 40;     // about 2 s in all

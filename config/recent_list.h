@@ -7,13 +7,6 @@
 
 #include "config/config_model.h"
 
-struct RecentRecord {
-  int count;
-  char folder[kMaxRecent][kPathSize];
-  int available[kMaxRecent];  // tested as the menu is built
-};
-extern RecentRecord Recent;
-
 // "\\server\share...": a folder on another machine.
 bool isNetworkFolder(const std::string& path);
 // A network folder, or a local one that is there. A network folder is never
