@@ -25,7 +25,9 @@ int main() {
   for (int i = 0; i < 1000; ++i) {
     std::string folder = "D:\\Dest\\folder" + std::to_string(i % 100);
     addFolder(folder);
-    text += (i % 50 == 25) ? "+\r\n" : "%d%\\folder" + std::to_string(i % 100) + " | &Folder " + std::to_string(i) + "\r\n";
+    text += (i % 50 == 25) ? "+\r\n"
+                           : "%d%\\folder" + std::to_string(i % 100) + " | &Folder " +
+                                 std::to_string(i) + "\r\n";
   }
   text += "%end\r\n[group]\r\n";
   for (int g = 0; g < 10; ++g) {
@@ -36,7 +38,8 @@ int main() {
   text += "%end\r\n[exec]\r\n";
   for (int p = 0; p < 10; ++p) {
     addFile("C:\\Tools\\tool" + std::to_string(p) + ".exe");
-    text += "C:\\Tools\\tool" + std::to_string(p) + " | Tool " + std::to_string(p) + "\r\n>\"%M\" %P\r\n";
+    text += "C:\\Tools\\tool" + std::to_string(p) + " | Tool " + std::to_string(p) +
+            "\r\n>\"%M\" %P\r\n";
   }
   text += "%end\r\n";
   addFile("C:\\Prog\\Falvex.ini", text);
@@ -76,7 +79,8 @@ int main() {
   // The same entries captioned 写真 N, saved as ANSI (CP932) and as UTF-8.
   auto captioned = [&](const std::string& name) {
     std::string out = plain;
-    for (size_t at; (at = out.find("&Folder ")) != std::string::npos;) out.replace(at, 8, name + " ");
+    for (size_t at; (at = out.find("&Folder ")) != std::string::npos;)
+      out.replace(at, 8, name + " ");
     return out;
   };
   double times[2];

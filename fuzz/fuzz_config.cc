@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<RecentLine> lines = recentLinesOf(bytes);
   std::string written = recentListText(mergedRecent({"D:\\New"}, lines, kMaxRecent + 1));
   for (const RecentLine& line : lines)
-    if (!equalsI(line.folder.c_str(), "D:\\New") && written.find(line.text + "\r\n") == std::string::npos)
+    if (!equalsI(line.folder.c_str(), "D:\\New") &&
+        written.find(line.text + "\r\n") == std::string::npos)
       __builtin_trap();
   return 0;
 }

@@ -147,7 +147,8 @@ void runFinder(PlatWindow window) {
   const FinderEntry& entry = finderEntries[rowEntries[answer.row]];
   if (!entry.usable) return;
   Destination destination = entry.destination;
-  if (entry.liveParent >= 0) destination.index = liveNodeFor(entry.folder.c_str(), entry.liveParent);
+  if (entry.liveParent >= 0)
+    destination.index = liveNodeFor(entry.folder.c_str(), entry.liveParent);
   if (destination.index < 0) return;
   if (answer.shift) RunState.invertTransfer = !RunState.invertTransfer;
   sendToChosenFolder(window, destination, entry.folder.c_str(), answer.control);

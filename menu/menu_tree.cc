@@ -46,7 +46,8 @@ bool dirOpenerHoldsMark(int entry) {
     return node >= 0 && liveNodeHoldsMark(node);
   }
   if (DirEntries.kind[entry] != kDirSubmenu) return false;
-  for (int i = entry + 1; i < DirEntries.count && DirEntries.level[i] > DirEntries.level[entry]; ++i)
+  for (int i = entry + 1;
+       i < DirEntries.count && DirEntries.level[i] > DirEntries.level[entry]; ++i)
     if (isMarked({kMarkDirEntry, i}) || dirOpenerHoldsMark(i)) return true;
   return false;
 }

@@ -26,5 +26,6 @@ xor = b"".join(rows)
 and_mask = b"\x00" * (4 * H)  # 32 pixels = 4 bytes per row, all opaque via alpha
 header = struct.pack("<IiiHHIIiiII", 40, W, H * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0, 0, 0)
 image = header + xor + and_mask
-ico = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", W, H, 0, 0, 1, 32, len(image), 22) + image
+ico = (struct.pack("<HHH", 0, 1, 1) +
+       struct.pack("<BBBBHHII", W, H, 0, 0, 1, 32, len(image), 22) + image)
 open(sys.argv[1] if len(sys.argv) > 1 else "falvex.ico", "wb").write(ico)

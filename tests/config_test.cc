@@ -424,7 +424,8 @@ TEST_F(ConfigTest, LookUpsThatGiveUnheldNamesFindThem) {
   fake().specialFolders[0x05] = unheld("C:\\Caf#");
   fake().systemSearchPath = unheld("C:\\Caf#");
   ASSERT_EQ(load("[system]\n@param\n%end\n[dir]\n%My Documents%\n%end\n[exec]\ntool\n%end\n"), 1);
-  EXPECT_EQ(loaded(), "folder " + unheld("C:\\Caf# \"Caf#\"\nprogram C:\\Caf#\\tool.exe \"tool\"\n"))
+  EXPECT_EQ(loaded(),
+            "folder " + unheld("C:\\Caf# \"Caf#\"\nprogram C:\\Caf#\\tool.exe \"tool\"\n"))
       << reports;
 }
 
@@ -443,9 +444,10 @@ TEST_F(ConfigTest, TheCheckersOwnWords) {
   testing::internal::CaptureStdout();
   EXPECT_EQ(runFalvexCheck(unheld("C:\\Prog\\#.ini").c_str()), 1);
   std::string said = testing::internal::GetCapturedStdout();
-  EXPECT_NE(said.find("dir       2  ok       folder                 C:\\Work\n"), std::string::npos) << said;
-  EXPECT_NE(said.find("dir       3  DROPPED  folder does not exist  D:\\\xF0\x9F\x93\x81\n"), std::string::npos)
-      << said;
+  EXPECT_NE(said.find("dir       2  ok       folder                 C:\\Work\n"),
+            std::string::npos) << said;
+  EXPECT_NE(said.find("dir       3  DROPPED  folder does not exist  D:\\\xF0\x9F\x93\x81\n"),
+            std::string::npos) << said;
   // An ANSI line shows the bytes the file holds: a mark's byte as itself, a
   // lone lead byte as itself, each report line ended.
   addFile("C:\\Prog\\a.ini", "[dir]\nC:\\W\x01" "0041\nD:\\\x81\n%end\n");

@@ -4,7 +4,8 @@
 namespace {
 
 // What the finder lists for "cl", "cli" and the like.
-const std::string kClientRows = "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients";
+const std::string kClientRows =
+    "D:\\Work\\old-clients|Clients|Work › Client Notes|Work › old-clients";
 
 const char kFinderConfig[] = R"([system]
 @recent=5
@@ -29,7 +30,8 @@ class FinderTest : public RunTest {
  protected:
   void SetUp() override {
     RunTest::SetUp();
-    for (const char* folder : {"D:\\Clients", "D:\\Snow", "D:\\Proj_Notes", "D:\\Work\\Client Notes", "D:\\Work\\old-clients",
+    for (const char* folder : {"D:\\Clients", "D:\\Snow", "D:\\Proj_Notes",
+                               "D:\\Work\\Client Notes", "D:\\Work\\old-clients",
                                "D:\\Work\\Paris\\Chi", "D:\\Live\\Chicago", "D:\\Live\\Chi10",
                                "D:\\Live\\Chi9", "D:\\Gone"})
       addFolder(folder);
@@ -106,7 +108,8 @@ TEST_F(FinderTest, ChoicesAsAClickWouldMake) {
       {"a mark made before typing", mark("&Clients") + type('p'),
        {"ar\\chi", "Enter"},
        "  par\\chi [Work › Chi]\n  Enter on Work › Chi\n"
-       "copy undo C:\\in\\a.txt > D:\\Clients\ncopy undo C:\\in\\a.txt > D:\\Work\\Paris\\Chi\nbeep\n"},
+       "copy undo C:\\in\\a.txt > D:\\Clients\n"
+       "copy undo C:\\in\\a.txt > D:\\Work\\Paris\\Chi\nbeep\n"},
   };
   for (const Case& c : cases) {
     fake().finderKeys = c.keys;

@@ -165,7 +165,8 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
 
   // Text alone: a line naming a device is left out, the next taken.
   fake().clipboardBlocks.erase(plat::kClipboardFileList);
-  fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("C:\\nul\r\nC:\\b.txt\r\n");
+  fake().clipboardBlocks[plat::kClipboardUnicodeText] =
+      unicodeTextBlock("C:\\nul\r\nC:\\b.txt\r\n");
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
   fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("");
   EXPECT_EQ(collectClipboardSources(nullptr), 0);

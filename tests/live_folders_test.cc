@@ -61,8 +61,9 @@ TEST_F(RunTest, LiveNodesNeverRunOut) {
   const std::string config = "[dir]\nD:\\Top\\* | Top\n%end\n";
   std::vector<Step> inTurn = {openByKeyboard("Top")}, allOpen = inTurn;
   for (int s = 1; s <= 11; ++s) {
-    inTurn = inTurn + openByKeyboard("s" + std::to_string(s)) + closeSubmenu("s" + std::to_string(s));
-    allOpen = allOpen + openByKeyboard("s" + std::to_string(s));
+    std::string caption = "s" + std::to_string(s);
+    inTurn = inTurn + openByKeyboard(caption) + closeSubmenu(caption);
+    allOpen = allOpen + openByKeyboard(caption);
   }
   std::string log = run("C:\\in\\a.txt", inTurn + openByKeyboard("s11") + openByKeyboard("f200") +
                                                choose("ThisFolder"), {}, config);

@@ -5,9 +5,9 @@
 // marks is kept from the menu; others reach it.
 TEST_F(RunTest, OnlyAVisibleFolderItemIsMarked) {
   std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), closeSubmenu("Sub"),
-                             middleButton(), highlight("a.txt ( &1 )"), spacePeeked(), middleButton(),
-                             highlight(""), middleButton(), highlight("Work"), spaceUp(),
-                             choose("Alpha")};
+                             middleButton(), highlight("a.txt ( &1 )"), spacePeeked(),
+                             middleButton(), highlight(""), middleButton(), highlight("Work"),
+                             spaceUp(), choose("Alpha")};
   EXPECT_EQ(run("C:\\in\\a.txt", steps),
             withoutFirstLineFeed(R"(
 menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]

@@ -383,7 +383,8 @@ BOOL CALLBACK redrawIfShowing(HWND window, LPARAM menu) {
 
 void setChecked(PlatMenu menu, int item, BOOL byPosition, bool checked) {
   CheckMenuItem(static_cast<HMENU>(menu), static_cast<UINT>(item),
-                (byPosition ? MF_BYPOSITION : MF_BYCOMMAND) | (checked ? MF_CHECKED : MF_UNCHECKED));
+                (byPosition ? MF_BYPOSITION : MF_BYCOMMAND) |
+                    (checked ? MF_CHECKED : MF_UNCHECKED));
   // An open menu draws an item anew only when its highlight changes: the
   // window showing it is told, so the check shows on the item still
   // highlighted.

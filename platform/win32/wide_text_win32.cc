@@ -60,7 +60,8 @@ void appendPartly(const wchar_t* text, size_t length, std::string* out) {
   size_t half = length / 2;
   if (IS_LOW_SURROGATE(text[half]) && IS_HIGH_SURROGATE(text[half - 1])) --half;
   if (half == 0) half = 2;  // a pair followed by more
-  for (const auto& part : {std::make_pair(text, half), std::make_pair(text + half, length - half)}) {
+  for (const auto& part :
+       {std::make_pair(text, half), std::make_pair(text + half, length - half)}) {
     bool hasNul = wmemchr(part.first, 0, part.second) || wmemchr(part.first, 1, part.second);
     if (hasNul || !convertExactly(part.first, static_cast<int>(part.second), out))
       appendPartly(part.first, part.second, out);
