@@ -136,9 +136,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   // Wide, like every name from the system: a program folder the code page
   // cannot hold comes marked and forms no configuration path, instead of a
   // best-fit look-alike that may be another folder.
-  wchar_t module[kLongPathSize] = L"";
-  DWORD length = GetModuleFileNameW(nullptr, module, kLongPathSize);
-  std::string modulePath = markedFromWide(module, length < kLongPathSize ? length : 0);
+  const DWORD units = 2 * kPathUnits;
+  wchar_t module[units] = L"";
+  DWORD length = GetModuleFileNameW(nullptr, module, units);
+  std::string modulePath = markedFromWide(module, length < units ? length : 0);
   std::wstring className = wideFromMarked(deriveProgramNames(modulePath.c_str()));
   // Built from the wide command line: the ANSI one would carry best-fit
   // look-alikes of names the code page cannot hold.

@@ -13,21 +13,17 @@
 
 namespace {
 
-const size_t kValueLimit = 259;
-
 // The value after an option up to the first space (or the given stop
-// character) or the end of the text, at most 259 characters; *reachedLimit
-// tells that the value reached 259.
+// character) or the end of the text, whole; *tooLong tells that it is
+// longer than a path may be, and so names nothing.
 std::string optionValue(const char* commandLine, const char* option,
-                        char stop, bool* reachedLimit) {
-  *reachedLimit = false;
+                        char stop, bool* tooLong) {
+  *tooLong = false;
   const char* hit = findTextI(commandLine, option);
   std::string value;
   if (!hit) return value;
-  for (const char* p = hit + strlen(option);
-       *p && *p != stop && value.size() < kValueLimit; ++p)
-    value += *p;
-  *reachedLimit = value.size() >= kValueLimit;
+  for (const char* p = hit + strlen(option); *p && *p != stop; ++p) value += *p;
+  *tooLong = !fitsField(value, kPathSize);
   return value;
 }
 
@@ -85,7 +81,7 @@ void parseOptions(const char* commandLine) {
 
   RunState.groupName[0] = '\0';
   std::string group = optionValue(commandLine, "/#g=", ' ', &limit);
-  copyText(RunState.groupName, kPathSize, group.c_str());
+  copyWholeWord(RunState.groupName, kPathSize, group.c_str());
 
   if (hasOption(commandLine, "/#w")) RunState.confirm = kConfirmOff;
   if (hasOption(commandLine, "/#e")) RunState.openAfter = 1;
@@ -97,8 +93,7 @@ void parseOptions(const char* commandLine) {
   RunState.execName[0] = '\0';
   if (hasOption(commandLine, "/#a=")) {
     std::string name = optionValue(commandLine, "/#a=", ' ', &limit);
-    if (!name.empty()) {
-      copyText(RunState.execName, kPathSize, name.c_str());
+    if (!name.empty() && copyWholeWord(RunState.execName, kPathSize, name.c_str())) {
       RunState.execMode = kExecNamed;
     }
   } else if (hasOption(commandLine, "/#a")) {

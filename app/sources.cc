@@ -13,8 +13,6 @@
 
 namespace {
 
-const size_t kTokenLimit = 519;
-
 bool listFull() { return RunState.sourceCount >= kMaxSources; }
 
 void storeSource(const char* path) {
@@ -27,10 +25,18 @@ bool isPresetFolderValue(const char* text, size_t start) {
   return start >= 4 && memcmp(text + start - 4, "/#0=\"", 5) == 0;
 }
 
-// A name holding a character the code page cannot hold takes five bytes a
-// character: when that no longer fits, it is told as too long, never cut.
+// A name longer than Windows allows is told as too long, never cut: a
+// prefix of it would name another file. An option is no name.
 void leaveOutTooLong(const std::string& name) {
-  if (isUnheldName(name.c_str()) && strncmp(name.c_str(), "/#", 2) != 0) noteTooLongName(name);
+  if (strncmp(name.c_str(), "/#", 2) != 0) noteTooLongName(name);
+}
+
+// A name holding a byte the code page cannot read (a control byte stands
+// for such a byte) is no name: a guess at its character names another file.
+bool unreadableName(const std::string& name) {
+  for (unsigned char c : name)
+    if (c < 0x20 && c != static_cast<unsigned char>(kUnheldMark)) return true;
+  return !plat::ansiTextReadable(name.data(), name.size());
 }
 
 // Takes a finished token that started at index start of the text.
@@ -38,14 +44,13 @@ void finishCandidate(const char* text, size_t start, const std::string& token) {
   if (token.empty() || listFull() || isPresetFolderValue(text, start)) return;
   std::string expanded =
       Config.expandMacros ? expandPathMacros(token.c_str()) : token;
-  if (expanded.size() >= kLongPathSize) return leaveOutTooLong(expanded);
   char path[kLongPathSize];
-  copyText(path, sizeof path, expanded.c_str());
+  if (!copyWholeWord(path, sizeof path, expanded.c_str())) return leaveOutTooLong(expanded);
   unquoteSpaces(path);
   removeBlanks(path);
   // A device answers the existence test, but is no file to send; a trailing
   // dot or blank would have the test and the shell find another file.
-  if (isDeviceName(path) || pathRulesChangeName(path)) {
+  if (isDeviceName(path) || pathRulesChangeName(path) || unreadableName(path)) {
     noteInvalidName(path);
     return;
   }
@@ -94,7 +99,9 @@ void collectSources(const char* text, int textMode) {
       finish();
     } else if (c == '\r' || c == '\n' || c == '\t') {
       // dropped wherever they stand
-    } else if (token.size() < kTokenLimit) {
+    } else {
+      // Kept whole, however long: a word too long is refused whole as it
+      // finishes, never cut to a prefix naming another file.
       append(pos, c);
     }
   }
@@ -116,13 +123,13 @@ void takeClipboardNames(const std::vector<std::string>& names) {
     // expand a wildcard into files nobody named, write to a device, or reach
     // "x" for "x.".
     if (isWildcardName(name.c_str()) || isDeviceName(name.c_str()) ||
-        pathRulesChangeName(name.c_str())) {
+        pathRulesChangeName(name.c_str()) || unreadableName(name)) {
       noteInvalidName(name);
       continue;
     }
     char path[kPathSize];
     // Names of 260 characters or more do not fit a path and are left out.
-    if (!copyText(path, sizeof path, name.c_str())) {
+    if (!copyWholeWord(path, sizeof path, name.c_str())) {
       leaveOutTooLong(name);
       continue;
     }

@@ -10,8 +10,8 @@ enum : int {
   kMaxMembers = 10,
   kMaxPrograms = 10,
   kMaxUserMacros = 10,
-  kMacroNameSize = 20,
-  kSearchPathSize = 5200,
+  kMacroNameSize = 20 * kBytesPerUnit,
+  kSearchPathSize = 5200 * kBytesPerUnit,
   kMaxRecent = 20,  // folders the recent list holds at most
 };
 

@@ -21,19 +21,29 @@ const char kExecMarker[] = "[exec]";
 
 bool isSectionEnd(const char* line) { return beginsWithKey(line, "%end"); }
 
-size_t readConfigLine(const std::string& text, size_t offset, char* line) {
+size_t readConfigLine(const std::string& text, size_t offset, char* line, size_t* units) {
+  size_t lineFeed = text.find('\n', offset);
+  size_t stop = lineFeed == std::string::npos ? text.size() : lineFeed;
   size_t kept = 0;
-  for (size_t pos = offset; pos < text.size(); ++pos) {
+  bool overflow = false;
+  for (size_t pos = offset; pos < stop; ++pos) {
     char c = text[pos];
-    if (c == '\n') {
-      line[kept] = '\0';
-      return pos - offset + 1;
-    }
     if (c == '\r' || c == '\t') continue;
-    if (kept < kConfigLineLimit) line[kept++] = c;
+    if (kept < kConfigLineSize - 1) line[kept++] = c;
+    else overflow = true;
   }
   line[kept] = '\0';
-  return 0;
+  // Counted only when the bytes could be too many: a byte is at most a unit.
+  size_t count = kept;
+  if (overflow) count = fieldUnits(kConfigLineSize);
+  else if (kept > kConfigLineLimit) count = unitCount(line, kept);
+  if (units) *units = count;
+  if (count > kConfigLineLimit) {
+    std::string shown = line;  // what of the line is shown: a line is never cut to be read
+    cutText(&shown, kConfigLineLimit);
+    memcpy(line, shown.c_str(), shown.size() + 1);
+  }
+  return lineFeed == std::string::npos ? 0 : lineFeed - offset + 1;
 }
 
 bool lineUnusable(const char* line) {
@@ -46,10 +56,11 @@ size_t readUserMacros(const std::string& text, size_t offset) {
   size_t taken = readConfigLine(text, offset, line);
   if (taken == 0) return 0;
   while (UserMacros.count < kMaxUserMacros) {
-    size_t bytes = readConfigLine(text, offset + taken, line);
+    size_t units = 0;
+    size_t bytes = readConfigLine(text, offset + taken, line, &units);
     if (bytes == 0) break;
     const char* bar = strstr(line, " | ");
-    if (!bar || lineUnusable(line)) break;
+    if (!bar || lineUnusable(line) || units > kConfigLineLimit) break;
     int i = UserMacros.count++;
     copyTextN(UserMacros.name[i], kMacroNameSize, line,
               static_cast<size_t>(bar - line));
@@ -84,8 +95,10 @@ bool readConfigurationFile(std::string* text) {
 void takeProgram(const std::string& value, char* field, const char* what,
                  SectionReader& reader, bool* filerLink) {
   std::string path;
-  if (locateProgram(value.c_str(), 1, &path) &&
-      !plat::pathIsDirectory(path.c_str()) && path.size() < kPathSize) {
+  if (!fitsField(value, kPathSize)) {
+    reader.report(kLineDropped, tooLongReason(unitCount(value), kWindowsPathLimit).c_str());
+  } else if (locateProgram(value.c_str(), 1, &path) &&
+      !plat::pathIsDirectory(path.c_str()) && fitsField(path, kPathSize)) {
     copyText(field, kPathSize, path.c_str());
     if (filerLink) *filerLink = true;
     reader.report(kLineTaken, what);
@@ -125,6 +138,8 @@ void takeSearchPath(const char* value, SectionReader& reader) {
 void readBaseFolderLine(const std::string& value, SectionReader& reader) {
   if (plat::pathIsDirectory(RunState.baseFolder))
     reader.report(kLineSkipped, "start folder already set");
+  else if (!fitsField(value, kPathSize))
+    reader.report(kLineDropped, tooLongReason(unitCount(value), kWindowsPathLimit).c_str());
   else if (takeBaseFolder(value))
     reader.report(kLineTaken, "browser start folder");
   else

@@ -7,8 +7,8 @@
 #include "platform/platform.h"
 
 enum : int {
-  kConfigLineLimit = 517,  // characters kept of a line
-  kConfigLineSize = 520,   // the buffer a line is read into
+  kConfigLineLimit = 517,                  // UTF-16 units a line may hold
+  kConfigLineSize = 520 * kBytesPerUnit,   // the buffer a line is read into
 };
 
 // The sections' markers, found anywhere in the text.
@@ -20,11 +20,13 @@ bool isSectionEnd(const char* line);
 // box has been shown and the run must end).
 int loadConfiguration(PlatWindow hostWindow);
 
-// One line from offset: CR and TAB removed, at most kConfigLineLimit
-// characters kept in line[kConfigLineSize]. Returns the bytes the line takes
-// with its line feed, or 0 when the text ends before a line feed (such a
-// line is never read).
-size_t readConfigLine(const std::string& text, size_t offset, char* line);
+// One line from offset, CR and TAB removed, into line[kConfigLineSize];
+// *units (when asked) gets its length in UTF-16 units. A line longer than
+// kConfigLineLimit units is never read: line then holds only what is shown
+// of it. Returns the bytes the line takes with its line feed, or 0 when the
+// text ends before a line feed (such a line is never read).
+size_t readConfigLine(const std::string& text, size_t offset, char* line,
+                      size_t* units = nullptr);
 
 // A line holding text the file's encoding could not give or a character the
 // code page cannot hold.

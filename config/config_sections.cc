@@ -34,7 +34,8 @@ SectionReader::SectionReader(const std::string& text, const char* marker,
 
 bool SectionReader::next() {
   while (!empty_) {
-    size_t bytes = readConfigLine(text_, offset_, buffer_);
+    size_t units = 0;
+    size_t bytes = readConfigLine(text_, offset_, buffer_, &units);
     if (bytes == 0) {
       // Every section reader stops at its %end: reaching the end is a
       // section that never ended.
@@ -53,6 +54,11 @@ bool SectionReader::next() {
     // the code page cannot hold is no such thing: it travels marked.
     if (!passes && lineUnusable(trimmed_)) {
       report(kLineDropped, "not readable in the file's encoding");
+      continue;
+    }
+    // Taken whole or not at all: a part of a line may name another folder.
+    if (!passes && units > kConfigLineLimit) {
+      report(kLineDropped, tooLongReason(units, "a line holds 517").c_str());
       continue;
     }
     expanded_ = expandedValue(trimmed_);
@@ -153,21 +159,29 @@ bool takeParameterLine(const std::string& line, bool* afterProgram, const char* 
   return true;
 }
 
+const char kWindowsPathLimit[] = "Windows allows 259";
+
+std::string tooLongReason(size_t units, const char* limit) {
+  return "too long (" + std::to_string(units) + " characters; " + limit + ")";
+}
+
 std::string expandedValue(const char* value) {
   return Config.expandMacros ? expandPathMacros(value) : std::string(value);
 }
 
 namespace {
 
-// A folder as the tables store it; false when it names no existing folder
-// or is too long to be stored whole (a cut path would name another folder).
-bool existingFolder(const std::string& text, char* folder) {
-  if (text.empty() || !folderPathFits(text.size())) return false;
+// A folder as the tables store it; the reason it is not one otherwise: it
+// names no existing folder, or is longer than Windows allows (a cut path
+// would name another folder).
+std::string folderProblem(const std::string& text, char* folder) {
+  if (text.empty()) return "folder does not exist";
+  if (!fitsField(text, kPathSize)) return tooLongReason(unitCount(text), kWindowsPathLimit);
   copyText(folder, kPathSize, text.c_str());
   addBackslash(folder, kPathSize);
-  if (!plat::pathIsDirectory(folder)) return false;
+  if (!plat::pathIsDirectory(folder)) return "folder does not exist";
   normaliseFolder(folder, kPathSize);  // "\" (the current drive's root) stays
-  return true;
+  return std::string();
 }
 
 int appendDirEntry(int kind, int level) {
@@ -179,8 +193,9 @@ int appendDirEntry(int kind, int level) {
 }
 
 // A folder line's kind: a live folder ends in "\*" (the star taken off),
-// any other line names the folder itself. -1 when it names no folder.
-int readFolderLine(const std::string& line, int level) {
+// any other line names the folder itself. -1 when it names no folder, and
+// *problem says why.
+int readFolderLine(const std::string& line, int level, std::string* problem) {
   std::string folderText, caption;
   bool hasCaption = splitEntry(line, &folderText, &caption);
   int kind = kDirFolder;
@@ -193,7 +208,8 @@ int readFolderLine(const std::string& line, int level) {
     }
   }
   char folder[kPathSize];
-  if (!existingFolder(folderText, folder)) return -1;
+  *problem = folderProblem(folderText, folder);
+  if (!problem->empty()) return -1;
   int i = appendDirEntry(kind, level);
   copyText(DirEntries.folder[i], kPathSize, folder);
   if (hasCaption) {
@@ -217,6 +233,7 @@ void readDirSection(const std::string& text) {
   int level = 0;
   std::vector<int> openers;  // the line of each submenu still open
   bool folderSinceOpener = false;
+  std::string problem;
   while (reader.next()) {
     const char* line = reader.line();
     if (reader.atEnd()) break;
@@ -238,11 +255,11 @@ void readDirSection(const std::string& text) {
       appendDirEntry(kDirSubmenuEnd, level--);
       openers.pop_back();
       reader.report(kLineTaken, "end of submenu");
-    } else if (int kind = readFolderLine(reader.expanded(), level); kind >= 0) {
+    } else if (int kind = readFolderLine(reader.expanded(), level, &problem); kind >= 0) {
       folderSinceOpener = true;
       reader.report(kLineTaken, kind == kDirLive ? "live folder" : "folder");
     } else {
-      reader.report(kLineDropped, droppedEntryReason(line, "folder does not exist"));
+      reader.report(kLineDropped, droppedEntryReason(line, problem.c_str()));
     }
   }
   // The entries after it went into the submenu: worth a word, as the menu
@@ -294,8 +311,9 @@ void readGroupSection(const std::string& text) {
       reader.report(kLineDropped, "outside any group");
     } else {
       char folder[kPathSize];
-      if (!existingFolder(reader.expanded(), folder)) {
-        reader.report(kLineDropped, "folder does not exist");
+      std::string problem = folderProblem(reader.expanded(), folder);
+      if (!problem.empty()) {
+        reader.report(kLineDropped, problem.c_str());
         if (Groups.missingCount[g] < kMaxMembers)
           copyText(Groups.missing[g][Groups.missingCount[g]++], kPathSize,
                    reader.expanded().c_str());

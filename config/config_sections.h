@@ -57,6 +57,9 @@ const char* droppedEntryReason(const char* line, const char* reason);
 // stands outside quotes). Any line ends the program's claim.
 bool takeParameterLine(const std::string& line, bool* afterProgram, const char* program,
                        char* field, const SectionReader& reader, const char* what);
+// "too long (N characters; LIMIT)": a line or a name refused whole.
+extern const char kWindowsPathLimit[];  // "Windows allows 259"
+std::string tooLongReason(size_t units, const char* limit);
 // Expands a value when macros are on, cut at the expansion limit.
 std::string expandedValue(const char* value);
 

@@ -31,8 +31,13 @@ void readExecSection(const std::string& text) {
     std::string programText, caption;
     bool hasCaption = splitEntry(line, &programText, &caption);
     std::string path;
+    if (!fitsField(programText, kPathSize)) {
+      reader.report(kLineDropped, tooLongReason(unitCount(programText), kWindowsPathLimit).c_str());
+      dropped = true;
+      continue;
+    }
     if (!locateProgram(programText.c_str(), 1, &path) ||
-        plat::pathIsDirectory(path.c_str()) || path.size() >= kPathSize) {
+        plat::pathIsDirectory(path.c_str()) || !fitsField(path, kPathSize)) {
       reader.report(kLineDropped, droppedEntryReason(line.c_str(), "program not found"));
       dropped = true;
       continue;

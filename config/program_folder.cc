@@ -14,7 +14,7 @@ bool pathInProgramFolder(char* out, const char* name) {
 }
 
 bool takeBaseFolder(const std::string& value) {
-  if (!folderPathFits(value.size())) return false;
+  if (!fitsField(value, kPathSize)) return false;
   char folder[kPathSize];
   copyText(folder, sizeof folder, value.c_str());
   addBackslash(folder, sizeof folder);

@@ -11,7 +11,7 @@
 
 namespace {
 
-// A look-up's answer: 0, or 260 or more, is a failure.
+// A look-up's answer: 0, or the field's size or more (too long), is a failure.
 bool usable(unsigned length) { return length > 0 && length < kPathSize; }
 
 bool fullPathOf(const char* name, std::string* path) {
@@ -58,28 +58,26 @@ void readSearchPathFile(const char* fileName) {
   size_t assignment = findTextI(text, "path=", 0);
   bool oneLine = assignment != std::string::npos;
   size_t start = oneLine ? assignment + 5 : 0;
-  size_t stored = 0;
-  while (start < text.size() && stored < kSearchPathSize - 1) {
+  std::string stored;
+  while (start < text.size()) {
     size_t lineStart = start == 0 ? 0 : text.rfind('\n', start - 1) + 1;
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
+    std::string part;
+    for (char c : text.substr(start, end - start))
+      if (c != '\t' && c != '\r') part += c;
     // A folder the file's encoding cannot give would be searched as a
-    // fragment: the whole line is left out. A character is never cut.
+    // fragment: the whole line is left out. A part that no longer fits is
+    // left out whole with the rest, never cut into a prefix of a folder.
     if (!lineUnusable(text.substr(lineStart, end - lineStart).c_str())) {
-      for (size_t k = 0; k < line.size(); k += nextCharLength(line.c_str() + k)) {
-        size_t length = nextCharLength(line.c_str() + k);
-        if (stored + length > kSearchPathSize - 1) break;
-        if (line[k] == '\t' || line[k] == '\r') continue;
-        line.copy(Config.searchPath + stored, length, k);
-        stored += length;
-      }
+      if (!fitsField(stored + part, kSearchPathSize)) break;
+      stored += part;
     }
     if (oneLine) break;
     start = end + 1;
   }
-  Config.searchPath[stored] = '\0';
-  if (stored > 0) Config.searchPathSet = 1;
+  copyText(Config.searchPath, kSearchPathSize, stored.c_str());
+  if (!stored.empty()) Config.searchPathSet = 1;
 }
 
 ProgramKind programKindOf(const char* program) {

@@ -53,9 +53,12 @@ std::vector<ListLine> listLinesOf(const std::string& bytes) {
       lines.push_back({utf16FromBytes(line, kEncodingUtf8), line});
   } else if (encoding == kEncodingAnsi) {
     for (const std::string& line : splitLines(bytes)) {
-      // No name holds the mark's byte: it is not taken for a character.
-      std::u16string units = line.find(kUnheldMark) == std::string::npos
-                                 ? plat::utf16FromAnsi(line) : std::u16string(1, kUnreadableUnit);
+      // No name holds the mark's byte, and a byte the code page cannot read
+      // is never guessed into a character: such a line names nothing.
+      bool readable = line.find(kUnheldMark) == std::string::npos &&
+                      plat::ansiTextReadable(line.data(), line.size());
+      std::u16string units =
+          readable ? plat::utf16FromAnsi(line) : std::u16string(1, kUnreadableUnit);
       lines.push_back({units, utf8FromUtf16(units)});
     }
   } else {
@@ -89,7 +92,7 @@ bool folderReachable(const char* folder) {
 std::string recentListPath() {
   PathParts parts = splitPath(RunState.configPath);
   std::string path = parts.drive + parts.folder + parts.name + ".recent";
-  return path.size() < kPathSize ? path : std::string();
+  return fitsField(path, kPathSize) ? path : std::string();
 }
 
 std::vector<RecentLine> recentLinesOf(const std::string& bytes) {
@@ -100,7 +103,7 @@ std::vector<RecentLine> recentLinesOf(const std::string& bytes) {
     if (line.units.find(u'\0') != std::u16string::npos) continue;
     std::string folder = plat::ansiFromUtf16(line.units);
     if (!isAbsoluteFolder(folder)) continue;
-    bool shown = folderPathFits(folder.size()) && !lineUnusable(folder.c_str());
+    bool shown = fitsField(folder, kPathSize) && !lineUnusable(folder.c_str());
     if (shown) {
       char normalised[kPathSize];
       copyText(normalised, sizeof normalised, folder.c_str());

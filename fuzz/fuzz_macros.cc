@@ -25,10 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     copyText(UserMacros.value[UserMacros.count++], kPathSize, line.substr(bar + 3).c_str());
   }
   std::string out = expandPathMacros(input.c_str());
-  if (out.size() > kMacroTextLimit) __builtin_trap();
+  if (unitCount(out) > kMacroTextLimit) __builtin_trap();
   Config.expandMacros = 1;
-  std::string filled =
-      fillDestinationPlaceholders(input.c_str(), out.substr(0, 259).c_str(), kProgramDirect);
-  if (filled.size() > kParameterTextLimit) __builtin_trap();
+  char destination[kPathSize];
+  copyText(destination, sizeof destination, out.c_str());
+  std::string filled;
+  bool fits = fillDestinationPlaceholders(input.c_str(), destination, kProgramDirect, &filled);
+  if (fits && unitCount(filled) > kParameterTextLimit) __builtin_trap();
   return 0;
 }

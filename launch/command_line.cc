@@ -85,7 +85,9 @@ void launchWithItems(SourceForm form, const std::string& prefix,
                      const std::vector<std::string>& names, const std::string& tail) {
   bool anyItem;
   std::string line = buildCommandLine(form, prefix, names, tail, &anyItem);
-  if (anyItem) launchProgram(RunState.execProgram, line.c_str());
+  // Never started with a list Windows would cut: said with the list's size.
+  if (anyItem && !launchProgram(RunState.execProgram, line.c_str()))
+    noteCommandTooLong(static_cast<int>(names.size()));
   tellLeftOutNames(RunState.hostWindow);
 }
 

@@ -1,12 +1,29 @@
 #include "launch/launcher.h"
 
+#include <cstring>
+
 #include "launch/command_items.h"
 #include "platform/platform.h"
 #include "state/left_out_names.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
-void launchProgram(const char* program, const char* parameters) {
+namespace {
+
+// Windows takes a command line of at most 32,767 UTF-16 units with its NUL;
+// a longer one is cut, and the program reads a cut name or a shortened list.
+const size_t kCommandLineUnits = 32767;
+
+}  // namespace
+
+bool commandLineFits(const char* program, const char* parameters) {
+  // The program's name quoted, a blank, the parameters and the NUL.
+  return unitCount(program, strlen(program)) + unitCount(parameters, strlen(parameters)) + 4 <=
+         kCommandLineUnits;
+}
+
+bool launchProgram(const char* program, const char* parameters) {
+  if (!commandLineFits(program, parameters)) return false;
   if (plat::pathFileExists(program)) {
     PathParts parts = splitPath(program);
     std::string workingFolder = parts.drive + parts.folder;
@@ -17,6 +34,7 @@ void launchProgram(const char* program, const char* parameters) {
     // the system's file manager.
     plat::shellExecute(parameters, nullptr, nullptr);
   }
+  return true;
 }
 
 bool programMayReceive(const char* program, const std::string& name) {
@@ -27,8 +45,10 @@ bool programMayReceive(const char* program, const std::string& name) {
 }
 
 void launchWithName(const char* program, const std::string& name) {
-  if (!plat::pathFileExists(program))
-    return launchProgram(program, quoteSpaces(name.c_str()).c_str());
+  if (!plat::pathFileExists(program)) {
+    launchProgram(program, quoteSpaces(name.c_str()).c_str());
+    return;
+  }
   if (!programMayReceive(program, name)) return;
   launchProgram(program,
                 commandLineItem(name, kQuoteWhenSpecialOrBlank, programKindOf(program)).c_str());

@@ -2,9 +2,12 @@
 
 #include <string>
 
+// The whole command line stays within what Windows hands a program.
+bool commandLineFits(const char* program, const char* parameters);
 // Starts program with parameters in the program's own folder; when no such
-// program exists, the shell opens the parameter text itself.
-void launchProgram(const char* program, const char* parameters);
+// program exists, the shell opens the parameter text itself. False, and
+// nothing started, when the command line would be too long to hand over.
+bool launchProgram(const char* program, const char* parameters);
 // Whether program may be handed the name: one a program started through
 // cmd.exe cannot receive safely is noted and said in the notice box.
 bool programMayReceive(const char* program, const std::string& name);

@@ -16,19 +16,17 @@ void fillEach(std::string* text, const char* pattern, const std::string& value,
   for (size_t pos = findTextI(*text, pattern, 0); pos != std::string::npos;) {
     const std::string& filled = insideQuotes(*text, pos) ? value : item;
     text->replace(pos, patternLength, filled);
-    cutText(text, kParameterTextLimit);
     pos = findTextI(*text, pattern, pos + filled.size());
   }
 }
 
 }  // namespace
 
-std::string fillDestinationPlaceholders(const char* paramTemplate, const char* destination,
-                                        ProgramKind kind) {
+bool fillDestinationPlaceholders(const char* paramTemplate, const char* destination,
+                                 ProgramKind kind, std::string* filled) {
   // Macros first, so a user macro whose value holds %P gets it filled too.
-  std::string text = Config.expandMacros ? expandPathMacros(paramTemplate)
-                                         : std::string(paramTemplate);
-  cutText(&text, kParameterTextLimit);
+  std::string& text = *filled;
+  text = Config.expandMacros ? expandPathMacros(paramTemplate) : std::string(paramTemplate);
 
   // A stored bare drive is spelled as its root in both forms: "Q:" alone
   // names the drive's current folder, not the root.
@@ -37,5 +35,7 @@ std::string fillDestinationPlaceholders(const char* paramTemplate, const char* d
   if (plat::pathIsDirectory(destination)) addBackslash(&asFolder);
   fillEach(&text, "%P", asFolder, kind);
   fillEach(&text, "%-P", plain, kind);
-  return text;
+  // Never cut: a cut text hands the program another name, or drops the
+  // placeholder of the names.
+  return fitsField(text, (kParameterTextLimit + 1) * kBytesPerUnit);
 }

@@ -39,7 +39,7 @@ void appendLiveSubfolders(int node, const std::string& path, std::vector<FinderE
   if (plat::listSubfolders(LiveNodes.folder[node], kLiveWaitMs, &found) != plat::kListed) return;
   int unshown = 0;
   std::vector<std::string> names = offeredSubfolders(node, found, &unshown);
-  std::sort(names.begin(), names.end(), logicalLess);
+  sortLikeFileManager(&names, names.size());
   for (const std::string& name : names) {
     std::string folder = pathInFolder(LiveNodes.folder[node], name);
     entries->push_back(entryFor({kMarkLiveNode, -1}, folder, path + kPathJoint + name, name, true));

@@ -11,7 +11,6 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool nodeMarked(int node) { return isMarked({kMarkLiveNode, node}); }
 
@@ -140,7 +139,7 @@ std::vector<std::string> offeredSubfolders(int node, const std::vector<plat::Sub
     // A name no path can hold, or one the path rules would spell as
     // another's, would name another folder: it is counted, never offered.
     if (nameChangedByPaths(subfolder.name) ||
-        !folderPathFits(pathInFolder(LiveNodes.folder[node], subfolder.name).size())) {
+        !fitsField(pathInFolder(LiveNodes.folder[node], subfolder.name), kPathSize)) {
       ++*unshown;
       continue;
     }
@@ -149,29 +148,53 @@ std::vector<std::string> offeredSubfolders(int node, const std::vector<plat::Sub
   return offered;
 }
 
-bool logicalLess(const std::string& a, const std::string& b) {
+namespace {
+
+bool isDigitUnit(char16_t u) { return u >= u'0' && u <= u'9'; }
+
+// Where the digit run starting at i ends.
+size_t digitRunEnd(const std::u16string& s, size_t i) {
+  while (i < s.size() && isDigitUnit(s[i])) ++i;
+  return i;
+}
+
+// The file manager's order over the real names, the same under every code
+// page: case ignored, digit runs by value ("2" before "10").
+bool logicalLess(const std::u16string& a, const std::u16string& b) {
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
-    if (isDigit(a[i]) && isDigit(b[j])) {
-      size_t endA = std::min(a.find_first_not_of("0123456789", i), a.size());
-      size_t endB = std::min(b.find_first_not_of("0123456789", j), b.size());
+    if (isDigitUnit(a[i]) && isDigitUnit(b[j])) {
+      size_t endA = digitRunEnd(a, i), endB = digitRunEnd(b, j);
       // By value: leading zeros dropped, then the longer run is larger.
-      size_t startA = std::min(a.find_first_not_of('0', i), endA);
-      size_t startB = std::min(b.find_first_not_of('0', j), endB);
-      std::string runA = a.substr(startA, endA - startA), runB = b.substr(startB, endB - startB);
+      while (i + 1 < endA && a[i] == u'0') ++i;
+      while (j + 1 < endB && b[j] == u'0') ++j;
+      std::u16string runA = a.substr(i, endA - i), runB = b.substr(j, endB - j);
       if (runA.size() != runB.size()) return runA.size() < runB.size();
       if (runA != runB) return runA < runB;
       i = endA;
       j = endB;
       continue;
     }
-    char x = foldAscii(a[i]), y = foldAscii(b[j]);
-    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    unsigned x = foldUnit(a[i] >= u'A' && a[i] <= u'Z' ? a[i] + 0x20 : a[i]);
+    unsigned y = foldUnit(b[j] >= u'A' && b[j] <= u'Z' ? b[j] + 0x20 : b[j]);
+    if (x != y) return x < y;
     ++i;
     ++j;
   }
   if ((a.size() - i) != (b.size() - j)) return a.size() - i < b.size() - j;
   return a < b;  // the same but for case: a fixed order all the same
+}
+
+}  // namespace
+
+void sortLikeFileManager(std::vector<std::string>* names, size_t first) {
+  std::vector<std::pair<std::u16string, std::string>> keyed;
+  keyed.reserve(names->size());
+  for (std::string& name : *names) keyed.emplace_back(plat::utf16FromAnsi(name), std::move(name));
+  // Only the first ones in order are needed: the rest is not sorted.
+  std::partial_sort(keyed.begin(), keyed.begin() + first, keyed.end(),
+                    [](const auto& x, const auto& y) { return logicalLess(x.first, y.first); });
+  for (size_t k = 0; k < keyed.size(); ++k) (*names)[k] = std::move(keyed[k].second);
 }
 
 void fillLiveMenu(PlatMenu submenu, int node) {
@@ -188,8 +211,7 @@ void fillLiveMenu(PlatMenu submenu, int node) {
   std::vector<std::string> shown = offeredSubfolders(node, found, &unshown);
   std::vector<bool> holding = nodesHoldingMarks();
   size_t listed = std::min<size_t>(shown.size(), kLiveShownFolders);
-  // Only the first 200 in order are needed: the rest is not sorted.
-  std::partial_sort(shown.begin(), shown.begin() + listed, shown.end(), logicalLess);
+  sortLikeFileManager(&shown, listed);
   if (listed > 0) plat::appendMenuItem(submenu, kMenuSeparator, kOtherSeparatorId, "");
   for (size_t k = 0; k < listed; ++k) {
     int child = liveNodeFor(pathInFolder(LiveNodes.folder[node], shown[k]).c_str(), node);
@@ -219,7 +241,7 @@ UiText newFolderNameProblem(const std::string& parent, const std::string& name) 
   if (name.back() == '.' || name.back() == ' ') return kTextNameBadEnd;
   if (isDeviceName(name.c_str())) return kTextNameDevice;
   std::string path = pathInFolder(parent.c_str(), name);
-  if (!folderPathFits(path.size())) return kTextNameTooLong;
+  if (!fitsField(path, kPathSize)) return kTextNameTooLong;
   if (plat::pathFileExists(path.c_str()) && !plat::pathIsDirectory(path.c_str()))
     return kTextNameIsFile;
   return kUiTextCount;

@@ -49,7 +49,9 @@ std::vector<std::string> offeredSubfolders(int node, const std::vector<plat::Sub
 
 // folder + "\" + name, with one backslash and a drive's root spelled whole.
 std::string pathInFolder(const char* folder, const std::string& name);
-// File-manager order: case ignored, digit runs compared by their value.
-bool logicalLess(const std::string& a, const std::string& b);
+// The file manager's order over the names as Windows holds them (UTF-16),
+// the same under every code page: case ignored, digit runs compared by
+// their value. The first `first` names are put in order, the rest left.
+void sortLikeFileManager(std::vector<std::string>* names, size_t first);
 // Why a typed new folder's name is refused, kUiTextCount when it is taken.
 UiText newFolderNameProblem(const std::string& parent, const std::string& name);

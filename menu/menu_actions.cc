@@ -146,8 +146,13 @@ bool performDestination(PlatWindow window, const DestinationAction& action) {
   if (RunState.execMode != kExecNone) {
     for (const std::string& folder : action.folders) {
       if (!programMayReceive(RunState.execProgram, folder)) continue;
-      std::string filled = fillDestinationPlaceholders(RunState.execParams, folder.c_str(),
-                                                       programKindOf(RunState.execProgram));
+      std::string filled;
+      if (!fillDestinationPlaceholders(RunState.execParams, folder.c_str(),
+                                       programKindOf(RunState.execProgram), &filled)) {
+        noteCommandTooLong(RunState.sourceCount);
+        tellLeftOutNames(window);
+        continue;
+      }
       if (contents) launchWithFolderContents(filled.c_str());
       else launchWithSources(filled.c_str());
       RunState.sentCount++;
@@ -173,9 +178,14 @@ void openDestination(const char* destinationFolder) {
   if (!plat::pathFileExists(Config.filerPath) || !Config.filerParams[0])
     return launchWithName(Config.filerPath, withDriveRoot(destinationFolder));
   if (!programMayReceive(Config.filerPath, destinationFolder)) return;
-  launchProgram(Config.filerPath,
-                fillDestinationPlaceholders(Config.filerParams, destinationFolder,
-                                            programKindOf(Config.filerPath)).c_str());
+  std::string filled;
+  if (fillDestinationPlaceholders(Config.filerParams, destinationFolder,
+                                  programKindOf(Config.filerPath), &filled)) {
+    launchProgram(Config.filerPath, filled.c_str());
+  } else {
+    noteCommandTooLong(0);
+    tellLeftOutNames(RunState.hostWindow);
+  }
 }
 
 void runNamedGroup(PlatWindow window, int group) {

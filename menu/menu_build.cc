@@ -95,7 +95,7 @@ std::string recentItemText(int k) {
   std::string text;
   if (k < 10) text = std::string("&") + static_cast<char>('0' + (k + 1) % 10) + " ";
   text += withLiteralAmpersands(Recent.folder[k]);
-  cutText(&text, kPathSize - 1);
+  cutText(&text, kMaxPathUnits);
   return text;
 }
 
@@ -156,10 +156,11 @@ void appendGroupItems(PlatMenu menu) {
 
 namespace {
 
-// Fits "prefix + name + suffix" into a 260-byte item, shortening the name.
+// Fits "prefix + name + suffix" into an item of 259 characters, shortening
+// the name: a caption, shown, never used as a name.
 std::string fitItemText(const char* prefix, std::string name,
                         const std::string& suffix) {
-  size_t room = kPathSize - 1 - strlen(prefix) - suffix.size();
+  size_t room = kMaxPathUnits - unitCount(prefix, strlen(prefix)) - unitCount(suffix);
   cutText(&name, room);
   return prefix + name + suffix;
 }

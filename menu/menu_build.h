@@ -44,5 +44,5 @@ void forgetDirSubmenus();
 // A submenu about to be destroyed: its handle names its entry no more.
 void forgetDirSubmenu(PlatMenu submenu);
 
-// The source item's text, cut so it always fits its 260-byte buffer.
+// The source item's text, cut so it always fits 259 characters.
 std::string sourceItemText();

@@ -96,6 +96,8 @@ enum UiText {
   kTextBatchUnsafeAdvice,
   kTextGroupSentNothing,    // a group whose folders are all missing
   kTextGroupSentNothingAdvice,
+  kTextCommandTooLong,      // "%d" names: a program's command line too long
+  kTextCommandTooLongAdvice,
   kUiTextCount,
 };
 
@@ -108,6 +110,11 @@ enum UiText {
 // exactly. No file name holds the byte itself, and a mark is never cut: a
 // name that no longer fits its field once marked is too long, not shorter.
 const char kUnheldMark = '\x01';
+// Windows counts a name's length in UTF-16 units; inside, a unit takes at
+// most this many bytes: a mark 5, a double-byte character 2, UTF-8 (code
+// page 65001) 3, or 4 for a pair. A field of n * kBytesPerUnit bytes holds
+// every name of n - 1 units, whatever its script and the code page.
+enum : size_t { kBytesPerUnit = 5 };
 
 // A part of a message box: a text, then one line per name, then "N more".
 struct BoxSection {
@@ -115,6 +122,7 @@ struct BoxSection {
   std::vector<std::string> lines;  // marked names shown as they really are
   int moreCount;                   // a kTextMoreNames line when > 0
   UiText advice = kUiTextCount;    // what the user can do, after the names
+  int number = 0;                  // fills the text's "%d", if it has one
 };
 
 namespace plat {
@@ -122,8 +130,9 @@ namespace plat {
 // --- file system ---
 bool pathFileExists(const char* path);  // files and folders alike
 bool pathIsDirectory(const char* path);
-// Like GetFullPathNameA / SearchPathA: the length written, 0 on failure, or
-// the size needed when it does not fit (callers treat >= size as failure).
+// Like GetFullPathNameA / SearchPathA into a field of size bytes: the length
+// written, 0 on failure, or size or more when the result holds more UTF-16
+// units than the field (size / kBytesPerUnit - 1).
 // The result comes from the wide calls: a character the code page cannot
 // hold comes marked (kUnheldMark), never as a best-fit look-alike.
 unsigned fullPathName(const char* name, char* out, unsigned size);
@@ -138,12 +147,15 @@ bool readWholeFile(const char* path, OpenMode mode, std::string* text);
 bool listFolder(const char* pattern, std::vector<std::string>* names);
 // The shell's special folder, marked like every name from the system; false
 // when there is none or it does not fit.
-bool specialFolderPath(PlatWindow owner, int csidl, char* out /* 260 */);
+bool specialFolderPath(PlatWindow owner, int csidl, char* out /* 260 units */);
 void localDate(int* year, int* month, int* day);
-// True for a lead byte of a double-byte character in the ANSI code page.
-bool isLeadByte(unsigned char c);
-// True when those bytes are one character the ANSI code page can read.
-bool ansiCharReadable(const char* bytes, size_t length);
+// The bytes a character starting with this byte takes in the ANSI code
+// page: 2 for a double-byte lead byte, 2 to 4 for a UTF-8 lead byte (code
+// page 65001), else 1. Whether the rest follows is the caller's to check.
+int ansiCharBytes(unsigned char lead);
+// True when the bytes are text the ANSI code page can read, every byte a
+// part of a valid character (an empty text is).
+bool ansiTextReadable(const char* bytes, size_t length);
 // UTF-16 text in the ANSI code page without best fit: a character the code
 // page cannot hold comes marked (kUnheldMark), as names from the system do.
 std::string ansiFromUtf16(const std::u16string& text);

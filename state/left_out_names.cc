@@ -31,6 +31,7 @@ struct LeftOutNames {
 
 struct LeftOutRecord {
   LeftOutNames tooLong, invalid, batchUnsafe;
+  int commandTooLong = -1;  // the names of a command line not handed over; -1: none
 };
 
 LeftOutRecord& leftOut() {
@@ -70,11 +71,17 @@ void noteInvalidName(const std::string& name) { leftOut().invalid.note(name); }
 
 void noteBatchUnsafeName(const std::string& name) { leftOut().batchUnsafe.note(name); }
 
+void noteCommandTooLong(int names) { leftOut().commandTooLong = names; }
+
 bool tellLeftOutNames(PlatWindow window) {
   std::vector<BoxSection> sections;
   leftOut().tooLong.takeSection(kTextTooLongNames, kTextTooLongAdvice, &sections);
   leftOut().invalid.takeSection(kTextInvalidNames, kTextInvalidAdvice, &sections);
   leftOut().batchUnsafe.takeSection(kTextBatchUnsafeNames, kTextBatchUnsafeAdvice, &sections);
+  if (leftOut().commandTooLong >= 0)
+    sections.push_back({kTextCommandTooLong, {}, 0, kTextCommandTooLongAdvice,
+                        leftOut().commandTooLong});
+  leftOut().commandTooLong = -1;
   if (sections.empty()) return false;
   plat::setForegroundWindow(window);
   plat::messageBoxWithSections(window, sections, kTextNoticeTitle);

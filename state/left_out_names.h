@@ -30,6 +30,9 @@ void noteTooLongName(const std::string& name);
 void noteInvalidName(const std::string& name);
 // A name a program started through cmd.exe cannot be handed safely.
 void noteBatchUnsafeName(const std::string& name);
+// A program was not started: its command line, with a list of that many
+// names, would be longer than Windows hands over.
+void noteCommandTooLong(int names);
 // Shows the names noted since the last box in one box titled as a notice,
 // a section per kind: the first 20 names and the number of the rest. True
 // when it showed one.

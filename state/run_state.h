@@ -5,17 +5,16 @@
 
 #include "platform/platform.h"
 
+// Fields are sized in UTF-16 units, Windows' count (kBytesPerUnit bytes
+// each): a path field holds 259 units and its NUL, as Windows allows.
 enum : int {
-  kPathSize = 260,
-  kLongPathSize = 520,
+  kPathUnits = 260,
+  kMaxPathUnits = kPathUnits - 1,
+  kPathSize = kPathUnits * kBytesPerUnit,
+  kLongPathSize = 2 * kPathUnits * kBytesPerUnit,
   kMaxSources = 1000,
   kNotSet = 9,  // settings the command line and configuration both give
 };
-
-// A folder's path fits its 260-byte field with the backslash a look-up
-// adds to it and the NUL: 258 bytes at most. A longer one is refused, as a
-// path cut to fit would name another folder.
-inline bool folderPathFits(size_t length) { return length < kPathSize - 1; }
 
 // RunState.transferMode
 enum : int { kTransferCopy = 0, kTransferMove = 1 /* kNotSet: not given */ };

@@ -32,14 +32,18 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   launchWithSources("no placeholder");
   EXPECT_EQ(takeLog(), "");
 
-  // Destination placeholders, bounded.
-  EXPECT_EQ(fillDestinationPlaceholders((std::string(1035, 'x') + "%P").c_str(), "D:\\dir",
-                                        kProgramDirect).size(),
-            kParameterTextLimit);
+  // Destination placeholders: a text of more than 1039 characters is
+  // refused, never cut.
+  std::string filled;
+  for (size_t length : {1032u, 1033u})
+    EXPECT_EQ(fillDestinationPlaceholders((std::string(length, 'x') + "%P").c_str(), "D:\\dir",
+                                          kProgramDirect, &filled),
+              length == 1032) << length;
   // A drive root is stored bare, but "Q:" alone names the drive's current
   // folder: programs get the root in both forms.
   addFolder("Q:\\");
-  EXPECT_EQ(fillDestinationPlaceholders("[%P][%-P]", "Q:", kProgramDirect), "[Q:\\][Q:\\]");
+  fillDestinationPlaceholders("[%P][%-P]", "Q:", kProgramDirect, &filled);
+  EXPECT_EQ(filled, "[Q:\\][Q:\\]");
   copyText(Config.filerParams, kPathSize, "/o %P");  // of no file manager: not used
   openDestination("Q:");
   EXPECT_EQ(takeLog(), "run Q:\\|(none)|(none)\n") << "the shell opens the root itself";

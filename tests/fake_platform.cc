@@ -24,7 +24,8 @@ const char* const kTextNames[] = {
     "ThisFolder", "NewFolder...", "UnshownFolders", "MoreFolders", "NoResponse", "NotFound",
     "NewFolderTitle", "NewFolderPrompt", "NameEmpty", "NameBadCharacter", "NameBadEnd",
     "NameDevice", "NameTooLong", "NameIsFile", "FolderNotMade", "Finder", "FinderNothing", "Cancel",
-    "BatchUnsafeNames", "BatchUnsafeAdvice", "GroupSentNothing", "GroupSentNothingAdvice"};
+    "BatchUnsafeNames", "BatchUnsafeAdvice", "GroupSentNothing", "GroupSentNothingAdvice",
+    "CommandTooLong", "CommandTooLongAdvice"};
 static_assert(sizeof kTextNames / sizeof *kTextNames == kUiTextCount, "names");
 
 // A whole mark's UTF-16 unit; -1 where the text holds none at i.
@@ -119,7 +120,11 @@ void add(const std::string& path, bool folder, const std::string& content) {
   world->entries[key] = {fullOf(path), folder, content};
 }
 
+std::u16string unitsOf(const std::string& text);
+
+// Into a field of size bytes, which holds size / kBytesPerUnit - 1 units.
 unsigned writeResult(const std::string& s, char* out, unsigned size) {
+  if (unitsOf(s).size() + 1 > size / kBytesPerUnit) return size;
   if (s.size() + 1 > size) return static_cast<unsigned>(s.size() + 1);
   memcpy(out, s.c_str(), s.size() + 1);
   return static_cast<unsigned>(s.size());
@@ -227,16 +232,49 @@ namespace {
 
 // UTF-16 of ANSI text: ASCII, the few CP932 characters of kHeld, and marks
 // standing for their units.
+bool leadOf932(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+int utf8Bytes(unsigned char c) {
+  return c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xC2 && c <= 0xDF ? 2 : 1;
+}
+
+// One character of the code page at p: its length, or 0 when it is none.
+size_t readableCharAt(const unsigned char* p, size_t left) {
+  if (p[0] < 0x80) return 1;
+  if (world->codePage == 1252) return 1;
+  if (world->codePage == 932) {
+    if (p[0] >= 0xA1 && p[0] <= 0xDF) return 1;
+    bool trail = left >= 2 && p[1] >= 0x40 && p[1] <= 0xFC && p[1] != 0x7F;
+    return leadOf932(p[0]) && trail ? 2 : 0;
+  }
+  size_t n = static_cast<size_t>(utf8Bytes(p[0]));
+  if (n == 1 || n > left) return 0;
+  for (size_t k = 1; k < n; ++k)
+    if ((p[k] & 0xC0) != 0x80) return 0;
+  return n;
+}
+
+
 std::u16string unitsOf(const std::string& text) {
   std::u16string out;
   for (size_t i = 0; i < text.size(); ++i) {
     char16_t unit = static_cast<unsigned char>(text[i]);
     if (long marked = markAt(text, i); marked >= 0) {  // a mark cut short is U+0001
-      unit = static_cast<char16_t>(marked);
+      out += static_cast<char16_t>(marked);
       i += 4;
+      continue;
+    }
+    if (world->codePage == 65001 && unit >= 0x80) {
+      // As the real conversion asked to fail on invalid input: a byte that
+      // is no part of a sequence is U+0001, never a guess.
+      auto p = reinterpret_cast<const unsigned char*>(text.data()) + i;
+      size_t n = readableCharAt(p, text.size() - i);
+      out += n ? utf16FromBytes(text.substr(i, n), kEncodingUtf8) : std::u16string(1, u'\x0001');
+      i += n ? n - 1 : 0;
+      continue;
     }
     for (const auto& [held, bytes] : kHeld) {
-      if (text.compare(i, bytes.size(), bytes) != 0) continue;
+      if (world->codePage != 932 || text.compare(i, bytes.size(), bytes) != 0) continue;
       unit = held;
       i += bytes.size() - 1;
       break;
@@ -332,7 +370,7 @@ bool listFolder(const char* pattern, std::vector<std::string>* names) {
 bool specialFolderPath(PlatWindow, int csidl, char* out) {
   auto it = world->specialFolders.find(csidl);
   if (it == world->specialFolders.end()) return false;
-  return writeResult(it->second, out, 260) < 260;
+  return writeResult(it->second, out, kPathSize) < kPathSize;
 }
 
 void localDate(int* year, int* month, int* day) {
@@ -341,25 +379,39 @@ void localDate(int* year, int* month, int* day) {
   *day = world->day;
 }
 
-bool isLeadByte(unsigned char c) {  // code page 932
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+
+int ansiCharBytes(unsigned char c) {
+  if (world->codePage == 65001) return utf8Bytes(c);
+  return world->codePage == 932 && leadOf932(c) ? 2 : 1;
 }
 
-bool ansiCharReadable(const char* bytes, size_t length) {  // code page 932
-  auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  if (length == 1) return byte(0) < 0x80 || (byte(0) >= 0xA1 && byte(0) <= 0xDF);
-  return length == 2 && isLeadByte(byte(0)) && byte(1) >= 0x40 && byte(1) <= 0xFC &&
-         byte(1) != 0x7F;
+bool ansiTextReadable(const char* bytes, size_t length) {
+  auto p = reinterpret_cast<const unsigned char*>(bytes);
+  for (size_t pos = 0; pos < length;) {
+    size_t n = readableCharAt(p + pos, length - pos);
+    if (n == 0) return false;
+    pos += n;
+  }
+  return true;
 }
 
-// Code page 932 for ASCII and the few characters the tests write.
+// Code page 932 for ASCII and the few characters the tests write; 1252 for
+// Latin-1; 65001 as UTF-8, a lone surrogate marked.
 std::string ansiFromUtf16(const std::u16string& text) {
   std::string out;
-  for (char16_t unit : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    char16_t unit = text[i];
     auto it = kHeld.find(unit);
-    if (unit > 0 && unit < 0x80)
+    bool pair = i + 1 < text.size() && unit >= 0xD800 && unit <= 0xDBFF &&
+                text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
+    if (unit > 1 && unit < 0x80)
       out += static_cast<char>(unit);
-    else if (it != kHeld.end())
+    else if (world->codePage == 65001 && unit > 1 && (pair || !surrogate))
+      out += utf8FromUtf16(text.substr(i, pair ? 2 : 1)), i += pair;
+    else if (world->codePage == 1252 && unit >= 0xA0 && unit <= 0xFF)
+      out += static_cast<char>(unit);
+    else if (world->codePage == 932 && it != kHeld.end())
       out += it->second;
     else
       out += kUnheldMark + hex(unit, 4);
@@ -539,6 +591,7 @@ void messageBoxWithSections(PlatWindow, const std::vector<BoxSection>& sections,
   std::string line = std::string("box ") + kTextNames[title] + ":";
   for (const BoxSection& s : sections) {
     line += std::string(" ") + kTextNames[s.text];
+    if (s.number) line += "(" + std::to_string(s.number) + ")";
     for (const std::string& name : s.lines) line += " " + name;
     if (s.moreCount) line += " +" + std::to_string(s.moreCount);
     if (s.advice != kUiTextCount) line += std::string(" ") + kTextNames[s.advice];

@@ -99,18 +99,24 @@ beep
 )"));
 }
 
-// Each row: two folder names in the order the file manager shows them.
+// Each row: two folder names in the order the file manager shows them,
+// compared as Windows holds them, so a marked name sorts by its character.
 TEST_F(RunTest, FileManagerOrder) {
-  const std::pair<const char*, const char*> ordered[] = {
+  const std::string hangul = "\x01" "D55C\x01" "AE00", eclair = "\x01" "00E9clair",
+                    emile = "\x01" "00C9mile";
+  const std::pair<std::string, std::string> ordered[] = {
       {"2", "10"},  {"file9", "file10"}, {"a", "B"},  {"abc", "abd"},
       {"x", "x1"},  {"a9c", "a10b"},     {"07", "8"},
-      {"007", "7"},  // the same value: by their bytes
+      {"007", "7"},  // the same value: by their units
+      {"a", hangul}, {"apple", eclair}, {eclair, emile}, {"zebra", emile},
   };
   for (const auto& [first, second] : ordered) {
-    EXPECT_TRUE(logicalLess(first, second)) << first << " before " << second;
-    EXPECT_FALSE(logicalLess(second, first)) << first << " before " << second;
+    for (const auto& pair : {std::vector<std::string>{first, second}, {second, first}}) {
+      std::vector<std::string> names = pair;
+      sortLikeFileManager(&names, 2);
+      EXPECT_EQ(names, (std::vector<std::string>{first, second})) << first << " before " << second;
+    }
   }
-  EXPECT_FALSE(logicalLess("Ab", "Ab")) << "nothing comes before itself";
 }
 
 // A new folder on the way: the dialog names the parent and offers the first
@@ -180,7 +186,7 @@ TEST_F(RunTest, NewFolderNames) {
       {"\x95\x5C", ""},  // 表: its trail byte is no backslash
       {"name.", "NameBadEnd"},
       {"com1.txt", "NameDevice"},
-      {std::string(251, 'n'), "NameTooLong"},  // D:\Live\ and the name: 260 with the NUL
+      {std::string(252, 'n'), "NameTooLong"},  // D:\Live\ and the name: 260 characters
       {"f.txt", "NameIsFile"},
   };
   for (const auto& [name, refusal] : names) {

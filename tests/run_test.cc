@@ -66,11 +66,11 @@ browse BrowseCopy C:\in
 copy undo C:\in\a.txt > D:\Café
 beep
 )"},
-      {"a browser answer too long once marked is told, never cut", "C:\\in\\a.txt",
-       {browserAnswers(unheld("D:\\" + std::string(255, 'n') + "#")), choose("a.txt ( &1 )")},
+      {"a browser answer of 260 characters is told, never cut", "C:\\in\\a.txt",
+       {browserAnswers(unheld("D:\\" + std::string(256, 'n') + "#")), choose("a.txt ( &1 )")},
        "\nmenu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]\nmenu closed\n"
        "browse BrowseCopy C:\\in"
-       "\nfront\nbox Notice: TooLongNames D:\\" + std::string(255, 'n') + "é TooLongAdvice\n"},
+       "\nfront\nbox Notice: TooLongNames D:\\" + std::string(256, 'n') + "é TooLongAdvice\n"},
       {"a device among the sources is told, and the rest go", "C:\\in\\a.txt nul", {choose("Work")},
        R"(
 front

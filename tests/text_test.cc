@@ -26,18 +26,56 @@ TEST_F(TextTest, DoubleByteCharactersStayWhole) {
   EXPECT_TRUE(endsWithBackslash("\\"));
 }
 
-// Copies and appends that do not fit say so and never cut a character in two.
+// Lengths are counted as Windows counts them, in UTF-16 units, whatever
+// the script and the code page. Each row: a name, the code page it is held
+// in, and whether a path's field takes it (259 units) whole.
+TEST_F(TextTest, APathHolds259CharactersOfAnyScript) {
+  const std::string e = unheld("#"), pair = "\x01" "D83D\x01" "DE00", smile = "\xF0\x9F\x98\x80";
+  auto times = [](const std::string& text, int n) {
+    std::string out;
+    for (int k = 0; k < n; ++k) out += text;
+    return out;
+  };
+  const struct {
+    const char* what;
+    int codePage;
+    std::string name;
+    bool fits;
+  } rows[] = {
+      {"259 ASCII", 932, std::string(259, 'a'), true},
+      {"260 ASCII", 932, std::string(260, 'a'), false},
+      {"259 marked letters (1,295 bytes)", 932, times(e, 259), true},
+      {"260 marked letters", 932, times(e, 260), false},
+      {"129 marked surrogate pairs and one more", 932, times(pair, 129) + "a", true},
+      {"130 marked surrogate pairs", 932, times(pair, 130), false},
+      {"200 double-byte characters (400 bytes)", 932, times(KA, 200), true},
+      {"260 double-byte characters", 932, times(KA, 260), false},
+      {"259 Hangul letters in UTF-8", 65001, times("\xED\x95\x9C", 259), true},
+      {"129 UTF-8 emoji (a pair each) and one more", 65001, times(smile, 129) + "a", true},
+      {"130 UTF-8 emoji", 65001, times(smile, 130), false},
+  };
+  for (const auto& row : rows) {
+    fake().codePage = row.codePage;
+    char field[kPathSize] = "x";
+    EXPECT_EQ(copyWholeWord(field, sizeof field, row.name.c_str()), row.fits) << row.what;
+    EXPECT_EQ(field, row.fits ? row.name : "") << row.what << ": whole or not at all";
+  }
+}
+
+// Copies and appends that do not fit say so and never cut a character in
+// two: a field of 5 units holds 4 and its NUL.
 TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
-  char out[5];
-  EXPECT_FALSE(copyText(out, sizeof out, "abc" KA));  // 5 bytes do not fit in 4
-  EXPECT_STREQ(out, "abc");
-  EXPECT_TRUE(copyText(out, sizeof out, "ab" KA));
+  char out[5 * kBytesPerUnit];
+  EXPECT_FALSE(copyText(out, sizeof out, "abc" KA "x"));
+  EXPECT_STREQ(out, "abc" KA) << "the double-byte character is one unit";
   EXPECT_FALSE(appendText(out, sizeof out, "x"));
   std::string cut = "ab" SO SO;
-  cutText(&cut, 5);
+  cutText(&cut, 3);
   EXPECT_EQ(cut, "ab" SO);
-  EXPECT_FALSE(copyText(out, sizeof out, unheld("a#").c_str())) << "a mark is never cut";
-  EXPECT_STREQ(out, "a");
+  fake().codePage = 65001;
+  EXPECT_FALSE(copyText(out, sizeof out, "abc\xF0\x9F\x98\x80"));
+  EXPECT_STREQ(out, "abc") << "a pair is two units, never cut";
+  fake().codePage = 932;
   char path[8] = "C:\\x";
   EXPECT_TRUE(addBackslash(path, sizeof path));
   EXPECT_TRUE(addBackslash(path, sizeof path));  // once only
@@ -103,7 +141,7 @@ TEST_F(TextTest, ShellStringHelpers) {
       {"blanks around", removeBlanks, " a b ", "a b"},
   };
   for (const Case& c : cases) {
-    char text[16];
+    char text[kPathSize];
     copyText(text, sizeof text, c.text);
     c.change(text);
     EXPECT_STREQ(text, c.result) << c.what;

@@ -1,5 +1,6 @@
 #include "text/ansi_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/platform.h"
@@ -42,23 +43,40 @@ __attribute__((noinline)) size_t markedLength(const char* p) {
   return 5;
 }
 
+// At a UTF-8 lead byte of n: n when n - 1 continuation bytes follow, else 1
+// (a byte that is no part of a character stands alone).
+__attribute__((noinline)) size_t utf8Length(const char* p, int n) {
+  for (int k = 1; k < n; ++k)
+    if ((static_cast<unsigned char>(p[k]) & 0xC0) != 0x80) return 1;
+  return static_cast<size_t>(n);
+}
+
 // Length of the character starting at p: 2 for a complete double-byte pair,
-// 5 for a marked one, which is never cut.
+// 2 to 4 for a complete UTF-8 sequence, 5 for a marked one; none is cut.
 // Walked for every character of every scan: kept small enough to inline.
 inline size_t charLength(const char* p) {
   unsigned char c = static_cast<unsigned char>(p[0]);
   if (c < 0x80) return c == kUnheldMark ? markedLength(p) : 1;  // never a lead byte
-  return plat::isLeadByte(c) && p[1] != '\0' ? 2 : 1;
+  int n = plat::ansiCharBytes(c);
+  if (n == 2) return p[1] != '\0' ? 2 : 1;
+  return n == 1 ? 1 : utf8Length(p, n);
 }
 
-// The largest cut <= max that does not split a double-byte character.
-size_t safeCut(const char* text, size_t length, size_t max) {
-  if (length <= max) return length;
-  size_t pos = 0;
-  while (pos < max) {
+// Windows' count of a character of that length: a UTF-8 sequence of four
+// bytes stands for a surrogate pair, two units; every other character one.
+inline size_t unitsOfChar(size_t length) { return length == 4 ? 2 : 1; }
+
+// The largest cut <= length holding at most maxUnits UTF-16 units, at a
+// character's boundary. No character takes less than a byte a unit, so a
+// text of maxUnits bytes or fewer is whole without a walk.
+size_t safeCut(const char* text, size_t length, size_t maxUnits) {
+  if (length <= maxUnits) return length;
+  size_t pos = 0, units = 0;
+  while (pos < length) {
     size_t step = charLength(text + pos);
-    if (pos + step > max) break;
+    if (pos + step > length || units + unitsOfChar(step) > maxUnits) break;
     pos += step;
+    units += unitsOfChar(step);
   }
   return pos;
 }
@@ -108,9 +126,25 @@ size_t lastCharOffset(const char* text) {
 
 size_t nextCharLength(const char* p) { return charLength(p); }
 
+size_t unitCount(const char* text, size_t length) {
+  size_t units = 0;
+  for (size_t pos = 0; pos < length;) {
+    size_t step = charLength(text + pos);
+    pos += step;
+    units += unitsOfChar(step);
+  }
+  return units;
+}
+
+size_t unitCount(const std::string& text) { return unitCount(text.c_str(), text.size()); }
+
+bool fitsField(const std::string& text, size_t size) {
+  return text.size() <= fieldUnits(size) || unitCount(text) <= fieldUnits(size);
+}
+
 bool copyTextN(char* dst, size_t size, const char* src, size_t count) {
   if (size == 0) return false;
-  size_t n = safeCut(src, count, size - 1);
+  size_t n = safeCut(src, count, fieldUnits(size));
   memmove(dst, src, n);
   dst[n] = '\0';
   return n == count;
@@ -120,14 +154,24 @@ bool copyText(char* dst, size_t size, const char* src) {
   return copyTextN(dst, size, src, strlen(src));
 }
 
-bool appendText(char* dst, size_t size, const char* src) {
-  size_t used = strlen(dst);
-  if (used >= size) return false;
-  return copyText(dst + used, size - used, src);
+bool copyWholeWord(char* dst, size_t size, const char* src) {
+  if (copyText(dst, size, src)) return true;
+  if (size > 0) dst[0] = '\0';
+  return false;
 }
 
-void cutText(std::string* text, size_t max) {
-  if (text->size() > max) text->resize(safeCut(text->c_str(), text->size(), max));
+bool appendText(char* dst, size_t size, const char* src) {
+  size_t used = strlen(dst);
+  size_t room = fieldUnits(size) - std::min(fieldUnits(size), unitCount(dst, used));
+  size_t count = strlen(src);
+  size_t n = safeCut(src, count, room);
+  memmove(dst + used, src, n);
+  dst[used + n] = '\0';
+  return n == count;
+}
+
+void cutText(std::string* text, size_t maxUnits) {
+  if (text->size() > maxUnits) text->resize(safeCut(text->c_str(), text->size(), maxUnits));
 }
 
 const char* findTextI(const char* text, const char* needle) {

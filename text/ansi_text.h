@@ -9,18 +9,39 @@
 #include <cstddef>
 #include <string>
 
-// Bytes of the character at p: 2 for a complete double-byte character, 5
-// for a marked one (kUnheldMark and four hex digits), so neither is cut.
+#include "platform/platform.h"
+
+// Bytes of the character at p: 2 for a complete double-byte character, 2 to
+// 4 for a complete UTF-8 one (code page 65001), 5 for a marked one
+// (kUnheldMark and four hex digits), so none is cut.
 size_t nextCharLength(const char* p);
 
-// Copies src into dst[size], cut to size - 1 bytes without splitting a
-// double-byte character. Returns false when src had to be cut.
+// Lengths are Windows' own: UTF-16 units, whatever the script and the code
+// page. A field of size bytes (n * kBytesPerUnit) holds n - 1 of them.
+constexpr size_t fieldUnits(size_t size) {
+  return size < kBytesPerUnit ? 0 : size / kBytesPerUnit - 1;
+}
+// The UTF-16 units of a text: one a character, two for a UTF-8 sequence
+// of four bytes (a surrogate pair); a marked character is one.
+size_t unitCount(const char* text, size_t length);
+size_t unitCount(const std::string& text);
+// The text fits a field of size bytes.
+bool fitsField(const std::string& text, size_t size);
+
+// Copies src into the field dst[size], cut to its units at a character's
+// boundary. Returns false when src had to be cut: for a text shown (a
+// caption) the cut is harmless; a name is never cut (copyWholeWord).
 bool copyText(char* dst, size_t size, const char* src);
 bool copyTextN(char* dst, size_t size, const char* src, size_t count);
 bool appendText(char* dst, size_t size, const char* src);
+// The one rule of every scan that takes a word (an argument, a name of a
+// clipboard list or text, a value of a configuration line) into a field: a
+// word is taken whole or not at all, as a prefix of a name names another
+// file. False, and dst empty, when src does not fit.
+bool copyWholeWord(char* dst, size_t size, const char* src);
 
-// Cuts a text to at most max bytes without splitting a double-byte character.
-void cutText(std::string* text, size_t max);
+// Cuts a text to at most maxUnits UTF-16 units at a character's boundary.
+void cutText(std::string* text, size_t maxUnits);
 
 // StrStrIA: first occurrence of needle at a character boundary, ignoring
 // ASCII case; null when absent or needle is empty.

@@ -101,18 +101,24 @@ void appendLine(const std::u16string& line, std::string* out) {
   *out += plat::ansiFromUtf16(readable);
 }
 
-// ANSI text with every line that holds a NUL byte, or the byte of a mark
-// (which would be taken for a character the file never held), marked
-// unreadable, and its NULs taken out.
-std::string withNulLinesMarked(const std::string& bytes) {
-  if (bytes.find('\0') == std::string::npos && bytes.find(kUnheldMark) == std::string::npos)
-    return bytes;
+// A line of ANSI bytes that names nothing whole: a NUL, the byte of a mark
+// (which would be taken for a character the file never held), or a byte
+// the code page cannot read (which would become a guessed character, such
+// as U+FFFD where the code page is UTF-8).
+bool ansiLineUnreadable(const std::string& line) {
+  return line.find('\0') != std::string::npos || line.find(kUnheldMark) != std::string::npos ||
+         !plat::ansiTextReadable(line.data(), line.size());
+}
+
+// ANSI text with every unreadable line marked so, and its NULs taken out.
+std::string withUnreadableLinesMarked(const std::string& bytes) {
+  if (!ansiLineUnreadable(bytes)) return bytes;  // the common case, in one look
   std::string out;
   for (size_t start = 0; start < bytes.size();) {
     size_t end = bytes.find('\n', start);
     end = end == std::string::npos ? bytes.size() : end + 1;
     std::string line = bytes.substr(start, end - start);
-    if (line.find('\0') != std::string::npos || line.find(kUnheldMark) != std::string::npos) {
+    if (ansiLineUnreadable(line)) {
       line.erase(std::remove(line.begin(), line.end(), '\0'), line.end());
       out += kUnreadableLine;
     }
@@ -164,7 +170,7 @@ std::u16string utf16FromBytes(const std::string& bytes, TextEncoding encoding) {
 std::string ansiFromFileBytes(const std::string& bytes, TextEncoding* detected) {
   TextEncoding encoding = detectTextEncoding(bytes);
   if (detected) *detected = encoding;
-  if (encoding == kEncodingAnsi) return withNulLinesMarked(bytes);
+  if (encoding == kEncodingAnsi) return withUnreadableLinesMarked(bytes);
   std::u16string text = utf16FromBytes(bytes, encoding);
   // A NUL would end the text for every C-string reader behind this point:
   // its line is unreadable instead, and the lines after it are read.

@@ -65,7 +65,7 @@ std::string printable(const char* line) {
     bool mark = *p == kUnheldMark;
     if (*p == kUnreadableLine) {
       length = 1;
-    } else if (mark ? fileEncoding != kEncodingAnsi : plat::ansiCharReadable(p, length)) {
+    } else if (mark ? fileEncoding != kEncodingAnsi : plat::ansiTextReadable(p, length)) {
       out.append(p, length);
     } else {
       char shown[8];

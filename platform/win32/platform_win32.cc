@@ -9,6 +9,7 @@
 #include <shlwapi.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "platform/platform.h"
 #include "platform/win32/ui_texts_win32.h"
@@ -23,9 +24,12 @@ bool pathIsDirectory(const char* path) {
 
 namespace {
 
-// A name from the system into out[size] with the ANSI calls' contract: its
-// length, or the size it needs when it does not fit.
-unsigned copyName(const std::string& name, char* out, unsigned size) {
+// A name from the system into the field out[size] with the ANSI calls'
+// contract: its length in bytes, or size or more when it does not fit. It
+// fits by Windows' own count, its UTF-16 units, whatever its script.
+unsigned copyName(const wchar_t* wide, size_t units, char* out, unsigned size) {
+  if (units + 1 > size / kBytesPerUnit) return size;
+  std::string name = markedFromWide(wide, units);
   if (name.size() + 1 > size) return static_cast<unsigned>(name.size() + 1);
   memcpy(out, name.c_str(), name.size() + 1);
   return static_cast<unsigned>(name.size());
@@ -39,7 +43,7 @@ unsigned wideResult(Call call, char* out, unsigned size) {
   std::wstring result(needed, L'\0');
   DWORD length = call(&result[0], needed);
   if (length == 0 || length >= needed) return 0;
-  return copyName(markedFromWide(result.c_str(), length), out, size);
+  return copyName(result.c_str(), length, out, size);
 }
 
 }  // namespace
@@ -103,8 +107,8 @@ bool specialFolderPath(PlatWindow owner, int csidl, char* out) {
   wchar_t folder[MAX_PATH] = L"";
   if (!SHGetSpecialFolderPathW(static_cast<HWND>(owner), folder, csidl, FALSE))
     return false;
-  unsigned length = copyName(markedFromWide(folder), out, MAX_PATH);
-  if (length < MAX_PATH) return true;
+  const unsigned size = MAX_PATH * kBytesPerUnit;
+  if (copyName(folder, wcslen(folder), out, size) < size) return true;
   out[0] = '\0';
   return false;
 }
@@ -117,11 +121,31 @@ void localDate(int* year, int* month, int* day) {
   *day = now.wDay;
 }
 
-bool isLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != 0; }
+namespace {
 
-bool ansiCharReadable(const char* bytes, size_t length) {
-  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, static_cast<int>(length),
-                             nullptr, 0) > 0;
+struct CharBytesTable {
+  unsigned char bytes[256];
+  CharBytesTable() {
+    bool utf8 = GetACP() == CP_UTF8;
+    for (int c = 0; c < 256; ++c) {
+      if (!utf8) bytes[c] = IsDBCSLeadByte(static_cast<BYTE>(c)) ? 2 : 1;
+      else bytes[c] = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c <= 0xEF ? 3
+                      : c >= 0xC2 && c <= 0xDF ? 2 : 1;
+    }
+  }
+};
+
+}  // namespace
+
+int ansiCharBytes(unsigned char lead) {
+  // Asked for every byte beyond ASCII of every scan: one table, made once.
+  static const CharBytesTable table;
+  return table.bytes[lead];
+}
+
+bool ansiTextReadable(const char* bytes, size_t length) {
+  return length == 0 || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes,
+                                            static_cast<int>(length), nullptr, 0) > 0;
 }
 
 std::string ansiFromUtf16(const std::u16string& text) {
@@ -282,7 +306,7 @@ void messageBoxWithSections(PlatWindow owner,
   std::wstring body;
   for (const BoxSection& section : sections) {
     if (!body.empty()) body += L"\r\n\r\n";
-    body += uiText(section.text);
+    body += uiTextWithNumber(section.text, section.number);
     for (const std::string& line : section.lines)
       body += L"\r\n" + wideFromMarked(line);
     if (section.moreCount > 0)

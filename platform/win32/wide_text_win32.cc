@@ -107,10 +107,14 @@ std::wstring wideFromMarked(const std::string& text) {
 std::wstring wideFromCodePage(const char* bytes, size_t length,
                               unsigned codePage) {
   if (length == 0) return std::wstring();
-  int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(length),
-                              nullptr, 0);
-  if (n <= 0) return std::wstring();
+  // Where the ANSI code page is UTF-8, a byte that is no part of a valid
+  // sequence would become U+FFFD, a real character a file can hold: such a
+  // text names nothing instead (U+0001, like a mark cut short).
+  bool utf8 = codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8);
+  DWORD flags = utf8 ? MB_ERR_INVALID_CHARS : 0;
+  int n = MultiByteToWideChar(codePage, flags, bytes, static_cast<int>(length), nullptr, 0);
+  if (n <= 0) return utf8 ? std::wstring(1, L'\x0001') : std::wstring();
   std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(length), &out[0], n);
+  MultiByteToWideChar(codePage, flags, bytes, static_cast<int>(length), &out[0], n);
   return out;
 }
