@@ -31,6 +31,13 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   }
   launchWithSources("no placeholder");
   EXPECT_EQ(takeLog(), "");
+  // A list Windows would cut starts nothing, and says how many names it held.
+  List many;
+  for (int k = 0; k < 1000; ++k) many.push_back("C:\\" + std::to_string(k) + std::string(30, 'n'));
+  for (const std::string& name : many) addFile(name);
+  setSources(many);
+  launchWithSources("%M");
+  EXPECT_EQ(takeLog(), "front\nbox Notice: CommandTooLong(1000) CommandTooLongAdvice\n");
 
   // Destination placeholders: a text of more than 1039 characters is
   // refused, never cut.

@@ -399,6 +399,7 @@ TEST_F(ConfigTest, WhatEachEncodingGives) {
   struct Case {
     const char* what;
     std::string file, report, tables;
+    int codePage = 932;
   } cases[] = {
       {"UTF-8 as Notepad saves it: café names café, never cafe", group,
        "ok member: D:\\caf" + unheld("#"),
@@ -411,8 +412,13 @@ TEST_F(ConfigTest, WhatEachEncodingGives) {
        "group \"G\" D:\\Photos\n"},
       {"a NUL before the markers hides nothing", kNul + "\n[dir]\nC:\\Work\n%end\n",
        "ok folder: C:\\Work", "folder C:\\Work \"Work\"\n"},
+      {"a line saved in another code page where it is UTF-8: dropped, never guessed",
+       "[group]\n{G\nD:\\caf\xE9\nD:\\Photos\n}\n%end\n", unreadable + "D:\\caf",
+       "group \"G\" D:\\Photos\n", 65001},
   };
+  addFolder("D:\\caf\xEF\xBF\xBD");  // what a guess of that byte would name
   for (const Case& c : cases) {
+    fake().codePage = c.codePage;
     reports.clear();
     ASSERT_EQ(load(c.file), 1) << c.what;
     EXPECT_NE(reports.find(c.report), std::string::npos) << c.what << "\n" << reports;

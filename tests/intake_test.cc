@@ -184,6 +184,22 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
   collectSources("\"  com1 \" C:\\b.txt", kCommandLineText);
   tellLeftOutNames(nullptr);
   EXPECT_EQ(takeLog(), "front\nbox Notice: InvalidNames C:\\nul com1 InvalidAdvice\n");
+
+  // Where the code page is UTF-8, an ANSI list or text naming café in
+  // another code page names nothing: never its look-alike caf\uFFFD.txt.
+  fake().codePage = 65001;
+  addFile("C:\\caf\xEF\xBF\xBD.txt");
+  addFile("C:\\b.txt");
+  std::string ansiList = std::string(20, '\0') + "C:\\caf\xE9.txt" + std::string(1, '\0') +
+                         "C:\\b.txt" + std::string(2, '\0');
+  ansiList[0] = 20;
+  fake().clipboardBlocks = {{plat::kClipboardFileList, ansiList},
+                            {plat::kClipboardText, "C:\\caf\xE9.txt\r\nC:\\b.txt"}};
+  for (bool list : {true, false}) {
+    if (!list) fake().clipboardBlocks.erase(plat::kClipboardFileList);
+    EXPECT_EQ(collectClipboardSources(nullptr), 1);
+    EXPECT_EQ(sources(), List{"C:\\b.txt"}) << list;
+  }
 }
 
 // The program's names from its own path, the arguments after its name, and
