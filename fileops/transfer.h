@@ -1,4 +1,5 @@
-// Copy and move through the shell's file operation.
+// Copy and move through the shell's file operation, to folders given: what
+// a choice sends to is worked out before (menu/destination_plan.h).
 #pragma once
 
 #include <string>
@@ -6,12 +7,10 @@
 
 #include "platform/platform.h"
 
-// The marked destinations in the order they receive: [dir] entries in table
-// order, then live folders as they were offered, then recent folders in
-// list order.
-std::vector<const char*> markedFolders();
-// Sends every source to the target: a group index 0..9, or 10 for the
-// marked [dir] entries; with a preset level the target is ignored.
-void transferSourceList(PlatWindow window, int target);
+// Sends every source to each folder in turn: a copy to all but the last,
+// which is moved to when mode is kTransferMove. A failure, a cancel or a
+// folder gone stops the rest.
+void transferSourceList(PlatWindow window, const std::vector<std::string>& folders, int mode);
 // The same with the entries of the first source folder as the items.
-void transferFolderContents(PlatWindow window, int target);
+void transferFolderContents(PlatWindow window, const std::vector<std::string>& folders,
+                            int mode);

@@ -11,9 +11,9 @@
 #include "launch/command_line.h"
 #include "launch/launcher.h"
 #include "launch/placeholders.h"
+#include "menu/destination_plan.h"
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
-#include "menu/menu_run.h"
 #include "state/left_out_names.h"
 #include "state/marks.h"
 #include "state/run_state.h"
@@ -41,38 +41,17 @@ bool groupCanSend(PlatWindow window, int g) {
   return false;
 }
 
-DestinationAction groupAction(int g) {
-  DestinationAction action;
-  action.target = g;
-  for (int j = 0; j < Groups.memberCount[g]; ++j)
-    action.folders.push_back(Groups.member[g][j]);
-  action.openFolder = Groups.member[g][0];
-  return action;
-}
-
-// Puts the browsed folder into entry 0 as the only marked entry; false when
-// the dialog was cancelled.
-bool browseIntoFirstEntry(PlatWindow window, const std::string& startFolder) {
+// The browser's answer, opened on startFolder; empty when cancelled, or
+// when the folder's name does not fit a path (told, never cut) or is gone.
+std::string browsedFolder(PlatWindow window, const std::string& startFolder) {
   std::string chosen = browseForDestination(window, startFolder.c_str());
-  // Marked, a folder's name may no longer fit: told, never cut.
-  if (!copyText(DirEntries.folder[0], kPathSize, chosen.c_str())) {
+  if (chosen.empty()) return chosen;
+  if (!fitsField(chosen, kPathSize)) {
     noteTooLongName(chosen);
     tellLeftOutNames(window);
-    return false;
+    return std::string();
   }
-  if (!plat::pathIsDirectory(DirEntries.folder[0])) return false;
-  DirEntries.count = 1;
-  clearMarks();  // the answer is the one destination
-  setMarked({kMarkDirEntry, 0}, true);
-  return true;
-}
-
-DestinationAction singleFolderAction(const char* folder) {
-  DestinationAction action;
-  action.target = kMarkedEntriesTarget;
-  action.folders.push_back(folder);
-  action.openFolder = folder;
-  return action;
+  return plat::pathIsDirectory(chosen.c_str()) ? chosen : std::string();
 }
 
 std::string newFolderParent;  // the folder the dialog's check looks into
@@ -105,46 +84,35 @@ int askForNewFolder(PlatWindow window, int parent, std::string* made) {
   return node;
 }
 
-// A chosen folder item is one of the marked ones, marked or not before.
-DestinationAction chosenFolderAction(Destination destination, const char* folder) {
-  setMarked(destination, true);
-  return singleFolderAction(folder);
-}
-
-// The transfer (or the launches), then the folder opened when asked and the
+// The plan carried out, then the folder opened when asked and the
 // transfer may be followed up.
-void performThenOpen(PlatWindow window, const DestinationAction& action,
-                     bool open, int delayMs) {
-  if (!performDestination(window, action) || !open) return;
+void performThenOpen(PlatWindow window, const DestinationPlan& plan, bool open, int delayMs) {
+  if (!performDestination(window, plan) || !open) return;
   if (delayMs > 0) plat::sleepMs(delayMs);
-  openDestination(action.openFolder.c_str());
+  openDestination(plan.openFolder.c_str());
 }
 
-// Carries out the action of a choice, then remembers the folders sent to.
-void performAndRemember(PlatWindow window, const DestinationAction& action, bool openNow,
-                        bool remembered, const std::string& madeFolder) {
-  // The folders chosen, read before the transfer.
-  std::vector<std::string> chosen;
-  if (remembered)
-    for (const char* folder : markedFolders()) chosen.push_back(folder);
-  performThenOpen(window, action, openNow || RunState.openAfter == 1, 0);
+// Carries out a choice's plan, then remembers the folders sent to.
+void performAndRemember(PlatWindow window, const DestinationPlan& plan, bool openNow,
+                        const std::string& madeFolder) {
+  performThenOpen(window, plan, openNow || RunState.openAfter == 1, 0);
   // A transfer cancelled before anything arrived leaves the folder it made
   // empty: it goes again. One that existed before is never touched, nor one
   // handed to a program, which may fill it later.
   if (!madeFolder.empty() && RunState.execMode == kExecNone)
     plat::removeEmptyFolder(madeFolder.c_str());
   // Only a run that sent something remembers where to.
-  if (RunState.sentCount > 0) recordRecentFolders(chosen);
+  if (plan.remembered && RunState.sentCount > 0) recordRecentFolders(plan.folders);
 }
 
 void openWithEditor(const char* path) { launchWithName(Config.editorPath, path); }
 
 }  // namespace
 
-bool performDestination(PlatWindow window, const DestinationAction& action) {
+bool performDestination(PlatWindow window, const DestinationPlan& plan) {
   bool contents = folderContentsInstead();
   if (RunState.execMode != kExecNone) {
-    for (const std::string& folder : action.folders) {
+    for (const std::string& folder : plan.programFolders) {
       if (!programMayReceive(RunState.execProgram, folder)) continue;
       std::string filled;
       if (!fillDestinationPlaceholders(RunState.execParams, folder.c_str(),
@@ -159,8 +127,8 @@ bool performDestination(PlatWindow window, const DestinationAction& action) {
     }
     return false;
   }
-  if (contents) transferFolderContents(window, action.target);
-  else transferSourceList(window, action.target);
+  if (contents) transferFolderContents(window, plan.folders, plan.mode);
+  else transferSourceList(window, plan.folders, plan.mode);
   return true;
 }
 
@@ -192,42 +160,44 @@ void runNamedGroup(PlatWindow window, int group) {
   if (!groupCanSend(window, group)) return;
   // Ctrl is not asked here, and the opening waits 50 ms: a group run from
   // the command line keeps the timing it always had.
-  performThenOpen(window, groupAction(group), RunState.openAfter == 1, 50);
+  performThenOpen(window, planForGroup(group), RunState.openAfter == 1, 50);
 }
 
 void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
-  DestinationAction action;
+  DestinationPlan plan;
   LiveItem liveItem = kLiveHere;
   std::string madeFolder;  // a new folder made by this run
-  bool remembered = true;  // a group is one click already: not remembered
   if (int i = dirEntryOfMenuId(chosenId); i >= 0) {
     if (i >= DirEntries.count) return;
     swapIfAsked();
-    action = chosenFolderAction({kMarkDirEntry, i}, DirEntries.folder[i]);
+    plan = planForChosenFolder({kMarkDirEntry, i}, DirEntries.folder[i]);
   } else if (int k = recentEntryOfMenuId(chosenId); k >= 0) {
     swapIfAsked();
-    action = chosenFolderAction({kMarkRecent, k}, Recent.folder[k]);
+    plan = planForChosenFolder({kMarkRecent, k}, Recent.folder[k]);
   } else if (chosenId >= kGroupItemBaseId &&
              chosenId < kGroupItemBaseId + kMaxGroups) {
     int g = chosenId - kGroupItemBaseId;
     if (g >= Groups.count || !groupCanSend(window, g)) return;
     swapIfAsked();
-    action = groupAction(g);
-    remembered = false;
+    plan = planForGroup(g);
   } else if (chosenId == kSourceItemId) {
     swapIfAsked();  // before the dialog, so its title shows the mode
-    if (!browseIntoFirstEntry(window, browseStartFolder())) return;
-    action = singleFolderAction(DirEntries.folder[0]);
+    std::string folder = browsedFolder(window, browseStartFolder());
+    if (folder.empty()) return;
+    plan = planForBrowsedFolder(folder);
   } else if (int node = liveNodeOfMenuId(chosenId, &liveItem); node >= 0) {
     swapIfAsked();
     if (liveItem == kLiveMore) {
-      if (!browseIntoFirstEntry(window, LiveNodes.folder[node])) return;
-      action = singleFolderAction(DirEntries.folder[0]);
-    } else if (liveItem == kLiveNew) {
-      node = askForNewFolder(window, node, &madeFolder);
+      // The browser's answer is the one destination: never the live
+      // folder it was opened on, which the user did not choose.
+      std::string folder = browsedFolder(window, LiveNodes.folder[node]);
+      if (folder.empty()) return;
+      plan = planForBrowsedFolder(folder);
+    } else {
+      if (liveItem == kLiveNew) node = askForNewFolder(window, node, &madeFolder);
       if (node < 0) return;
+      plan = planForChosenFolder({kMarkLiveNode, node}, LiveNodes.folder[node]);
     }
-    action = chosenFolderAction({kMarkLiveNode, node}, LiveNodes.folder[node]);
   } else if (chosenId == kConfigItemId) {
     openWithEditor(RunState.configPath);
     return;
@@ -241,25 +211,27 @@ void dispatchMenuChoice(PlatWindow window, int chosenId, bool openNow) {
   } else {
     return;
   }
-  performAndRemember(window, action, openNow, remembered, madeFolder);
+  performAndRemember(window, plan, openNow, madeFolder);
 }
 
 void sendToChosenFolder(PlatWindow window, Destination destination, const char* folder,
                         bool openNow) {
   swapIfAsked();
-  performAndRemember(window, chosenFolderAction(destination, folder), openNow, true, "");
+  performAndRemember(window, planForChosenFolder(destination, folder), openNow, "");
 }
 
 void runPresetDestination(PlatWindow window) {
+  DestinationPlan plan;
   if (RunState.presetDestination == kPresetBrowse) {
-    if (!browseIntoFirstEntry(window, browseStartFolder())) return;
-    RunState.presetDestination = kPresetNone;  // transfer to the entry, not up levels
-    performDestination(window, singleFolderAction(DirEntries.folder[0]));
-    copyText(RunState.resolvedDestination, kPathSize, DirEntries.folder[0]);
+    std::string folder = browsedFolder(window, browseStartFolder());
+    if (folder.empty()) return;
+    plan = planForBrowsedFolder(folder);
+    performDestination(window, plan);
   } else {
-    transferSourceList(window, 0);
+    // A walk up only ever copies or moves, [exec] mode or not, as it always did.
+    if (!planForLevelsUp(RunState.presetDestination, &plan)) return;
+    transferSourceList(window, plan.folders, plan.mode);
   }
-  if (RunState.openAfter == 1 &&
-      plat::pathIsDirectory(RunState.resolvedDestination))
-    openDestination(RunState.resolvedDestination);
+  if (RunState.openAfter == 1 && plat::pathIsDirectory(plan.openFolder.c_str()))
+    openDestination(plan.openFolder.c_str());
 }

@@ -4,17 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "menu/destination_plan.h"
 #include "platform/platform.h"
 #include "state/marks.h"
 
-struct DestinationAction {
-  int target;                        // group index, or marked entries
-  std::vector<std::string> folders;  // where an [exec] program runs
-  std::string openFolder;            // opened afterwards, if asked
-};
-
-// Transfers (or launches per folder); true when the opening step may follow.
-bool performDestination(PlatWindow window, const DestinationAction& action);
+// Carries out a plan: the transfer to its folders, or in [exec] mode a
+// program per folder of it; true when the opening step may follow.
+bool performDestination(PlatWindow window, const DestinationPlan& plan);
 
 // The browser's start folder: the base folder, else the first source's.
 std::string browseStartFolder();

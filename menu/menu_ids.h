@@ -40,8 +40,5 @@ static_assert(kLiveHereBaseId + kMaxLiveNodes <= kLiveNewBaseId, "ids");
 static_assert(kLiveNewBaseId + kMaxLiveNodes <= kLiveMoreBaseId, "ids");
 // Ids travel through WM_MENUSELECT's low word.
 static_assert(kLiveMoreBaseId + kMaxLiveNodes <= 0xFFFF, "ids fit a word");
-// "Every marked entry" is a transfer target beside the group indexes.
-static_assert(static_cast<int>(kMarkedEntriesTarget) >= static_cast<int>(kMaxGroups),
-              "a group index is never the marked entries");
 static_assert(+kMaxDirEntries <= +kMaxMarkIndex && +kMaxRecent <= +kMaxMarkIndex,
               "every [dir] entry and recent folder can be marked");

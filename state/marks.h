@@ -23,5 +23,5 @@ bool isMarked(Destination destination);
 bool toggleMarked(Destination destination);
 // Marked destinations of every kind, in the order they receive.
 std::vector<Destination> markedDestinations();
-// Forgets every mark: a new menu, or a browsed folder that is the one answer.
+// Forgets every mark: a new run.
 void clearMarks();

@@ -29,8 +29,6 @@ enum : int { kExecNone = 0, kExecFirst = 1, kExecNamed = 2 };
 // cancelled; kExitNothingSent when a run asked to send found none of its
 // destinations (never 1, which stands for Wine dying in the tests' eyes).
 enum : int { kExitDone = 0, kExitNothingSent = 2 };
-// The transfer target that means "every marked [dir] entry", not one entry.
-enum : int { kMarkedEntriesTarget = 10 };
 
 struct RunStateRecord {
   PlatInstance instance;
@@ -69,7 +67,6 @@ struct RunStateRecord {
   void* mouseHook;
   void* keyboardHook;
   int invertTransfer;
-  char resolvedDestination[kPathSize];
   int sentCount;  // file operations done and programs started with the sources
   int exitCode;   // kExitDone or kExitNothingSent
 };

@@ -80,7 +80,7 @@ TEST_F(CommandLineTest, NamesReachProgramsQuotedWhereCmdWouldActOnThem) {
   auto handed = [&](const char* program, const char* params, const std::string& name) {
     copyText(RunState.execProgram, kPathSize, program);
     copyText(RunState.execParams, kPathSize, params);
-    performDestination(nullptr, {0, {"D:\\" + name}, ""});
+    performDestination(nullptr, planForBrowsedFolder("D:\\" + name));
     std::string log = takeLog(), run = std::string("run ") + program + "|";
     log.pop_back();
     if (log.rfind(run, 0) == 0) log.erase(0, run.size()).erase(log.find("|C:\\Tools\\"), 10);

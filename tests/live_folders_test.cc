@@ -71,6 +71,14 @@ TEST_F(RunTest, LiveNodesNeverRunOut) {
       << log.substr(log.size() - 200);
   log = run("C:\\in\\a.txt", allOpen, {}, config);
   EXPECT_NE(log.find("|f188>|~f189|"), std::string::npos) << "2000 nodes: Top, 11, 9 x 200, 188";
+  // Past 200, the browser opened on the folder gives the one destination:
+  // the folder it was opened on receives nothing.
+  addFolder("D:\\Top\\s1\\f201");
+  addFolder("D:\\Else");
+  log = run("C:\\in\\a.txt", {openByKeyboard("Top"), openByKeyboard("s1"),
+                              browserAnswers("D:\\Else"), choose("MoreFolders 1")}, {}, config);
+  EXPECT_NE(log.find("browse BrowseCopy D:\\Top\\s1\ncopy undo C:\\in\\a.txt > D:\\Else\nbeep\n"),
+            std::string::npos) << log.substr(log.size() - 200);
 }
 
 // A mark lives as long as the run: a live submenu opened again keeps the
