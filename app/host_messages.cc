@@ -4,6 +4,7 @@
 #include "menu/finder.h"
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
+#include "menu/submenu_registry.h"
 #include "state/run_state.h"
 
 void onMenuSelect(int item, unsigned flags, PlatMenu menu) {
@@ -20,7 +21,7 @@ bool onInitMenuPopup(PlatMenu submenu) {
   int node = liveNodeOfSubmenu(submenu);
   if (node < 0 && k >= 0 && DirEntries.kind[k] == kDirLive) {
     node = liveNodeFor(DirEntries.folder[k], -1);
-    if (node >= 0) LiveNodes.submenu[node] = submenu;
+    if (node >= 0) registerSubmenu(submenu, kSubmenuLiveNode, node);
   }
   if (node >= 0) fillLiveMenu(submenu, node);
   return RunState.menuSelByMouse == 1;

@@ -12,44 +12,6 @@
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
 
-LineObserver configLineObserver = nullptr;
-
-const char kSystemMarker[] = "[system]";
-const char kDirMarker[] = "[dir]";
-const char kGroupMarker[] = "[group]";
-const char kExecMarker[] = "[exec]";
-
-bool isSectionEnd(const char* line) { return beginsWithKey(line, "%end"); }
-
-size_t readConfigLine(const std::string& text, size_t offset, char* line, size_t* units) {
-  size_t lineFeed = text.find('\n', offset);
-  size_t stop = lineFeed == std::string::npos ? text.size() : lineFeed;
-  size_t kept = 0;
-  bool overflow = false;
-  for (size_t pos = offset; pos < stop; ++pos) {
-    char c = text[pos];
-    if (c == '\r' || c == '\t') continue;
-    if (kept < kConfigLineSize - 1) line[kept++] = c;
-    else overflow = true;
-  }
-  line[kept] = '\0';
-  // Counted only when the bytes could be too many: a byte is at most a unit.
-  size_t count = kept;
-  if (overflow) count = fieldUnits(kConfigLineSize);
-  else if (kept > kConfigLineLimit) count = unitCount(line, kept);
-  if (units) *units = count;
-  if (count > kConfigLineLimit) {
-    std::string shown = line;  // what of the line is shown: a line is never cut to be read
-    cutText(&shown, kConfigLineLimit);
-    memcpy(line, shown.c_str(), shown.size() + 1);
-  }
-  return lineFeed == std::string::npos ? 0 : lineFeed - offset + 1;
-}
-
-bool lineUnusable(const char* line) {
-  return strchr(line, kUnreadableLine) != nullptr;
-}
-
 size_t readUserMacros(const std::string& text, size_t offset) {
   char line[kConfigLineSize];
   UserMacros.count = 0;

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "config/config_model.h"
-#include "config/config_reader.h"
+#include "config/config_lines.h"
 #include "platform/platform.h"
 #include "state/left_out_names.h"
 #include "text/ansi_text.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "config/config_reader.h"
+#include "config/config_lines.h"
 #include "text/ansi_text.h"
 #include "text/text_encoding.h"
 

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "menu/menu_tree.h"
+#include "menu/submenu_registry.h"
 #include "state/marks.h"
 #include "state/left_out_names.h"
+#include "text/windows_names.h"
 #include "text/ansi_text.h"
 
 namespace {
@@ -14,30 +16,15 @@ namespace {
 
 bool nodeMarked(int node) { return isMarked({kMarkLiveNode, node}); }
 
-// A node that shows, or is kept for its mark, or both.
-bool nodeTaken(int node) { return LiveNodes.state[node] != kNodeFree; }
-
-// The nodes marked and every node they are listed under, found by walking
-// up from each marked one: what an opener's check and the taking back of
-// nodes both ask.
-std::vector<bool> nodesHoldingMarks() {
-  std::vector<bool> holding(kMaxLiveNodes);
-  for (int k = 0; k < kMaxLiveNodes; ++k)
-    for (int up = nodeTaken(k) && nodeMarked(k) ? k : -1; up >= 0 && !holding[up];
-         up = LiveNodes.parent[up])
-      holding[up] = true;
-  return holding;
-}
-
 // Spare nodes show nowhere: each is free again, but a marked one and those
 // it is listed under. A mark lives as long as the run, and its node with it.
 bool takeBackSpareNodes() {
-  std::vector<bool> kept = nodesHoldingMarks();
+  std::vector<bool> kept = liveNodesHoldingMarks();
   bool any = false;
   for (int k = 0; k < kMaxLiveNodes; ++k) {
     if (LiveNodes.state[k] != kNodeSpare || kept[k]) continue;
     LiveNodes.state[k] = kNodeFree;
-    LiveNodes.submenu[k] = nullptr;
+    forgetSubmenuOf(kSubmenuLiveNode, k);
     any = true;
   }
   return any;
@@ -45,7 +32,7 @@ bool takeBackSpareNodes() {
 
 int freeNode() {
   for (int node = 0; node < kMaxLiveNodes; ++node)
-    if (!nodeTaken(node)) return node;
+    if (!liveNodeTaken(node)) return node;
   return takeBackSpareNodes() ? freeNode() : -1;
 }
 
@@ -71,16 +58,6 @@ std::string pathInFolder(const char* folder, const std::string& name) {
 
 void forgetLiveNodes() { memset(&LiveNodes, 0, sizeof LiveNodes); }
 
-int findLiveNode(const char* folder, int parent) {
-  for (int node = 0; node < kMaxLiveNodes; ++node)
-    if (nodeTaken(node) && LiveNodes.parent[node] == parent &&
-        equalsI(LiveNodes.folder[node], folder))
-      return node;
-  return -1;
-}
-
-bool liveNodeHoldsMark(int node) { return nodesHoldingMarks()[node]; }
-
 int liveNodeFor(const char* folder, int parent) {
   int node = findLiveNode(folder, parent);
   if (node >= 0) {
@@ -91,23 +68,9 @@ int liveNodeFor(const char* folder, int parent) {
   if (node < 0) return -1;
   LiveNodes.state[node] = kNodeInUse;
   LiveNodes.parent[node] = parent;
-  LiveNodes.submenu[node] = nullptr;
+  forgetSubmenuOf(kSubmenuLiveNode, node);
   copyText(LiveNodes.folder[node], kPathSize, folder);
   return node;
-}
-
-int liveNodeOfSubmenu(PlatMenu submenu) {
-  if (!submenu) return -1;
-  for (int node = 0; node < kMaxLiveNodes; ++node)
-    if (nodeTaken(node) && LiveNodes.submenu[node] == submenu) return node;
-  return -1;
-}
-
-void forgetLiveSubmenu(PlatMenu submenu) {
-  // The folder stays: the menu's choice is carried out after the menus are
-  // gone. Only the handle, which may be handed out again, is dropped.
-  int node = liveNodeOfSubmenu(submenu);
-  if (node >= 0) LiveNodes.submenu[node] = nullptr;
 }
 
 void releaseLiveSubmenu(PlatMenu submenu) {
@@ -120,7 +83,7 @@ int liveNodeOfMenuId(int id, LiveItem* item) {
       {kLiveHereBaseId, kLiveHere}, {kLiveNewBaseId, kLiveNew}, {kLiveMoreBaseId, kLiveMore}};
   for (const auto& [base, kind] : ranges) {
     int node = id - base;
-    if (node < 0 || node >= kMaxLiveNodes || !nodeTaken(node)) continue;
+    if (node < 0 || node >= kMaxLiveNodes || !liveNodeTaken(node)) continue;
     *item = kind;
     return node;
   }
@@ -128,7 +91,7 @@ int liveNodeOfMenuId(int id, LiveItem* item) {
 }
 
 bool nameChangedByPaths(const std::string& name) {
-  return name.empty() || pathRulesChangeName(name.c_str()) || isDeviceName(name.c_str());
+  return name.empty() || windowsNameProblem(name) != kNameFine;
 }
 
 std::vector<std::string> offeredSubfolders(int node, const std::vector<plat::Subfolder>& found,
@@ -209,7 +172,7 @@ void fillLiveMenu(PlatMenu submenu, int node) {
 
   int unshown = 0;
   std::vector<std::string> shown = offeredSubfolders(node, found, &unshown);
-  std::vector<bool> holding = nodesHoldingMarks();
+  std::vector<bool> holding = liveNodesHoldingMarks();
   size_t listed = std::min<size_t>(shown.size(), kLiveShownFolders);
   sortLikeFileManager(&shown, listed);
   if (listed > 0) plat::appendMenuItem(submenu, kMenuSeparator, kOtherSeparatorId, "");
@@ -221,9 +184,9 @@ void fillLiveMenu(PlatMenu submenu, int node) {
     plat::appendMenuItem(submenu, flags, kLiveSubfolderId,
                          withLiteralAmpersands(shown[k].c_str()).c_str());
     if (child < 0) continue;
-    LiveNodes.submenu[child] = plat::createMenu();
-    plat::setMenuItemSubmenuAt(submenu, plat::menuItemCount(submenu) - 1,
-                               LiveNodes.submenu[child]);
+    PlatMenu childMenu = plat::createMenu();
+    registerSubmenu(childMenu, kSubmenuLiveNode, child);
+    plat::setMenuItemSubmenuAt(submenu, plat::menuItemCount(submenu) - 1, childMenu);
   }
   if (unshown > 0) appendNote(submenu, kTextUnshownFolders, unshown);
   if (shown.size() > listed)
@@ -232,14 +195,13 @@ void fillLiveMenu(PlatMenu submenu, int node) {
 }
 
 UiText newFolderNameProblem(const std::string& parent, const std::string& name) {
-  if (name.find_first_not_of(' ') == std::string::npos) return kTextNameEmpty;
-  for (const char* p = name.c_str(); *p; p += nextCharLength(p)) {
-    bool control = static_cast<unsigned char>(*p) < 0x20;
-    if (nextCharLength(p) == 1 && (strchr("\\/:*?\"<>|", *p) || control))
-      return kTextNameBadCharacter;
+  switch (windowsNameProblem(name)) {
+    case kNameEmpty: return kTextNameEmpty;
+    case kNameBadCharacter: return kTextNameBadCharacter;
+    case kNameBadEnd: return kTextNameBadEnd;
+    case kNameDevice: return kTextNameDevice;
+    case kNameFine: break;
   }
-  if (name.back() == '.' || name.back() == ' ') return kTextNameBadEnd;
-  if (isDeviceName(name.c_str())) return kTextNameDevice;
   std::string path = pathInFolder(parent.c_str(), name);
   if (!fitsField(path, kPathSize)) return kTextNameTooLong;
   if (plat::pathFileExists(path.c_str()) && !plat::pathIsDirectory(path.c_str()))

@@ -23,14 +23,6 @@ void forgetLiveNodes();
 // The node of folder under parent (-1: a [dir] entry's own): the one kept
 // for it, else a new one; -1 when the table is full.
 int liveNodeFor(const char* folder, int parent);
-// The node kept for folder under parent; -1 when there is none.
-int findLiveNode(const char* folder, int parent);
-// The node is marked, or a node listed below it at any depth.
-bool liveNodeHoldsMark(int node);
-// The live folder whose submenu this is; -1 for any other menu.
-int liveNodeOfSubmenu(PlatMenu submenu);
-// A submenu about to be destroyed: its handle names its folder no more.
-void forgetLiveSubmenu(PlatMenu submenu);
 // A submenu closed: the folders it listed are shown nowhere now, and their
 // nodes are taken back when the table runs out (marked ones never).
 void releaseLiveSubmenu(PlatMenu submenu);

@@ -6,6 +6,7 @@
 #include "config/config_model.h"
 #include "config/recent_list.h"
 #include "menu/menu_tree.h"
+#include "menu/submenu_registry.h"
 #include "state/marks.h"
 #include "fileops/folder_listing.h"
 #include "state/run_state.h"
@@ -17,28 +18,11 @@ namespace {
 
 void attachDirSubmenu(PlatMenu menu, int index) {
   PlatMenu submenu = plat::createMenu();
-  MenuBuild.dirSubmenu[index] = submenu;
+  registerSubmenu(submenu, kSubmenuDirEntry, index);
   plat::setMenuItemSubmenu(menu, kDirItemBaseId + index, submenu);
 }
 
 }  // namespace
-
-int dirEntryOfSubmenu(PlatMenu submenu) {
-  if (!submenu) return -1;
-  for (int i = 0; i < DirEntries.count; ++i)
-    if (MenuBuild.dirSubmenu[i] == submenu) return i;
-  return -1;
-}
-
-void forgetDirSubmenus() {
-  for (PlatMenu& owned : MenuBuild.dirSubmenu) owned = nullptr;
-  MenuBuild.recentSubmenu = nullptr;
-}
-
-void forgetDirSubmenu(PlatMenu submenu) {
-  for (PlatMenu& owned : MenuBuild.dirSubmenu)
-    if (owned == submenu) owned = nullptr;
-}
 
 void fillDirMenu(PlatMenu menu, int index, int offset) {
   emptyMenu(menu);
@@ -104,7 +88,7 @@ std::string recentItemText(int k) {
 void appendRecentSubmenu(PlatMenu menu) {
   if (Recent.count == 0) return;
   PlatMenu submenu = plat::createMenu();
-  MenuBuild.recentSubmenu = submenu;
+  registerSubmenu(submenu, kSubmenuRecent);
   for (int k = 0; k < Recent.count; ++k) {
     const char* folder = Recent.folder[k];
     Recent.available[k] = folderReachable(folder);

@@ -18,16 +18,14 @@ int recentEntryOfMenuId(int id);
 
 struct MenuBuildState {
   int pendingBreak;  // kBreakNone, kBreakSeparator or kBreakColumn
-  // The submenu attached to each [dir] opener, so an opening popup is known
-  // by its own handle, whatever item was last highlighted.
-  PlatMenu dirSubmenu[kMaxDirEntries];
-  PlatMenu recentSubmenu;
-  PlatMenu root;  // the menu shown, while it shows
+  PlatMenu root;     // the menu shown, while it shows
 };
 extern MenuBuildState MenuBuild;
 
 // Empties menu and fills it with the [dir] entries of one level: from entry
-// index + offset, at that entry's level. Submenus are attached empty.
+// index + offset, at that entry's level. Submenus are attached empty and
+// registered with their entry, so an opening popup is known by its own
+// handle, whatever item was last highlighted.
 void fillDirMenu(PlatMenu menu, int index, int offset);
 // The same without emptying the menu first.
 void appendDirLevel(PlatMenu menu, int index, int offset);
@@ -37,12 +35,6 @@ void appendRecentSubmenu(PlatMenu menu);
 void appendDirItem(PlatMenu menu, int index, const char* caption);
 void appendGroupItems(PlatMenu menu);
 void appendClosingItems(PlatMenu menu, int noSource);
-// The [dir] entry whose submenu this is; -1 for any other menu.
-int dirEntryOfSubmenu(PlatMenu submenu);
-// Forgets every submenu owner; done before a menu is built.
-void forgetDirSubmenus();
-// A submenu about to be destroyed: its handle names its entry no more.
-void forgetDirSubmenu(PlatMenu submenu);
 
 // The source item's text, cut so it always fits 259 characters.
 std::string sourceItemText();

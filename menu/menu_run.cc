@@ -7,6 +7,7 @@
 #include "menu/menu_actions.h"
 #include "menu/menu_build.h"
 #include "menu/menu_tree.h"
+#include "menu/submenu_registry.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 
@@ -89,7 +90,7 @@ void runMenu(PlatWindow window, int noSource) {
       runNamedGroup(window, g);
       return;
     }
-    forgetDirSubmenus();
+    forgetSubmenus();
     forgetLiveNodes();
     loadRecentList();
     appendRecentSubmenu(menu);

@@ -1,22 +1,21 @@
 #include "menu/menu_tree.h"
 
-#include "config/recent_list.h"
-#include "menu/live_folders.h"
-#include "menu/menu_build.h"
+#include "config/config_model.h"
+#include "menu/submenu_registry.h"
+#include "state/live_nodes.h"
 #include "state/marks.h"
 
 namespace {
 
-// Drops the owner of a submenu about to be destroyed: its handle may be
-// handed out again to an unrelated menu.
+// Forgets what each submenu about to be destroyed stood for: its handle
+// may be handed out again to an unrelated menu.
 void forgetSubmenuTree(PlatMenu menu) {
   int count = plat::menuItemCount(menu);
   for (int pos = 0; pos < count; ++pos) {
     PlatMenu submenu = plat::subMenuAt(menu, pos);
     if (!submenu) continue;
     forgetSubmenuTree(submenu);
-    forgetDirSubmenu(submenu);
-    forgetLiveSubmenu(submenu);
+    forgetSubmenu(submenu);
   }
 }
 
@@ -60,7 +59,7 @@ void refreshOpenerChecks(PlatMenu menu) {
     int entry = dirEntryOfSubmenu(submenu), node = liveNodeOfSubmenu(submenu);
     bool marked = entry >= 0 ? dirOpenerHoldsMark(entry)
                   : node >= 0 ? liveNodeHoldsMark(node)
-                              : submenu == MenuBuild.recentSubmenu && anyRecentMarked();
+                              : isRecentSubmenu(submenu) && anyRecentMarked();
     plat::setMenuItemCheckedAt(menu, pos, marked);
     refreshOpenerChecks(submenu);
   }

@@ -1,15 +1,14 @@
-// Menus as trees of submenus: emptied and destroyed with every owner of a
-// submenu told, since a destroyed handle may be handed out again.
+// Menus as trees of submenus: emptied and destroyed with what each submenu
+// stood for forgotten, since a destroyed handle may be handed out again.
 #pragma once
 
 #include <string>
 
 #include "platform/platform.h"
 
-// Removes every item, its submenus destroyed and their owners forgotten.
+// Removes every item, its submenus destroyed and forgotten.
 void emptyMenu(PlatMenu menu);
-// Destroys the menu and every submenu reachable from it, their owners
-// forgotten.
+// Destroys the menu and every submenu reachable from it, each forgotten.
 void destroyMenuTree(PlatMenu menu);
 // A [dir] opener (a submenu or a live folder) leads to a marked
 // destination, at any depth below it.

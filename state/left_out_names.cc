@@ -49,24 +49,6 @@ bool isWildcardName(const char* name) { return strpbrk(name, "*?") != nullptr; }
 
 void noteTooLongName(const std::string& name) { leftOut().tooLong.note(name); }
 
-bool pathRulesChangeName(const char* path) {
-  std::string name = fileNameOf(path);
-  if (name.empty() || name == "." || name == "..") return false;
-  return name.back() == '.' || name.back() == ' ';
-}
-
-bool isDeviceName(const char* path) {
-  std::string name = fileNameOf(path);
-  std::string base = name.substr(0, name.find('.'));
-  while (!base.empty() && base.back() == ' ') base.pop_back();
-  static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
-  for (const char* device : kDevices)
-    if (equalsI(base.c_str(), device)) return true;
-  bool numbered = base.size() == 4 && (beginsWithKey(base.c_str(), "COM") ||
-                                       beginsWithKey(base.c_str(), "LPT"));
-  return numbered && base[3] >= '1' && base[3] <= '9';
-}
-
 void noteInvalidName(const std::string& name) { leftOut().invalid.note(name); }
 
 void noteBatchUnsafeName(const std::string& name) { leftOut().batchUnsafe.note(name); }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "text/windows_names.h"
 
 const size_t kUnheldNamesListed = 20;
 
@@ -17,13 +18,6 @@ const size_t kUnheldNamesListed = 20;
 bool isUnheldName(const char* name);
 // A file name cannot hold * or ?; the shell takes either as a wildcard.
 bool isWildcardName(const char* name);
-// The last component names a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9,
-// CONIN$, CONOUT$), with or without an extension: in any folder it opens
-// the device, not a file.
-bool isDeviceName(const char* path);
-// The last component ends in a dot or a blank, which Windows paths drop:
-// the name would reach another file ("x." is "x"). "." and ".." are folders.
-bool pathRulesChangeName(const char* path);
 // Remembers a name that was left out; a name already noted is not repeated.
 void noteTooLongName(const std::string& name);
 // A name no file can have: a wildcard, a device, one the path rules change.

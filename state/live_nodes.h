@@ -1,8 +1,10 @@
 // The live folders the menu offers while it shows (see menu/live_folders.h):
-// kept here, below the menu, because a transfer sends to those marked.
+// kept here, below the menu, because a plan sends to those marked. Which
+// submenu shows a node is the menu's to know (menu/submenu_registry.h).
 #pragma once
 
-#include "platform/platform.h"
+#include <vector>
+
 #include "state/marks.h"
 #include "state/run_state.h"
 
@@ -18,6 +20,16 @@ struct LiveNodeRecord {
   int state[kMaxLiveNodes];
   int parent[kMaxLiveNodes];  // -1 for a [dir] entry's own
   char folder[kMaxLiveNodes][kPathSize];
-  PlatMenu submenu[kMaxLiveNodes];
 };
 extern LiveNodeRecord LiveNodes;
+
+// A node that shows, or is kept for its mark, or both.
+bool liveNodeTaken(int node);
+// The nodes marked and every node they are listed under, found by walking
+// up from each marked one: what an opener's check and the taking back of
+// nodes both ask.
+std::vector<bool> liveNodesHoldingMarks();
+// The node is marked, or a node listed below it at any depth.
+bool liveNodeHoldsMark(int node);
+// The node kept for folder under parent; -1 when there is none.
+int findLiveNode(const char* folder, int parent);

@@ -10,6 +10,7 @@
 #include "app/host_messages.h"
 #include "app/menu_hooks.h"
 #include "app/startup.h"
+#include "menu/submenu_registry.h"
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
 #include "menu/menu_run.h"
@@ -261,7 +262,8 @@ class RunTest : public FalvexTest {
   void TearDown() override {
     for (auto& menu : fake().menus) {  // every menu is gone, and a gone handle names nothing
       EXPECT_TRUE(menu->destroyed);
-      EXPECT_EQ(dirEntryOfSubmenu(menu.get()), -1);
+      for (SubmenuKind kind : {kSubmenuDirEntry, kSubmenuLiveNode, kSubmenuRecent})
+        EXPECT_EQ(submenuIndex(menu.get(), kind), -1);
     }
     FalvexTest::TearDown();
   }

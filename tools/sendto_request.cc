@@ -4,7 +4,7 @@
 
 #include "app/program_arguments.h"
 #include "platform/platform.h"
-#include "state/left_out_names.h"
+#include "text/windows_names.h"
 #include "text/ansi_text.h"
 
 namespace {
@@ -72,33 +72,17 @@ SendToRequest parseSendToRequest(const char* arguments) {
 }
 
 bool isShortcutName(const std::string& name, std::string* why) {
-  if (name.find_first_not_of(" \t") == std::string::npos) {
-    *why = "it is empty";
-    return false;
-  }
-  // Character by character, so a trail byte is never taken for \ or |; a
-  // character the code page cannot hold is one character, and none that a
-  // file name refuses (those are all ASCII).
-  size_t characters = 0;
-  for (const char* c = name.c_str(); *c; c += nextCharLength(c), ++characters) {
-    unsigned char byte = static_cast<unsigned char>(*c);
-    if (*c != kUnheldMark && nextCharLength(c) == 1 &&
-        (byte < 0x20 || strchr("\\/:*?\"<>|", *c))) {
+  switch (windowsNameProblem(name)) {
+    case kNameEmpty: *why = "it is empty"; return false;
+    case kNameBadCharacter:
       *why = "a file name cannot hold \\ / : * ? \" < > | or control characters";
       return false;
-    }
+    case kNameBadEnd: *why = "a file name cannot end in a dot or a blank"; return false;
+    case kNameDevice: *why = "it is the name of a device"; return false;
+    case kNameFine: break;
   }
-  if (characters > kMaxNameLength) {
+  if (unitCount(name) > kMaxNameLength) {
     *why = "it is longer than 200 characters";
-    return false;
-  }
-  char last = name.back();
-  if (last == '.' || last == ' ') {
-    *why = "a file name cannot end in a dot or a blank";
-    return false;
-  }
-  if (isDeviceName(name.c_str())) {
-    *why = "it is the name of a device";
     return false;
   }
   return true;
