@@ -20,8 +20,9 @@ void resetConfigModel() {
 }
 
 namespace {
-// The records start as a reset leaves them (static storage is only zeroed).
+// The records start as a reset leaves them. Static storage is zeroed
+// already; clearing it again would touch every page of the tables.
 struct StartState {
-  StartState() { resetConfigModel(); }
+  StartState() { Config.menuPosition = kNotSet; }
 } startState;
 }  // namespace

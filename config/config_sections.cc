@@ -43,17 +43,22 @@ bool takeParameterLine(const std::string& line, bool* afterProgram, const char* 
 
 namespace {
 
-// A folder as the tables store it; the reason it is not one otherwise: it
-// names no existing folder, or is longer than Windows allows (a cut path
+// A folder as the tables store it; false, with *problem saying why, when
+// it names no existing folder or is longer than Windows allows (a cut path
 // would name another folder).
-std::string folderProblem(const std::string& text, char* folder) {
-  if (text.empty()) return "folder does not exist";
-  if (!fitsField(text, kPathSize)) return tooLongReason(unitCount(text), kWindowsPathLimit);
+bool takeFolder(const std::string& text, char* folder, std::string* problem) {
+  if (!text.empty() && !fitsField(text, kPathSize)) {
+    *problem = tooLongReason(unitCount(text), kWindowsPathLimit);
+    return false;
+  }
   copyText(folder, kPathSize, text.c_str());
   addBackslash(folder, kPathSize);
-  if (!plat::pathIsDirectory(folder)) return "folder does not exist";
+  if (text.empty() || !plat::pathIsDirectory(folder)) {
+    *problem = "folder does not exist";
+    return false;
+  }
   normaliseFolder(folder, kPathSize);  // "\" (the current drive's root) stays
-  return std::string();
+  return true;
 }
 
 int appendDirEntry(int kind, int level) {
@@ -80,8 +85,7 @@ int readFolderLine(const std::string& line, int level, std::string* problem) {
     }
   }
   char folder[kPathSize];
-  *problem = folderProblem(folderText, folder);
-  if (!problem->empty()) return -1;
+  if (!takeFolder(folderText, folder, problem)) return -1;
   int i = appendDirEntry(kind, level);
   copyText(DirEntries.folder[i], kPathSize, folder);
   if (hasCaption) {
@@ -183,8 +187,8 @@ void readGroupSection(const std::string& text) {
       reader.report(kLineDropped, "outside any group");
     } else {
       char folder[kPathSize];
-      std::string problem = folderProblem(reader.expanded(), folder);
-      if (!problem.empty()) {
+      std::string problem;
+      if (!takeFolder(reader.expanded(), folder, &problem)) {
         reader.report(kLineDropped, problem.c_str());
         if (Groups.missingCount[g] < kMaxMembers)
           copyText(Groups.missing[g][Groups.missingCount[g]++], kPathSize,

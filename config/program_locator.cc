@@ -16,7 +16,8 @@ bool usable(unsigned length) { return length > 0 && length < kPathSize; }
 
 bool fullPathOf(const char* name, std::string* path) {
   if (!plat::pathFileExists(name)) return false;
-  char buffer[kPathSize] = "";
+  char buffer[kPathSize];
+  buffer[0] = '\0';
   // Too long to hold: found all the same, under the name as written.
   if (usable(plat::fullPathName(name, buffer, sizeof buffer))) *path = buffer;
   return true;
@@ -24,7 +25,8 @@ bool fullPathOf(const char* name, std::string* path) {
 
 bool search(const char* folders, const char* name, const char* nameExe,
             std::string* path) {
-  char buffer[kPathSize] = "";
+  char buffer[kPathSize];
+  buffer[0] = '\0';
   if (usable(plat::searchPath(folders, name, buffer, sizeof buffer)) ||
       (nameExe && usable(plat::searchPath(folders, nameExe, buffer, sizeof buffer)))) {
     *path = buffer;

@@ -56,7 +56,11 @@ std::string pathInFolder(const char* folder, const std::string& name) {
   return path + name;
 }
 
-void forgetLiveNodes() { memset(&LiveNodes, 0, sizeof LiveNodes); }
+void forgetLiveNodes() {
+  // Only the states: a free node's other fields are written as it is taken,
+  // and clearing every folder's field would cost the menu's start.
+  memset(LiveNodes.state, 0, sizeof LiveNodes.state);
+}
 
 int liveNodeFor(const char* folder, int parent) {
   int node = findLiveNode(folder, parent);
@@ -68,7 +72,6 @@ int liveNodeFor(const char* folder, int parent) {
   if (node < 0) return -1;
   LiveNodes.state[node] = kNodeInUse;
   LiveNodes.parent[node] = parent;
-  forgetSubmenuOf(kSubmenuLiveNode, node);
   copyText(LiveNodes.folder[node], kPathSize, folder);
   return node;
 }
@@ -148,12 +151,20 @@ bool logicalLess(const std::u16string& a, const std::u16string& b) {
   return a < b;  // the same but for case: a fixed order all the same
 }
 
+// The name as Windows holds it. Printable ASCII is itself in every code
+// page, so only a name holding more (a mark among it) asks the system.
+std::u16string unitsOfName(const std::string& name) {
+  for (char c : name)
+    if (c < 0x20 || c > 0x7E) return plat::utf16FromAnsi(name);
+  return std::u16string(name.begin(), name.end());
+}
+
 }  // namespace
 
 void sortLikeFileManager(std::vector<std::string>* names, size_t first) {
   std::vector<std::pair<std::u16string, std::string>> keyed;
   keyed.reserve(names->size());
-  for (std::string& name : *names) keyed.emplace_back(plat::utf16FromAnsi(name), std::move(name));
+  for (std::string& name : *names) keyed.emplace_back(unitsOfName(name), std::move(name));
   // Only the first ones in order are needed: the rest is not sorted.
   std::partial_sort(keyed.begin(), keyed.begin() + first, keyed.end(),
                     [](const auto& x, const auto& y) { return logicalLess(x.first, y.first); });

@@ -6,16 +6,24 @@
 
 RunStateRecord RunState;
 
-void resetRunState() {
-  memset(&RunState, 0, sizeof RunState);
+namespace {
+
+// The values that are not zero at process start.
+void setStartValues() {
   RunState.transferMode = kNotSet;
   RunState.confirm = kNotSet;
-  clearMarks();
 }
 
-namespace {
-// The record starts as a reset leaves it (static storage is only zeroed).
+// The record starts as a reset leaves it. Static storage is zeroed already,
+// and clearing it again would touch every page of the sources' table.
 struct StartState {
-  StartState() { resetRunState(); }
+  StartState() { setStartValues(); }
 } startState;
+
 }  // namespace
+
+void resetRunState() {
+  memset(&RunState, 0, sizeof RunState);
+  setStartValues();
+  clearMarks();
+}

@@ -388,6 +388,10 @@ int ansiCharBytes(unsigned char c) {
 bool ansiTextReadable(const char* bytes, size_t length) {
   auto p = reinterpret_cast<const unsigned char*>(bytes);
   for (size_t pos = 0; pos < length;) {
+    if (p[pos] < 0x80) {  // the common case, without a call
+      ++pos;
+      continue;
+    }
     size_t n = readableCharAt(p + pos, length - pos);
     if (n == 0) return false;
     pos += n;
@@ -401,6 +405,10 @@ std::string ansiFromUtf16(const std::u16string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
     char16_t unit = text[i];
+    if (unit > 1 && unit < 0x80) {  // the common case, without a look-up
+      out += static_cast<char>(unit);
+      continue;
+    }
     auto it = kHeld.find(unit);
     bool pair = i + 1 < text.size() && unit >= 0xD800 && unit <= 0xDBFF &&
                 text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;

@@ -138,10 +138,6 @@ size_t unitCount(const char* text, size_t length) {
 
 size_t unitCount(const std::string& text) { return unitCount(text.c_str(), text.size()); }
 
-bool fitsField(const std::string& text, size_t size) {
-  return text.size() <= fieldUnits(size) || unitCount(text) <= fieldUnits(size);
-}
-
 bool copyTextN(char* dst, size_t size, const char* src, size_t count) {
   if (size == 0) return false;
   size_t n = safeCut(src, count, fieldUnits(size));

@@ -25,8 +25,11 @@ constexpr size_t fieldUnits(size_t size) {
 // of four bytes (a surrogate pair); a marked character is one.
 size_t unitCount(const char* text, size_t length);
 size_t unitCount(const std::string& text);
-// The text fits a field of size bytes.
-bool fitsField(const std::string& text, size_t size);
+// The text fits a field of size bytes. No character takes less than a byte
+// a unit, so a text of that many bytes or fewer fits without a count.
+inline bool fitsField(const std::string& text, size_t size) {
+  return text.size() <= fieldUnits(size) || unitCount(text) <= fieldUnits(size);
+}
 
 // Copies src into the field dst[size], cut to its units at a character's
 // boundary. Returns false when src had to be cut: for a text shown (a

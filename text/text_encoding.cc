@@ -1,6 +1,8 @@
 #include "text/text_encoding.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/platform.h"
 
@@ -110,9 +112,28 @@ bool ansiLineUnreadable(const std::string& line) {
          !plat::ansiTextReadable(line.data(), line.size());
 }
 
+// Whether a byte beyond ASCII is there: eight bytes a step, as the text is
+// read whole and is mostly ASCII.
+bool anyBeyondAscii(const std::string& bytes) {
+  const char* p = bytes.data();
+  size_t n = bytes.size(), i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t word;
+    memcpy(&word, p + i, 8);
+    if (word & 0x8080808080808080ULL) return true;
+  }
+  for (; i < n; ++i)
+    if (static_cast<unsigned char>(p[i]) >= 0x80) return true;
+  return false;
+}
+
 // ANSI text with every unreadable line marked so, and its NULs taken out.
 std::string withUnreadableLinesMarked(const std::string& bytes) {
-  if (!ansiLineUnreadable(bytes)) return bytes;  // the common case, in one look
+  // The common case, in one look: only bytes beyond ASCII can be
+  // unreadable to the code page; a NUL or the mark's byte always is.
+  if (bytes.find('\0') == std::string::npos && bytes.find(kUnheldMark) == std::string::npos &&
+      (!anyBeyondAscii(bytes) || plat::ansiTextReadable(bytes.data(), bytes.size())))
+    return bytes;
   std::string out;
   for (size_t start = 0; start < bytes.size();) {
     size_t end = bytes.find('\n', start);
