@@ -131,9 +131,16 @@ class Desktop:
 
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        # Asked first: a killed Xvfb leaves its socket and lock behind, and
+        # enough of them leave no display number free for the next run.
         for p in self.procs:
-            p.kill()
-            p.wait()
+            p.terminate()
+        for p in self.procs:
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
 
     def x(self, *args):
         """An X tool's output; a failing call is an error, not an empty answer."""
