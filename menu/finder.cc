@@ -7,6 +7,7 @@
 #include "config/recent_list.h"
 #include "menu/live_folders.h"
 #include "menu/menu_actions.h"
+#include "platform/dialogs.h"
 #include "state/run_state.h"
 #include "text/ansi_text.h"
 

@@ -14,6 +14,7 @@
 #include "menu/destination_plan.h"
 #include "menu/live_folders.h"
 #include "menu/menu_build.h"
+#include "platform/dialogs.h"
 #include "state/left_out_names.h"
 #include "state/marks.h"
 #include "state/run_state.h"

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "res/ui_texts.h"
+
 typedef void* PlatWindow;
 typedef void* PlatMenu;
 typedef void* PlatInstance;
@@ -52,53 +54,6 @@ enum : int {
 enum : int {
   kFofNoConfirmation = 0x10,
   kFofAllowUndo = 0x40,
-};
-
-// The program's own user-facing texts; the win32 side keeps them as CP932
-// resources, so logic only ever names them.
-enum UiText {
-  kTextConfigError,       // configuration cannot be opened
-  kTextErrorTitle,
-  kTextReleaseKeys,       // key-release warning
-  kTextNoticeTitle,
-  kTextVersion,
-  kTextVersionTitle,
-  kTextBrowseCopy,
-  kTextBrowseCopyInternal,
-  kTextBrowseMove,
-  kTextBrowseMoveInternal,
-  kTextTooLongNames,  // names too long for a path were left out
-  kTextMoreNames,     // "and N more", formatted with the number
-  kTextFolderMissing, // a destination folder vanished
-  kTextInvalidNames,  // names no file can have were left out
-  kTextTooLongAdvice,  // what the user can do about each kind
-  kTextInvalidAdvice,
-  kTextRecentDestinations,  // the submenu of recent destinations
-  kTextThisFolder,          // a live folder's own item
-  kTextNewFolderItem,
-  kTextUnshownFolders,      // "%d" folders whose names cannot show
-  kTextMoreFolders,         // "%d" more folders, through the browser
-  kTextNoResponse,          // the folder was not listed in time
-  kTextNotFound,            // the folder is gone
-  kTextNewFolderTitle,
-  kTextNewFolderPrompt,     // followed by the parent folder
-  kTextNameEmpty,           // refusals of a new folder's name
-  kTextNameBadCharacter,
-  kTextNameBadEnd,
-  kTextNameDevice,
-  kTextNameTooLong,
-  kTextNameIsFile,
-  kTextFolderNotMade,       // a new folder could not be made
-  kTextFinderTitle,         // the finder's window
-  kTextFinderNothing,       // the finder's greyed row when nothing matches
-  kTextCancel,
-  kTextBatchUnsafeNames,   // names a batch program cannot be handed safely
-  kTextBatchUnsafeAdvice,
-  kTextGroupSentNothing,    // a group whose folders are all missing
-  kTextGroupSentNothingAdvice,
-  kTextCommandTooLong,      // "%d" names: a program's command line too long
-  kTextCommandTooLongAdvice,
-  kUiTextCount,
 };
 
 // A name the ANSI code page cannot hold exactly (a best-fit conversion
@@ -186,35 +141,6 @@ ListOutcome listSubfolders(const char* folder, int waitMs, std::vector<Subfolder
 bool createFolder(const char* path);
 // Removes the folder only when it is empty.
 void removeEmptyFolder(const char* path);
-// The reason a typed name is refused (shown in a box over the dialog, which
-// stays open with the text kept), or kUiTextCount when it is taken.
-typedef UiText (*FolderNameCheck)(const std::string& name);
-// The new-folder dialog over owner, naming parent, the field pre-filled with
-// initial and selected. The name taken, read wide (a character the code
-// page cannot hold comes marked and check refuses it); empty on Cancel.
-std::string askFolderName(PlatWindow owner, const char* parent, const std::string& initial,
-                          FolderNameCheck check);
-
-// The finder's window at x,y over owner, its field holding typed: each
-// change of the field asks query for the rows to list, the top one
-// selected. Up and Down move the selection; Enter on a row that is not
-// greyed answers it, with the Shift and Ctrl keys held; Escape answers -1.
-// It is shown while the menu that opened it still closes, and the field
-// takes the focus at once: every key typed from then on, those already
-// queued for the thread's other windows included, lands in it in order.
-struct FinderRow {
-  std::string text;  // marked names shown as they really are
-  bool grayed;
-};
-typedef std::vector<FinderRow> (*FinderQuery)(const std::string& typed);
-struct FinderAnswer {
-  int row;  // -1: closed without a choice
-  bool shift, control;
-};
-void showFinder(PlatWindow owner, int x, int y, const std::string& typed, FinderQuery query);
-// Runs the finder shown until it is answered, then takes it down.
-FinderAnswer finishFinder();
-
 // --- shell ---
 struct FileOperation {
   PlatWindow window;

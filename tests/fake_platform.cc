@@ -6,6 +6,7 @@
 
 #include "config/config_model.h"
 #include "config/config_reader.h"
+#include "platform/dialogs.h"
 #include "state/left_out_names.h"
 #include "state/run_state.h"
 #include "text/text_encoding.h"

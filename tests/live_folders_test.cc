@@ -1,3 +1,4 @@
+#include "platform/dialogs.h"
 #include "tests/run_fixture.h"
 
 // Live folders: D:\Live\* offers its subfolders as its submenu opens. A

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/win32/dialog_template_win32.h"
 #include "platform/win32/ui_texts_win32.h"
