@@ -79,7 +79,6 @@ void parseOptions(const char* commandLine) {
     if (!limit && !spec.empty()) parseMenuPosition((spec + "\r\n").c_str(), 0);
   }
 
-  RunState.groupName[0] = '\0';
   std::string group = optionValue(commandLine, "/#g=", ' ', &limit);
   copyWholeWord(RunState.groupName, kPathSize, group.c_str());
 

@@ -31,7 +31,7 @@ size_t readConfigLine(const std::string& text, size_t offset, char* line, size_t
   line[kept] = '\0';
   // Counted only when the bytes could be too many: a byte is at most a unit.
   size_t count = kept;
-  if (overflow) count = fieldUnits(kConfigLineSize);
+  if (overflow) count = unitCount(text.c_str() + offset, stop - offset);  // CR and TAB count too
   else if (kept > kConfigLineLimit) count = unitCount(line, kept);
   if (units) *units = count;
   if (count > kConfigLineLimit) {

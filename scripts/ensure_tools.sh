@@ -2,7 +2,11 @@
 # machine lacks for building and testing Falvex. Needs root when it installs.
 need_packages=()
 want() {  # want <command-or-path> <package>
-  if [ "${1#/}" != "$1" ]; then [ -e "$1" ] && return; else command -v "$1" >/dev/null 2>&1 && return; fi
+  if [ "${1#/}" != "$1" ]; then
+    [ -e "$1" ] && return
+  else
+    command -v "$1" >/dev/null 2>&1 && return
+  fi
   need_packages+=("$2")
 }
 ensure_build_tools() {

@@ -29,7 +29,10 @@ if [ -z "${DISPLAY:-}" ]; then  # Wine wants an X display, even a hidden one
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 fi
 prefix=$demo/prefix
-[ -d "$prefix/drive_c" ] || { "${wine_env[@]}" wineboot -i >/dev/null 2>&1; "${wine_env[@]}" wineserver -w; }
+if [ ! -d "$prefix/drive_c" ]; then
+  "${wine_env[@]}" wineboot -i >/dev/null 2>&1
+  "${wine_env[@]}" wineserver -w
+fi
 prog=$prefix/drive_c/Falvex
 rm -rf "$prog" && mkdir -p "$prog"
 cp build/win/Falvex.exe Falvex.txt "$prog/"
@@ -44,8 +47,10 @@ if [ "$menu" = yes ]; then
   echo "(Space marks several, the right button moves instead of copying, Escape cancels)"
   "${wine_env[@]}" wine "$prog/Falvex.exe" "${sources[@]}" && echo "exit code $?"
 else
-  echo "No display: Falvex.exe /#w /#g=Archive+backup copies the inbox to demo\\archive and demo\\backup"
-  "${wine_env[@]}" wine "$prog/Falvex.exe" /#w "/#g=Archive+backup" "${sources[@]}" && echo "exit code $?"
+  echo "No display: Falvex.exe /#w /#g=Archive+backup copies the inbox to" \
+    "demo\\archive and demo\\backup"
+  "${wine_env[@]}" wine "$prog/Falvex.exe" /#w "/#g=Archive+backup" "${sources[@]}" &&
+    echo "exit code $?"
 fi
 echo "Files in C:\\Falvex\\demo now:"
 ( cd "$prog" && find demo -type f | sort )

@@ -41,10 +41,6 @@ LeftOutRecord& leftOut() {
 
 }  // namespace
 
-bool isUnheldName(const char* name) {
-  return strchr(name, kUnheldMark) != nullptr;
-}
-
 bool isWildcardName(const char* name) { return strpbrk(name, "*?") != nullptr; }
 
 void noteTooLongName(const std::string& name) { leftOut().tooLong.note(name); }

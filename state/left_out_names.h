@@ -1,8 +1,8 @@
-// Names that are left out rather than used: names too long for their field
-// once their marks are counted (a character the code page cannot hold takes
-// five bytes), and names no file can have (a wildcard the shell would
-// expand, a device, a name the path rules would change). Both are reported
-// to the user in one box per occasion, each name once, with what to do.
+// Names that are left out rather than used: names longer than Windows
+// allows (counted as Windows counts them), and names no file can have (a
+// wildcard the shell would expand, a device, a name the path rules would
+// change). Both are reported to the user in one box per occasion, each name
+// once, with what to do.
 #pragma once
 
 #include <cstddef>
@@ -13,9 +13,6 @@
 
 const size_t kUnheldNamesListed = 20;
 
-// The name holds a character the code page cannot hold (kUnheldMark): it
-// is sent all the same, but takes five bytes of its field per character.
-bool isUnheldName(const char* name);
 // A file name cannot hold * or ?; the shell takes either as a wildcard.
 bool isWildcardName(const char* name);
 // Remembers a name that was left out; a name already noted is not repeated.

@@ -93,7 +93,7 @@ TEST_F(ConfigTest, EachLineAndItsReason) {
       {">/open=%P", "ok file manager parameters"},
       {"@editor=notepad", "ok editor"},
       {longBase, "DROP too long (300 characters; Windows allows 259)"},
-      {"@base=" + std::string(600, 'b'), "DROP too long (606 characters; a line holds 517)"},
+      {"@base=" + std::string(3000, 'b'), "DROP too long (3006 characters; a line holds 517)"},
       {"@base=%Desktop%", "ok browser start folder"},
       {"@base=C:\\Work", "skip start folder already set"},
       {"@editor=C:\\Work",

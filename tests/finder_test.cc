@@ -73,7 +73,7 @@ TEST_F(FinderTest, AnyCharacterOpensIt) {
   const std::pair<int, bool> units[] = {{0xA0, true},   {0xE9, true},  {0x416, true},
                                         {0x30AB, true}, {0xE000, true}, {' ', false},
                                         {0x7F, false},  {0x80, false}, {0x9F, false},
-                                        {0xD800, false}, {0xDFFF, false}};
+                                        {0xD7FF, true}, {0xD800, false}, {0xDFFF, false}};
   for (const auto& [unit, opens] : units) {
     std::string log = run("C:\\in\\a.txt", {type(unit)}, {}, kFinderConfig);
     EXPECT_EQ(log.find("finder at") != std::string::npos, opens) << unit;

@@ -114,7 +114,7 @@ TEST_F(RunTest, FileManagerOrder) {
   const std::string hangul = "\x01" "D55C\x01" "AE00", eclair = "\x01" "00E9clair",
                     emile = "\x01" "00C9mile";
   const std::pair<std::string, std::string> ordered[] = {
-      {"2", "10"},  {"file9", "file10"}, {"a", "B"},  {"abc", "abd"},
+      {"2", "10"},  {"file9", "file10"}, {"a", "B"},  {"ab", "Ac"},
       {"x", "x1"},  {"a9c", "a10b"},     {"07", "8"},
       {"007", "7"},  // the same value: by their units
       {"a", hangul}, {"apple", eclair}, {eclair, emile}, {"zebra", emile},

@@ -40,6 +40,7 @@ TEST_F(RecentTest, WhatAListFileGives) {
       {"259 characters fit a path, 260 do not",
        "D:\\" + std::string(256, 'k') + "\r\nD:\\" + std::string(257, 'x') + "\r\n",
        {"D:\\" + std::string(256, 'k')}},
+      {"a byte-order mark is no part of the first folder", "\xEF\xBB\xBF" "D:\\A\r\n", {"D:\\A"}},
       {"UTF-8 as the list is written", "D:\\\xE5\x86\x99\r\nD:\\caf\xC3\xA9\r\n",
        {"D:\\\x8E\xCA", unheld("D:\\caf#")}},
       {"a NUL or binary bytes never cut a line into another folder",

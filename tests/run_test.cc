@@ -145,10 +145,10 @@ D:\G1
 menu [Work|/&One|Two|-|a.txt ( &1 )]
 menu closed
 )";
-  EXPECT_EQ(run("C:\\in\\a.txt", {choose("&One")}, {}, config),
-            menu.substr(1) + R"(copy undo C:\in\a.txt > D:\G1
+  EXPECT_EQ(run("C:\\in\\a.txt", {rightButton(), choose("&One")}, {}, config),
+            menu.substr(1) + R"(move undo C:\in\a.txt > D:\G1
 beep
-)");
+)") << "the right button swaps a group's copy into a move";
   // A group with no members sends nothing and does not beep: nothing was done.
   EXPECT_EQ(run("C:\\in\\a.txt", {choose("Two")}, {}, config), menu.substr(1));
 }

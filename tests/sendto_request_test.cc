@@ -18,6 +18,8 @@ TEST(SendToRequestTest, WordsAndOptions) {
       {"\"My Sendto\" /#d=move  ", "create My Sendto /#d=move "},
       {"Name -h", "create Name -h "},  // after NAME, Falvex's options
       {"Name --force /#w", "create Name /#w "},
+      {"nul.txt", "create nul.txt  \"nul.txt\" cannot be a shortcut name: it is the name of "
+                  "a device"},
   };
   for (const auto& row : rows) {
     SendToRequest r = parseSendToRequest(row.arguments);

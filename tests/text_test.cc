@@ -75,6 +75,7 @@ TEST_F(TextTest, BoundedCopiesNeverSplitACharacter) {
   fake().codePage = 65001;
   EXPECT_FALSE(copyText(out, sizeof out, "abc\xF0\x9F\x98\x80"));
   EXPECT_STREQ(out, "abc") << "a pair is two units, never cut";
+  EXPECT_EQ(nextCharLength("\xE9" "ab"), 1u) << "a lead byte without its sequence stands alone";
   fake().codePage = 932;
   char path[8] = "C:\\x";
   EXPECT_TRUE(addBackslash(path, sizeof path));
@@ -124,6 +125,7 @@ TEST_F(TextTest, ShellStringHelpers) {
   for (const char* cut : {"\x01" "g0E9", "\x01" "00Eg"})
     EXPECT_EQ(nextCharLength(cut), 1u) << "a mark's byte without four hex digits";
   EXPECT_FALSE(equalsI("\xB1", "\xB2")) << "ｱ and ｲ";
+  EXPECT_TRUE(equalsI("\xB1" "A", "\xB1" "a")) << "a letter after a half-width kana folds";
   EXPECT_FALSE(pathRulesChangeName("C:\\a\\..")) << "the folder above is no name ending in a dot";
   EXPECT_EQ(textToInt("-12x"), -12);
   EXPECT_EQ(textToInt("21474836461"), 2147483647) << "held at the largest int";

@@ -8,19 +8,19 @@ from harness import E2ETest, wait_for
 
 
 class ProgramsTest(E2ETest):
-    def program_run(self, program, params, source, record, batch=None):
+    def program_run(self, program, params, source, record, batch=None, env=None):
         """Sends the source to the group's folder R&D through the [exec]
         program; the record it leaves, once there."""
         prog = self.program()
         (prog.dir / "Falvex.ini").write_text(
             f"[group]\n{{G\n{prog.folder('R&D')}\n}}\n%end\n"
-            f"[exec]\n{prog.winpath(program)} | P\n>{params}\n%end\n")
+            f"[exec]\n{prog.winpath(program)} | P\n>{params}\n%end\n", encoding="utf-8")
         prog.tool("record_args.exe")
         if batch:
             prog.path(program).write_text(batch)
             shutil.move(prog.path("record_args.exe"), prog.path("pwn.exe"))
         src = prog.make(f"src/{source}")
-        prog.run("/#a", "/#g=G", src, done=prog.path(record).exists)
+        prog.run("/#a", "/#g=G", src, env=env, done=prog.path(record).exists)
         record = wait_for(lambda: prog.path(record).exists() and prog.path(record).read_text(
             encoding="utf-8", errors="replace"), "the program's record")
         # The program and its console gone before the next menu shows: the
@@ -39,3 +39,10 @@ class ProgramsTest(E2ETest):
         # parser gives back the names exactly.
         prog, line = self.program_run("record_args.exe", "%P %M", "R&D report.txt", "args.txt")
         self.assertIn(f'"{prog.winpath("R&D")}\\\\" "{prog.winpath("src/R&D report.txt")}"', line)
+
+    def test_a_cyrillic_parameter_line_reaches_the_program_whole_under_1252(self):
+        # 60 letters, five bytes each inside: cut at 259 bytes they named another folder.
+        cyrillic = "".join(chr(0x0430 + k % 32) for k in range(60))
+        prog, line = self.program_run("record_args.exe", f"%M /out:Z:\\{cyrillic}\\report", "a.txt",
+                                      "args.txt", env=dict(self.desktop.env, LC_ALL="C.UTF-8"))
+        self.assertIn(f"{prog.winpath('src/a.txt')} /out:Z:\\{cyrillic}\\report", line)

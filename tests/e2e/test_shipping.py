@@ -84,17 +84,10 @@ class ShippingTest(E2ETest):
             (["--remove", "Tn é"], None, 0),  # gone already: nothing to do
             (["", "/#d=move"], None, 1),
             (["bad|name"], None, 1),
-            (["  "], None, 1),
             (["x" * 201], None, 1),
-            (["CON"], None, 1),
-            (["nul.txt"], None, 1),
-            (["com1", "/#w"], None, 1),
-            (["CONOUT$"], None, 1),
             (["--remove"], None, 1),
             (["--remove", "Tn e", "/#w"], None, 1),
-            (["表"], None, 0),  # 95 5C: no backslash
             (["--help"], None, 0),  # the usage, and no shortcut named --help
-            (["--remove", "表"], None, 0),
             (["Spaced", "/#0=D:\\My Dest"], None, 0),
         ]
         for args, folder, code in steps:
