@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   resetFuzzWorld();
   Config.expandMacros = data[0] & 1;
   std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-  fake().codePage = (data[0] & 0x60) == 0x20 ? 65001 : (data[0] & 0x60) == 0x40 ? 1252 : 932;
+  fake().codePage = data[0] & 0x20 ? 65001 : 932;
   if (data[0] & 0x10) {
     size_t length = 258 + (data[0] >> 7) + (size % 2);  // 258 to 260 characters
     addFile(markedNameOf(length));

@@ -242,7 +242,6 @@ int utf8Bytes(unsigned char c) {
 // One character of the code page at p: its length, or 0 when it is none.
 size_t readableCharAt(const unsigned char* p, size_t left) {
   if (p[0] < 0x80) return 1;
-  if (world->codePage == 1252) return 1;
   if (world->codePage == 932) {
     if (p[0] >= 0xA1 && p[0] <= 0xDF) return 1;
     bool trail = left >= 2 && p[1] >= 0x40 && p[1] <= 0xFC && p[1] != 0x7F;
@@ -254,7 +253,6 @@ size_t readableCharAt(const unsigned char* p, size_t left) {
     if ((p[k] & 0xC0) != 0x80) return 0;
   return n;
 }
-
 
 std::u16string unitsOf(const std::string& text) {
   std::u16string out;
@@ -380,7 +378,6 @@ void localDate(int* year, int* month, int* day) {
   *day = world->day;
 }
 
-
 int ansiCharBytes(unsigned char c) {
   if (world->codePage == 65001) return utf8Bytes(c);
   return world->codePage == 932 && leadOf932(c) ? 2 : 1;
@@ -389,37 +386,23 @@ int ansiCharBytes(unsigned char c) {
 bool ansiTextReadable(const char* bytes, size_t length) {
   auto p = reinterpret_cast<const unsigned char*>(bytes);
   for (size_t pos = 0; pos < length;) {
-    if (p[pos] < 0x80) {  // the common case, without a call
-      ++pos;
-      continue;
-    }
-    size_t n = readableCharAt(p + pos, length - pos);
+    size_t n = p[pos] < 0x80 ? 1 : readableCharAt(p + pos, length - pos);
     if (n == 0) return false;
     pos += n;
   }
   return true;
 }
 
-// Code page 932 for ASCII and the few characters the tests write; 1252 for
-// Latin-1; 65001 as UTF-8, a lone surrogate marked.
+// Code page 932 for ASCII and the few characters the tests write; 65001
+// as UTF-8 but for surrogates, which come marked.
 std::string ansiFromUtf16(const std::u16string& text) {
   std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char16_t unit = text[i];
-    if (unit > 1 && unit < 0x80) {  // the common case, without a look-up
-      out += static_cast<char>(unit);
-      continue;
-    }
+  for (char16_t unit : text) {
     auto it = kHeld.find(unit);
-    bool pair = i + 1 < text.size() && unit >= 0xD800 && unit <= 0xDBFF &&
-                text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-    bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
     if (unit > 1 && unit < 0x80)
       out += static_cast<char>(unit);
-    else if (world->codePage == 65001 && unit > 1 && (pair || !surrogate))
-      out += utf8FromUtf16(text.substr(i, pair ? 2 : 1)), i += pair;
-    else if (world->codePage == 1252 && unit >= 0xA0 && unit <= 0xFF)
-      out += static_cast<char>(unit);
+    else if (world->codePage == 65001 && unit > 1 && (unit < 0xD800 || unit > 0xDFFF))
+      out += utf8FromUtf16(std::u16string(1, unit));
     else if (world->codePage == 932 && it != kHeld.end())
       out += it->second;
     else

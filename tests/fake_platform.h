@@ -38,8 +38,7 @@ struct FakeWorld {
   std::map<int, std::string> specialFolders;
   std::string systemSearchPath = "C:\\Windows\\System32;C:\\Windows";
   int year = 2008, month = 3, day = 5;
-  // The ANSI code page: 932 (the few characters of the tests), 1252 (one
-  // byte each, Latin-1) or 65001 (UTF-8).
+  // The ANSI code page: 932 (the few characters of the tests) or 65001 (UTF-8).
   int codePage = 932;
 
   // One line per call: "copy|move FLAGS FROM;FROM > TO" (flags as words:

@@ -19,10 +19,10 @@ class MenuTest(E2ETest):
     def received(self, *indexes):
         return [self.prog.names(f"d{i}") for i in indexes]
 
-    def click(self, window, index, button):
-        """Clicks item index of the menu window with a button."""
+    def click(self, window, index, button, dy=0):
+        """Clicks item index of the menu window with a button, dy pixels lower."""
         self.desktop.x("xdotool", "mousemove", "--window", window[0], str(window[2] // 2),
-                       str(10 + 18 * index))
+                       str(10 + 18 * index + dy))
         time.sleep(0.3)
         self.desktop.x("xdotool", "click", str(button))
         time.sleep(0.3)
@@ -92,12 +92,7 @@ class MenuTest(E2ETest):
 
     def test_a_right_press_that_chose_nothing_leaves_the_finder_copying(self):
         proc, menu = self.prog.menu(self.a)
-        separator = 10 + 18 * 3 - 5  # between d3 and the source item
-        self.desktop.x("xdotool", "mousemove", "--window", menu[0], str(menu[2] // 2),
-                       str(separator))
-        time.sleep(0.3)
-        self.desktop.x("xdotool", "click", "3")
-        time.sleep(0.3)
+        self.click(menu, 3, 3, dy=-5)  # the separator between d3 and the source item
         self.assertTrue(self.desktop.menu_windows())  # it chose nothing
         self.desktop.keys(menu[0], "d")  # no access key: the finder opens
         finder = wait_for(lambda: self.desktop.titled("送り先を検索"), "the finder")

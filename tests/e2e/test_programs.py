@@ -36,9 +36,10 @@ class ProgramsTest(E2ETest):
         self.assertEqual(got.strip(), f'"{prog.winpath("src/x&pwn")}"')
         self.assertFalse(prog.path("args.txt").exists(), "pwn.exe ran")
         # Quoted, with a folder's backslash doubled before the quote: an .exe's
-        # parser gives back the names exactly.
-        prog, line = self.program_run("record_args.exe", "%P %M", "R&D report.txt", "args.txt")
-        self.assertIn(f'"{prog.winpath("R&D")}\\\\" "{prog.winpath("src/R&D report.txt")}"', line)
+        # parser gives back the names exactly, in any script (é, an emoji).
+        name = "R&D é😀.txt"
+        prog, line = self.program_run("record_args.exe", "%P %M", name, "args.txt")
+        self.assertIn(f'"{prog.winpath("R&D")}\\\\" "{prog.winpath("src/" + name)}"', line)
 
     def test_a_cyrillic_parameter_line_reaches_the_program_whole_under_1252(self):
         # 60 letters, five bytes each inside: cut at 259 bytes they named another folder.

@@ -82,12 +82,7 @@ class ShippingTest(E2ETest):
             (["--remove", "Foreign"], None, 1),
             (["--remove", "Tn é"], None, 0),
             (["--remove", "Tn é"], None, 0),  # gone already: nothing to do
-            (["", "/#d=move"], None, 1),
             (["bad|name"], None, 1),
-            (["x" * 201], None, 1),
-            (["--remove"], None, 1),
-            (["--remove", "Tn e", "/#w"], None, 1),
-            (["--help"], None, 0),  # the usage, and no shortcut named --help
             (["Spaced", "/#0=D:\\My Dest"], None, 0),
         ]
         for args, folder, code in steps:
