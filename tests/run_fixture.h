@@ -136,6 +136,7 @@ class RunTest : public FalvexTest {
  protected:
   void SetUp() override {
     FalvexTest::SetUp();
+    forgetSubmenus();  // a test that failed may have left a menu behind
     for (const std::string& folder : List{"C:\\Work", "D:\\Alpha", "D:\\Beta", "D:\\G1", "D:\\Base",
                                       "E:\\", "C:\\empty", "D:\\Cafe", unheld("D:\\Caf#")})
       addFolder(folder);
