@@ -31,7 +31,10 @@ TEST_F(CommandLineTest, SourcesAndDestinationsInProgramParameters) {
   }
   launchWithSources("no placeholder");
   EXPECT_EQ(takeLog(), "");
-  // A list Windows would cut starts nothing, and says how many names it held.
+  // A list Windows would cut starts nothing, and says how many names it held:
+  // 32,767 units with the quotes, the blank and the NUL is the most.
+  EXPECT_TRUE(commandLineFits("p", std::string(32762, 'x').c_str()));
+  EXPECT_FALSE(commandLineFits("p", std::string(32763, 'x').c_str()));
   List many;
   for (int k = 0; k < 1000; ++k) many.push_back("C:\\" + std::to_string(k) + std::string(30, 'n'));
   for (const std::string& name : many) addFile(name);
@@ -93,6 +96,18 @@ TEST_F(CommandLineTest, NamesReachProgramsQuotedWhereCmdWouldActOnThem) {
     EXPECT_EQ(handed("C:\\Tools\\rec.exe", "%P|%M", row.name), row.exe) << row.name;
     EXPECT_EQ(handed("C:\\Tools\\rec.bat", "%P|%M", row.name), row.batch) << row.name;
   }
+  // A parameter text past 1,039 characters once filled starts nothing, for
+  // an [exec] program or the file manager, and says so.
+  const std::string deep = "D:\\" + std::string(250, 'd');
+  addFolder(deep);
+  setSources({"C:\\s\\plain"});
+  EXPECT_EQ(handed("C:\\Tools\\rec.exe", "%P%P%P%P%P %M", std::string(250, 'd')),
+            "front\nbox Notice: CommandTooLong(1) CommandTooLongAdvice");
+  copyText(Config.filerPath, kPathSize, "C:\\Tools\\rec.exe");
+  copyText(Config.filerParams, kPathSize, "%P%P%P%P%P");
+  openDestination(deep.c_str());
+  EXPECT_EQ(takeLog(), "front\nbox Notice: CommandTooLong CommandTooLongAdvice\n");
+  Config.filerParams[0] = '\0';
   // A form that quotes already quotes once, never twice.
   setSources({"C:\\s\\a&b"});
   EXPECT_EQ(handed("C:\\Tools\\rec.bat", "\"%M\"", "a&b"), R"("C:\s\a&b")");

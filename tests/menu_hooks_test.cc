@@ -18,6 +18,31 @@ beep
 )"));
 }
 
+// Marks made in a submenu and in the main menu add up, each shown checked
+// where it was made; a second middle button on a marked item unmarks it,
+// and the chosen item is sent to as well.
+TEST_F(RunTest, MarksAddUpAcrossMenus) {
+  std::vector<Step> steps = {openByKeyboard("Sub"), highlight("Beta"), spaceTaken(),
+                             closeSubmenu("Sub"), openByKeyboard("Sub"), highlight("Work"),
+                             closeSubmenu("Deep"), middleButton()};
+  steps = steps + mark("Alpha") + mark("Alpha") + choose("Alpha");
+  EXPECT_EQ(run("C:\\in\\a.txt", steps),
+            withoutFirstLineFeed(R"(
+menu [Work|Alpha|-|Sub>|-|&@ Group>|-|a.txt ( &1 )]
+open [Beta|Deep>]
+kept [*Beta|Deep>]
+open [*Beta|Deep>]
+kept [*Work|Alpha|-|*Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|*Alpha|-|*Sub>|-|&@ Group>|-|a.txt ( &1 )]
+kept [*Work|Alpha|-|*Sub>|-|&@ Group>|-|a.txt ( &1 )]
+menu closed
+copy undo C:\in\a.txt > C:\Work
+copy undo C:\in\a.txt > D:\Alpha
+copy undo C:\in\a.txt > D:\Beta
+beep
+)"));
+}
+
 // Space as each menu loop hands it to the hook: one toggle per keystroke,
 // a repeat toggling again. A marked Work gets a copy before the move.
 TEST_F(RunTest, SpaceTogglesOncePerKeystroke) {
