@@ -81,34 +81,6 @@ TEST_F(IntakeTest, OptionsTable) {
   EXPECT_STREQ(RunState.groupName, "") << "refused whole, never cut into another group's name";
 }
 
-// Command lines split at blanks outside quotes, clipboard text at line
-// feeds; only existing names are taken, whole and folders without the last
-// backslash.
-TEST_F(IntakeTest, SourcesFromText) {
-  addFile("C:\\Work\\" + std::string(300, 'x'));  // exists, but no path holds it
-  struct Case {
-    const char* what;
-    int mode;
-    std::string text;
-    List sources;
-  } cases[] = {
-      {"quotes group, a relative name joins the current folder, tabs and CRs drop out",
-       kCommandLineText, "\"C:\\My Files\\a.txt\"C:\\b.txt sub\\r.txt C:\\b\t.t\rxt",
-       {"C:\\My Files\\a.txt", "C:\\b.txt", "C:\\Work\\sub\\r.txt", "C:\\b.txt"}},
-      {"a folder loses its backslash; /#0=\"...\" is an option; no path holds a name too long",
-       kCommandLineText,
-       "C:\\b.txt\"C:\\My Files\\a.txt\" C:\\Data\\ /#0=\"D:\\Dest\" " + std::string(300, 'x'),
-       {"C:\\b.txt", "C:\\My Files\\a.txt", "C:\\Data"}},
-      {"clipboard text: a name per line, blanks around it dropped", kLineText,
-       "\"C:\\My Files\\a.txt\"\r\n C:\\b.txt \r\nD:\\Dest\\\n\n\"C:\\Data\"",
-       {"C:\\My Files\\a.txt", "C:\\b.txt", "D:\\Dest", "C:\\Data"}},
-  };
-  for (const Case& c : cases) {
-    collectSources(c.text.c_str(), c.mode);
-    EXPECT_EQ(sources(), c.sources) << c.what;
-  }
-}
-
 // A name the code page cannot hold is taken exactly, never its best-fit
 // look-alike; one that would reach a file the user did not name is left out
 // and told in the notice box, with what to do, and nothing goes in its place.
@@ -129,8 +101,9 @@ TEST_F(IntakeTest, NamesTakenExactlyOrLeftOut) {
       {"a relative name in a current folder the code page cannot hold", unheld("C:\\Caf#"),
        "r.txt", "", {unheld("C:\\Caf#\\r.txt")}},
       {"devices in any folder, with or without an extension; a trailing dot", "C:\\Work",
-       "C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. C:\\b.txt",
-       "InvalidNames C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. InvalidAdvice", {"C:\\b.txt"}},
+       "C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. \"C:\\My Files\\a.txt\" C:\\b\t.t\rxt",
+       "InvalidNames C:\\Work\\nul.txt com1 D:\\x\\Con LPT9.log x. InvalidAdvice",
+       {"C:\\My Files\\a.txt", "C:\\b.txt"}},  // a blank in quotes kept, a tab and a CR dropped
       {"a name of 259 characters, one of them marked", "C:\\Work", deep.substr(8), "", {deep}},
       {"a name of 260 characters", "C:\\Work", deeper.substr(8),
        "TooLongNames " + std::string(251, 'n') + "é TooLongAdvice", {}},
@@ -170,11 +143,13 @@ TEST_F(IntakeTest, ClipboardListBeforeTextAndLeftOutNames) {
                            " TooLongAdvice InvalidNames C:\\src\\x* C:\\a?.txt "
                            "D:\\Dest\\nul.txt InvalidAdvice\n");
 
-  // Text alone: a line naming a device is left out, the next taken.
+  // Text alone: a line naming a device is left out, the next taken, the
+  // blanks around it dropped.
   fake().clipboardBlocks.erase(plat::kClipboardFileList);
   fake().clipboardBlocks[plat::kClipboardUnicodeText] =
-      unicodeTextBlock("C:\\nul\r\nC:\\b.txt\r\n");
+      unicodeTextBlock("C:\\nul\r\n C:\\b.txt \r\n");
   EXPECT_EQ(collectClipboardSources(nullptr), 1);
+  EXPECT_EQ(sources(), List{"C:\\b.txt"});
   fake().clipboardBlocks[plat::kClipboardUnicodeText] = unicodeTextBlock("");
   EXPECT_EQ(collectClipboardSources(nullptr), 0);
   fake().clipboardBlocks.clear();
