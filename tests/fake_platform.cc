@@ -125,7 +125,9 @@ std::u16string unitsOf(const std::string& text);
 
 // Into a field of size bytes, which holds size / kBytesPerUnit - 1 units.
 unsigned writeResult(const std::string& s, char* out, unsigned size) {
-  if (unitsOf(s).size() + 1 > size / kBytesPerUnit) return size;
+  // No character takes less than a byte a unit: only a longer text is counted.
+  if (s.size() + 1 > size / kBytesPerUnit && unitsOf(s).size() + 1 > size / kBytesPerUnit)
+    return size;
   if (s.size() + 1 > size) return static_cast<unsigned>(s.size() + 1);
   memcpy(out, s.c_str(), s.size() + 1);
   return static_cast<unsigned>(s.size());
