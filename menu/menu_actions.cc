@@ -152,7 +152,7 @@ void openDestination(const char* destinationFolder) {
                                   programKindOf(Config.filerPath), &filled)) {
     launchProgram(Config.filerPath, filled.c_str());
   } else {
-    noteCommandTooLong(0);
+    noteCommandTooLong(1);  // the one folder it is handed
     tellLeftOutNames(RunState.hostWindow);
   }
 }

@@ -106,7 +106,7 @@ TEST_F(CommandLineTest, NamesReachProgramsQuotedWhereCmdWouldActOnThem) {
   copyText(Config.filerPath, kPathSize, "C:\\Tools\\rec.exe");
   copyText(Config.filerParams, kPathSize, "%P%P%P%P%P");
   openDestination(deep.c_str());
-  EXPECT_EQ(takeLog(), "front\nbox Notice: CommandTooLong CommandTooLongAdvice\n");
+  EXPECT_EQ(takeLog(), "front\nbox Notice: CommandTooLong(1) CommandTooLongAdvice\n");
   Config.filerParams[0] = '\0';
   // A form that quotes already quotes once, never twice.
   setSources({"C:\\s\\a&b"});
