@@ -44,9 +44,6 @@ bool ansiTextAt(const std::string& block, size_t pos, std::string* text, size_t*
   size_t nul = block.find('\0', pos);
   if (nul == std::string::npos) return false;
   *text = withoutMarks(block.substr(pos, nul - pos));
-  // A byte the code page cannot read would be guessed into a character,
-  // and the guess names another file: the name names nothing instead.
-  if (!plat::ansiTextReadable(text->data(), text->size())) text->insert(0, 1, kUnreadableByte);
   *next = nul + 1;
   return true;
 }

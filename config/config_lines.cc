@@ -164,10 +164,12 @@ const char* droppedEntryReason(const char* line, const char* reason) {
   return unspaced ? "a caption is set off by \" | \", a blank on each side" : reason;
 }
 
-const char kWindowsPathLimit[] = "Windows allows 259";
-
 std::string tooLongReason(size_t units, const char* limit) {
   return "too long (" + std::to_string(units) + " characters; " + limit + ")";
+}
+
+std::string pathTooLongReason(const std::string& path) {
+  return tooLongReason(unitCount(path), "Windows allows 259");
 }
 
 std::string expandedValue(const char* value) {

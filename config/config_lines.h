@@ -91,8 +91,9 @@ bool splitEntry(const std::string& line, std::string* left, std::string* right);
 // holds a "|" without the blanks of a caption's separator.
 const char* droppedEntryReason(const char* line, const char* reason);
 // "too long (N characters; LIMIT)": a line or a name refused whole.
-extern const char kWindowsPathLimit[];  // "Windows allows 259"
 std::string tooLongReason(size_t units, const char* limit);
+// The same for a folder or a program longer than a path: "Windows allows 259".
+std::string pathTooLongReason(const std::string& path);
 // Expands a value when macros are on, cut at the expansion limit.
 std::string expandedValue(const char* value);
 

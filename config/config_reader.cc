@@ -58,7 +58,7 @@ void takeProgram(const std::string& value, char* field, const char* what,
                  SectionReader& reader, bool* filerLink) {
   std::string path;
   if (!fitsField(value, kPathSize)) {
-    reader.report(kLineDropped, tooLongReason(unitCount(value), kWindowsPathLimit).c_str());
+    reader.report(kLineDropped, pathTooLongReason(value).c_str());
   } else if (locateProgram(value.c_str(), 1, &path) &&
       !plat::pathIsDirectory(path.c_str()) && fitsField(path, kPathSize)) {
     copyText(field, kPathSize, path.c_str());
@@ -101,7 +101,7 @@ void readBaseFolderLine(const std::string& value, SectionReader& reader) {
   if (plat::pathIsDirectory(RunState.baseFolder))
     reader.report(kLineSkipped, "start folder already set");
   else if (!fitsField(value, kPathSize))
-    reader.report(kLineDropped, tooLongReason(unitCount(value), kWindowsPathLimit).c_str());
+    reader.report(kLineDropped, pathTooLongReason(value).c_str());
   else if (takeBaseFolder(value))
     reader.report(kLineTaken, "browser start folder");
   else

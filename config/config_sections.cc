@@ -48,7 +48,7 @@ namespace {
 // would name another folder).
 bool takeFolder(const std::string& text, char* folder, std::string* problem) {
   if (!text.empty() && !fitsField(text, kPathSize)) {
-    *problem = tooLongReason(unitCount(text), kWindowsPathLimit);
+    *problem = pathTooLongReason(text);
     return false;
   }
   copyText(folder, kPathSize, text.c_str());

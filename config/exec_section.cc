@@ -32,7 +32,7 @@ void readExecSection(const std::string& text) {
     bool hasCaption = splitEntry(line, &programText, &caption);
     std::string path;
     if (!fitsField(programText, kPathSize)) {
-      reader.report(kLineDropped, tooLongReason(unitCount(programText), kWindowsPathLimit).c_str());
+      reader.report(kLineDropped, pathTooLongReason(programText).c_str());
       dropped = true;
       continue;
     }

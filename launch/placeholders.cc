@@ -37,5 +37,5 @@ bool fillDestinationPlaceholders(const char* paramTemplate, const char* destinat
   fillEach(&text, "%-P", plain, kind);
   // Never cut: a cut text hands the program another name, or drops the
   // placeholder of the names.
-  return fitsField(text, (kParameterTextLimit + 1) * kBytesPerUnit);
+  return fitsUnits(text, kParameterTextLimit);
 }

@@ -92,7 +92,7 @@ std::u16string foldedForFinding(const std::string& text) {
   std::u16string units = plat::utf16FromAnsi(text);
   for (char16_t& unit : units) {
     if (unit >= 0xFF01 && unit <= 0xFF5E) unit = static_cast<char16_t>(unit - 0xFF01 + 0x21);
-    unit = static_cast<char16_t>(unit >= 'A' && unit <= 'Z' ? unit + 0x20 : foldUnit(unit));
+    unit = static_cast<char16_t>(foldUnit(unit));
   }
   return units;
 }

@@ -141,8 +141,7 @@ bool logicalLess(const std::u16string& a, const std::u16string& b) {
       j = endB;
       continue;
     }
-    unsigned x = foldUnit(a[i] >= u'A' && a[i] <= u'Z' ? a[i] + 0x20 : a[i]);
-    unsigned y = foldUnit(b[j] >= u'A' && b[j] <= u'Z' ? b[j] + 0x20 : b[j]);
+    unsigned x = foldUnit(a[i]), y = foldUnit(b[j]);
     if (x != y) return x < y;
     ++i;
     ++j;

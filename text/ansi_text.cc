@@ -10,8 +10,9 @@ char foldAscii(char c) {
 }
 
 unsigned foldUnit(unsigned unit) {
-  // Latin-1, Latin Extended-A, Greek and Cyrillic capitals to their small
-  // letters, as the file system pairs them.
+  // ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic capitals to their
+  // small letters, as the file system pairs them.
+  if (unit >= 'A' && unit <= 'Z') return unit + 0x20;
   if ((unit >= 0xC0 && unit <= 0xDE && unit != 0xD7) || (unit >= 0x391 && unit <= 0x3AB) ||
       (unit >= 0x410 && unit <= 0x42F))
     return unit + 0x20;

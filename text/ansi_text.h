@@ -25,10 +25,14 @@ constexpr size_t fieldUnits(size_t size) {
 // of four bytes (a surrogate pair); a marked character is one.
 size_t unitCount(const char* text, size_t length);
 size_t unitCount(const std::string& text);
-// The text fits a field of size bytes. No character takes less than a byte
-// a unit, so a text of that many bytes or fewer fits without a count.
+// The text holds at most maxUnits units. No character takes less than a
+// byte a unit, so a text of that many bytes or fewer fits without a count.
+inline bool fitsUnits(const std::string& text, size_t maxUnits) {
+  return text.size() <= maxUnits || unitCount(text) <= maxUnits;
+}
+// The text fits a field of size bytes.
 inline bool fitsField(const std::string& text, size_t size) {
-  return text.size() <= fieldUnits(size) || unitCount(text) <= fieldUnits(size);
+  return fitsUnits(text, fieldUnits(size));
 }
 
 // Copies src into the field dst[size], cut to its units at a character's
@@ -59,8 +63,9 @@ bool insideQuotes(const std::string& text, size_t pos);
 bool equalsI(const char* a, const char* b);
 // A-Z as a-z; every other byte as it is.
 char foldAscii(char c);
-// A UTF-16 capital of Latin-1, Latin Extended-A, Greek or Cyrillic as its
-// small letter; every other unit as it is. Marked characters compare by it.
+// A UTF-16 capital of ASCII, Latin-1, Latin Extended-A, Greek or Cyrillic
+// as its small letter; every other unit as it is. Marked characters compare
+// by it, and so do names decoded to UTF-16.
 unsigned foldUnit(unsigned unit);
 // The UTF-16 unit of the marked character at p (nextCharLength(p) == 5).
 unsigned markedUnit(const char* p);

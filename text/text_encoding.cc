@@ -103,14 +103,6 @@ void appendLine(const std::u16string& line, std::string* out) {
   *out += plat::ansiFromUtf16(readable);
 }
 
-// A line of ANSI bytes that names nothing whole: a NUL, the byte of a mark
-// (which would be taken for a character the file never held), or a byte
-// the code page cannot read (which would become a guessed character, such
-// as U+FFFD where the code page is UTF-8).
-bool ansiLineUnreadable(const std::string& line) {
-  return line.find('\0') != std::string::npos || line.find(kUnheldMark) != std::string::npos ||
-         !plat::ansiTextReadable(line.data(), line.size());
-}
 
 // Whether a byte beyond ASCII is there: eight bytes a step, as the text is
 // read whole and is mostly ASCII.
@@ -127,13 +119,18 @@ bool anyBeyondAscii(const std::string& bytes) {
   return false;
 }
 
+// ANSI bytes that name nothing whole: a NUL, the byte of a mark (which
+// would be taken for a character the file never held), or a byte the code
+// page cannot read (which would become a guessed character, such as U+FFFD
+// where the code page is UTF-8). Only bytes beyond ASCII can be the last.
+bool ansiLineUnreadable(const std::string& line) {
+  return line.find('\0') != std::string::npos || line.find(kUnheldMark) != std::string::npos ||
+         (anyBeyondAscii(line) && !plat::ansiTextReadable(line.data(), line.size()));
+}
+
 // ANSI text with every unreadable line marked so, and its NULs taken out.
 std::string withUnreadableLinesMarked(const std::string& bytes) {
-  // The common case, in one look: only bytes beyond ASCII can be
-  // unreadable to the code page; a NUL or the mark's byte always is.
-  if (bytes.find('\0') == std::string::npos && bytes.find(kUnheldMark) == std::string::npos &&
-      (!anyBeyondAscii(bytes) || plat::ansiTextReadable(bytes.data(), bytes.size())))
-    return bytes;
+  if (!ansiLineUnreadable(bytes)) return bytes;  // the common case, in one look
   std::string out;
   for (size_t start = 0; start < bytes.size();) {
     size_t end = bytes.find('\n', start);
